@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// A decoded picture: rows top to bottom, each pixel 0x00RRGGBB (the top byte is unused).
+struct TImage {
+  int Width = 0;
+  int Height = 0;
+  std::vector<std::uint32_t> Pixels;
+
+  std::uint32_t Pixel(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
+};
