@@ -1,0 +1,63 @@
+#include "gfx/container_records.h"
+
+#include "gfx/graph_error.h"
+
+void AppendLe32(std::string& out, std::uint32_t value) {
+  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
+}
+
+std::uint32_t ReadLe32(std::string_view fourBytes) {
+  std::uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(fourBytes[i]);
+  return value;
+}
+
+std::vector<TContainerRecord> SplitContainer(std::string_view bytes, std::string_view fileName) {
+  std::vector<TContainerRecord> records;
+  std::size_t pos = 0;
+  // Reads one length-prefixed field, or nothing when the bytes end inside it.
+  auto field = [&](std::string_view& out) {
+    if (bytes.size() - pos < 4) return false;
+    const std::uint32_t length = ReadLe32(bytes.substr(pos, 4));
+    pos += 4;
+    if (bytes.size() - pos < length) return false;
+    out = bytes.substr(pos, length);
+    pos += length;
+    return true;
+  };
+  while (bytes.size() - pos > 1) {
+    const std::size_t start = pos;
+    TContainerRecord record;
+    if (!field(record.Key) || !field(record.Data))
+      throw TGraphError("Файл " + std::string(fileName) + " обрезан: запись " +
+                        std::to_string(records.size()) + " (с байта " + std::to_string(start) +
+                        ") не помещается в " + std::to_string(bytes.size()) + " байт");
+    records.push_back(record);
+  }
+  return records;
+}
+
+std::string MakeImageKey(TGraphKind kind, std::uint32_t colorKey, std::string_view name) {
+  std::string key(1, static_cast<char>(kind));
+  AppendLe32(key, colorKey);
+  key += name;
+  return key;
+}
+
+std::optional<TImageKey> ParseImageKey(std::string_view key) {
+  if (key.size() < ImageKeyNameOffset) return std::nullopt;
+  return TImageKey{static_cast<std::uint8_t>(key[0]), ReadLe32(key.substr(1, 4)),
+                   key.substr(ImageKeyNameOffset)};
+}
+
+std::string MakeBannerKey(std::uint32_t repeatCount, std::string_view link) {
+  std::string key;
+  AppendLe32(key, repeatCount);
+  key += link;
+  return key;
+}
+
+std::optional<TBannerKey> ParseBannerKey(std::string_view key) {
+  if (key.size() < BannerKeyLinkOffset) return std::nullopt;
+  return TBannerKey{ReadLe32(key.substr(0, 4)), key.substr(BannerKeyLinkOffset)};
+}
