@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr std::uint8_t PlayerKindHuman = 0;
+inline constexpr std::uint8_t PlayerKindComputer = 1;
+
+// One player. The table shows FScore; FScoreDelta is the part of the latest changes not yet
+// shown, and every rule reads Total.
+class TPlayer {
+public:
+  bool FEntered = false;
+  std::uint8_t FBarrelTries = 0;
+  std::uint8_t FBarrelFalls = 0;
+  std::uint8_t FBolts = 0;
+  std::int32_t FScore = 0;
+  std::string FName;  // Windows-1251 bytes
+  std::uint8_t FKind = PlayerKindHuman;
+  std::int32_t FScoreDelta = 0;
+  std::uint8_t FLevel = 0;
+  bool FLocal = true;
+
+  std::int32_t Total() const;
+
+  // Score, delta, entered flag and the counters back to zero; name, kind, level and FLocal stay.
+  void ResetScore();
+
+  // The packed form: 64 + name length bytes, the score saved as Total. FLocal is not in it.
+  std::string SaveToString() const;
+
+  // Reads the packed form: the loaded score shows at once (FScoreDelta 0); FLocal stays.
+  // Never reads past `packed`: fields the text does not reach get the values of a new player
+  // (empty name, kind and level 0, a reset score). Returns whether the record was whole, that
+  // is whether the text reached the entered flag; callers refuse a record that was not.
+  bool LoadFromString(std::string_view packed);
+};
+
+// The players in turn order; the list owns them.
+class TPlayers {
+public:
+  // Appends the player, keyed by its current name, resets its score and returns its index.
+  int Add(TPlayer player);
+  // Indexes outside the list are ignored by Delete and ResetScore.
+  void Delete(int index);
+  void Clear();
+
+  int Count() const;
+  // The player at an index; an index outside the list throws std::out_of_range.
+  TPlayer& Player(int index);
+  const TPlayer& Player(int index) const;
+  // The name the entry was added under.
+  const std::string& Key(int index) const;
+
+  void ResetScore(int index);
+
+  // One tick of the score animation for every player: moves 5, 10 or 20 points (by the size
+  // of the delta, never more than the delta) from FScoreDelta to FScore.
+  void AnimateScores();
+
+private:
+  struct TEntry {
+    std::string Key;
+    std::unique_ptr<TPlayer> Player;
+  };
+  std::vector<TEntry> FEntries;
+};
