@@ -1,0 +1,108 @@
+#include "game/players.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+#include <utility>
+
+#include "gfx/file_utils.h"
+
+namespace {
+
+constexpr std::size_t PackedPadding = 50;
+
+}  // namespace
+
+std::int32_t TPlayer::Total() const { return FScore + FScoreDelta; }
+
+void TPlayer::ResetScore() {
+  FScore = 0;
+  FScoreDelta = 0;
+  FEntered = false;
+  FBarrelTries = 0;
+  FBarrelFalls = 0;
+  FBolts = 0;
+}
+
+std::string TPlayer::SaveToString() const {
+  std::string packed = IntToBin4(static_cast<std::int32_t>(FName.size()));
+  packed += FName;
+  packed += static_cast<char>(FKind);
+  packed += static_cast<char>(FLevel);
+  packed += IntToBin4(Total());
+  packed += static_cast<char>(FBolts);
+  packed += static_cast<char>(FBarrelTries);
+  packed += static_cast<char>(FBarrelFalls);
+  packed += FEntered ? '1' : '0';
+  packed.append(PackedPadding, '\0');
+  return packed;
+}
+
+bool TPlayer::LoadFromString(std::string_view packed) {
+  FName.clear();
+  FKind = PlayerKindHuman;
+  FLevel = 0;
+  ResetScore();
+  if (packed.size() < 4) return false;
+  const std::int32_t nameLength = Bin4ToInt(packed.substr(0, 4));
+  if (nameLength < 0) return false;
+  packed.remove_prefix(4);
+  const bool whole = packed.size() >= static_cast<std::size_t>(nameLength) + 10;
+  FName = packed.substr(0, static_cast<std::size_t>(nameLength));
+  if (!whole) return false;
+  packed.remove_prefix(static_cast<std::size_t>(nameLength));
+  FKind = static_cast<std::uint8_t>(packed[0]);
+  FLevel = static_cast<std::uint8_t>(packed[1]);
+  FScore = Bin4ToInt(packed.substr(2, 4));
+  FBolts = static_cast<std::uint8_t>(packed[6]);
+  FBarrelTries = static_cast<std::uint8_t>(packed[7]);
+  FBarrelFalls = static_cast<std::uint8_t>(packed[8]);
+  FEntered = packed[9] == '1';
+  return true;
+}
+
+int TPlayers::Add(TPlayer player) {
+  std::string key = player.FName;
+  FEntries.push_back({std::move(key), std::make_unique<TPlayer>(std::move(player))});
+  FEntries.back().Player->ResetScore();
+  return Count() - 1;
+}
+
+void TPlayers::Delete(int index) {
+  if (index >= 0 && index < Count()) FEntries.erase(FEntries.begin() + index);
+}
+
+void TPlayers::Clear() { FEntries.clear(); }
+
+int TPlayers::Count() const { return static_cast<int>(FEntries.size()); }
+
+TPlayer& TPlayers::Player(int index) {
+  return const_cast<TPlayer&>(std::as_const(*this).Player(index));
+}
+
+const TPlayer& TPlayers::Player(int index) const {
+  if (index < 0 || index >= Count()) throw std::out_of_range("player index");
+  return *FEntries[static_cast<std::size_t>(index)].Player;
+}
+
+const std::string& TPlayers::Key(int index) const {
+  if (index < 0 || index >= Count()) throw std::out_of_range("player index");
+  return FEntries[static_cast<std::size_t>(index)].Key;
+}
+
+void TPlayers::ResetScore(int index) {
+  if (index >= 0 && index < Count()) Player(index).ResetScore();
+}
+
+void TPlayers::AnimateScores() {
+  for (const TEntry& entry : FEntries) {
+    TPlayer& player = *entry.Player;
+    const std::int32_t delta = player.FScoreDelta;
+    if (delta == 0) continue;
+    const std::int64_t size = std::abs(static_cast<std::int64_t>(delta));
+    const std::int64_t stepSize = std::min<std::int64_t>(size, size <= 200 ? 5 : size <= 500 ? 10 : 20);
+    const auto step = static_cast<std::int32_t>(delta < 0 ? -stepSize : stepSize);
+    player.FScore += step;
+    player.FScoreDelta -= step;
+  }
+}
