@@ -4,7 +4,8 @@
 #include <fstream>
 #include <iterator>
 
-#define SI_NO_CONVERSION  // the texts are bytes; nothing to convert
+#define SI_NO_CONVERSION   // the texts are bytes; nothing to convert
+#define SI_IMPLEMENTATION  // the library is used header-only, from this file alone
 #include <SimpleIni.h>
 
 #include "game/options.h"
@@ -29,7 +30,7 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
 
 class TOptionReader {
 public:
-  explicit TOptionReader(const CSimpleIniCaseA& ini) : FIni(ini) {}
+  explicit TOptionReader(const CSimpleIniA& ini) : FIni(ini) {}
   std::int32_t Value(const char* key, std::int32_t fallback) const {
     const char* text = FIni.GetValue(Section, key);
     const auto value = text ? ParseInteger(text) : std::nullopt;
@@ -37,7 +38,7 @@ public:
   }
 
 private:
-  const CSimpleIniCaseA& FIni;
+  const CSimpleIniA& FIni;
 };
 
 std::int32_t RoundDownTo5(std::int32_t value) { return value - value % 5; }
@@ -74,7 +75,7 @@ std::string ReadQuietly(const std::string& fileName) {
 }  // namespace
 
 TGameOptions OptionsFromIni(std::string_view text) {
-  CSimpleIniCaseA ini;
+  CSimpleIniA ini;
   ini.LoadData(text.data(), text.size());
   const TOptionReader reader(ini);
   const TGameOptions defaults;
@@ -110,7 +111,7 @@ TGameOptions OptionsFromIni(std::string_view text) {
 }
 
 std::string OptionsToIni(const TGameOptions& options, std::string_view existing) {
-  CSimpleIniCaseA ini;
+  CSimpleIniA ini;
   ini.SetSpaces(false);
   ini.LoadData(existing.data(), existing.size());
   const auto values = OptionValues(options);
