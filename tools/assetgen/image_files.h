@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include <cstddef>  // gfx/image.h uses size_t without including it
+
+#include "gfx/image.h"
+
+// Image file encoders for the pipeline. Each gives the file's bytes and depends only on the
+// pixels, so the containers come out the same on every build.
+
+// 24-bit uncompressed BMP with its file header, bottom-up rows as usual.
+std::string EncodeBmp(const TImage& image);
+// Baseline JFIF without chroma subsampling (sharp edges on drawn labels).
+std::string EncodeJpeg(const TImage& image, int quality);
+// Opaque PNG, for contact sheets and previews.
+std::string EncodePng(const TImage& image);

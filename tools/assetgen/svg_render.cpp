@@ -1,0 +1,82 @@
+#include "tools/assetgen/svg_render.h"
+
+#include <cairo.h>
+#include <librsvg/rsvg.h>
+
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+struct TGObjectUnref {
+  void operator()(gpointer object) const { g_object_unref(object); }
+};
+struct TSurfaceDestroy {
+  void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
+};
+struct TCairoDestroy {
+  void operator()(cairo_t* cr) const { cairo_destroy(cr); }
+};
+
+std::string TakeError(GError* error) {
+  std::string text = error ? error->message : "unknown librsvg error";
+  if (error) g_error_free(error);
+  return text;
+}
+
+}  // namespace
+
+TRaster RenderSvg(std::string_view svg, std::string_view elementId) {
+  GError* error = nullptr;
+  std::unique_ptr<RsvgHandle, TGObjectUnref> handle(rsvg_handle_new_from_data(
+      reinterpret_cast<const guint8*>(svg.data()), svg.size(), &error));
+  if (!handle) throw std::runtime_error("SVG not readable: " + TakeError(error));
+  rsvg_handle_set_dpi(handle.get(), 96.0);
+
+  double width = 0, height = 0;
+  if (!rsvg_handle_get_intrinsic_size_in_pixels(handle.get(), &width, &height))
+    throw std::runtime_error("SVG has no pixel size (width and height attributes needed)");
+  TRaster raster;
+  raster.Width = static_cast<int>(std::lround(width));
+  raster.Height = static_cast<int>(std::lround(height));
+  if (raster.Width <= 0 || raster.Height <= 0) throw std::runtime_error("SVG size is empty");
+
+  std::unique_ptr<cairo_surface_t, TSurfaceDestroy> surface(
+      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, raster.Width, raster.Height));
+  std::unique_ptr<cairo_t, TCairoDestroy> cr(cairo_create(surface.get()));
+  const RsvgRectangle viewport{0, 0, width, height};
+  const std::string id = elementId.empty() ? std::string() : "#" + std::string(elementId);
+  if (!id.empty() && !rsvg_handle_has_sub(handle.get(), id.c_str()))
+    throw std::runtime_error("SVG has no element with id " + std::string(elementId));
+  const gboolean ok =
+      id.empty() ? rsvg_handle_render_document(handle.get(), cr.get(), &viewport, &error)
+                 : rsvg_handle_render_layer(handle.get(), cr.get(), id.c_str(), &viewport, &error);
+  if (!ok) throw std::runtime_error("SVG not renderable: " + TakeError(error));
+  cairo_surface_flush(surface.get());
+
+  const unsigned char* data = cairo_image_surface_get_data(surface.get());
+  const int stride = cairo_image_surface_get_stride(surface.get());
+  raster.Argb.resize(static_cast<size_t>(raster.Width) * raster.Height);
+  for (int y = 0; y < raster.Height; ++y)
+    std::memcpy(&raster.Argb[static_cast<size_t>(y) * raster.Width], data + y * stride,
+                static_cast<size_t>(raster.Width) * 4);
+  return raster;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot open " + path);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw std::runtime_error("cannot read " + path);
+  return bytes;
+}
+
+void WriteFileBytes(const std::string& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
