@@ -1,0 +1,176 @@
+#include "dice/zarnik.h"
+
+#include <cmath>
+
+#include "game/random.h"
+
+namespace {
+
+constexpr float RestHeight = 1.5f;
+constexpr float Gravity = 0.02f;
+constexpr float StartSpeed = -0.25f;  // a thrown die first rises
+constexpr float BounceEnd = 0.15f;
+
+float WrapOnce(float angle) {
+  if (angle > 180) angle -= 360;
+  if (angle < -180) angle += 360;
+  return angle;
+}
+
+}  // namespace
+
+int FallStepCount(float accel, float speed, float height) {
+  if (height < 0) return 0;
+  int count = 0;
+  for (;;) {
+    do {
+      ++count;
+      height -= speed;
+      speed += accel;
+    } while (height >= 0);
+    height = 0;
+    speed = -speed / 2;
+    if (std::fabs(speed) < BounceEnd) return count;
+  }
+}
+
+TZarnik::TZarnik() : AngleY(static_cast<float>(Rng().Random(360) - 180)) {}
+
+void TZarnik::SetUprightAngles() {
+  switch (Face) {
+    case 1: AngleX = 90; AngleY = 180; break;
+    case 6: AngleX = 90; AngleY = 0; break;
+    case 2: AngleX = 0; AngleZ = 90; break;
+    case 3: AngleX = 0; AngleZ = 0; break;
+    case 4: AngleX = 0; AngleZ = 180; break;
+    case 5: AngleX = 180; AngleZ = 90; break;
+    default: break;
+  }
+}
+
+void TZarnik::SetPose(int face) {
+  Face = static_cast<std::uint8_t>(face);
+  if (!ValidFace(face)) return;
+  const float turn = static_cast<float>(30 + 90 * Rng().Random(3));
+  const float free = face <= 4 ? -turn : turn;
+  SetUprightAngles();
+  if (SpinsAboutZ()) {
+    AngleZ = free;
+  } else {
+    AngleY = free;
+  }
+}
+
+void TZarnik::SetSpin(float sx, float sy, float sz) {
+  SpinX = sx;
+  SpinY = sy;
+  SpinZ = sz;
+}
+
+void TZarnik::SetVerticalSpin(float speed) {
+  SetSpin(0, 0, 0);
+  switch (Face) {
+    case 1: SpinZ = -speed; break;
+    case 2: case 3: case 4: SpinY = -speed; break;
+    case 5: SpinY = speed; break;
+    case 6: SpinZ = speed; break;
+    default: break;
+  }
+}
+
+void TZarnik::Turn() {
+  AngleX = WrapOnce(AngleX + SpinX);
+  AngleY = WrapOnce(AngleY + SpinY);
+  AngleZ = WrapOnce(AngleZ + SpinZ);
+}
+
+int TZarnik::SpinAngle() const {
+  float reading = 0;
+  switch (Face) {
+    case 1: reading = -AngleZ; break;
+    case 2: case 3: case 4: reading = -AngleY; break;
+    case 5: reading = AngleY; break;
+    case 6: reading = AngleZ; break;
+    default: return 0;
+  }
+  long value = std::lrint(reading);  // halves to even in the default rounding mode
+  if (value < 0) value += 360 * (-value / 360 + 1);
+  return static_cast<int>(value - 360 * (value / 360));
+}
+
+void TZarnik::Throw(int face) {
+  LandingEvent = false;
+  Kept = false;
+  Face = static_cast<std::uint8_t>(face);
+  Moving = true;
+  HasBounced = false;
+  FallSpeed = StartSpeed;
+  Height = 5.5f + 4 * static_cast<float>(Rng().RandomReal());
+  FallSteps = static_cast<std::uint8_t>(FallStepCount(Gravity, StartSpeed, Height - RestHeight));
+  SettleSteps = static_cast<std::uint8_t>(5 + Rng().Random(10));
+  DriftX = 0;
+  DriftZ = 0;
+  if (!ValidFace(face)) return;
+  SpinX = -static_cast<float>(5 + Rng().Random(15));
+  const float windBack = static_cast<float>(FallSteps) * SpinX;
+  if (SpinsAboutZ()) {
+    SpinY = 0;
+    AngleZ = static_cast<float>(Rng().Random(360));
+    AngleX = 90 - windBack;
+    AngleY = face == 1 ? 180 : 0;
+  } else {
+    SpinZ = 0;
+    AngleY = static_cast<float>(Rng().Random(360));
+    AngleX = (face == 5 ? 180 : 0) - windBack;
+    AngleZ = face == 3 ? 0 : face == 4 ? 180 : 90;
+  }
+}
+
+void TZarnik::Step() {
+  if (!Moving) return;
+  PosX += DriftX;
+  PosZ += DriftZ;
+  if (!ValidFace(Face)) return;
+
+  if (FallSteps > 0) {
+    --FallSteps;
+    AngleX += SpinX;
+    // The vertical spin runs at half rate in the air.
+    if (SpinsAboutZ()) {
+      AngleY += SpinY;
+      AngleZ += SpinZ / 2;
+    } else {
+      AngleY += SpinY / 2;
+      AngleZ += SpinZ;
+    }
+    Height -= FallSpeed;
+    FallSpeed += Gravity;
+    if (Height >= RestHeight) return;
+    if (!HasBounced) {
+      LandingEvent = true;
+      VerticalSpin() = static_cast<float>(Rng().Random(15) - 7);
+      HasBounced = true;
+      DriftZ = -(std::fabs(SpinX / 150) + 0.02f);
+      DriftX = 0.06f * static_cast<float>(Rng().RandomReal()) - 0.03f;
+    }
+    Height = RestHeight;
+    FallSpeed = -FallSpeed / 2;
+    return;
+  }
+
+  if (SettleSteps > 0) {
+    SetUprightAngles();
+    float& spin = VerticalSpin();
+    if (std::fabs(spin) > 0.5f) spin += spin > 0 ? -0.5f : 0.5f;
+    Height = RestHeight;
+    --SettleSteps;
+    if (SpinsAboutZ()) {
+      AngleZ += spin;
+    } else {
+      AngleY += spin;
+    }
+    return;
+  }
+
+  Moving = false;
+}

@@ -1,0 +1,32 @@
+#include "game/computer_player.h"
+
+#include "game/game.h"
+#include "game/random.h"
+
+bool TGame::ComputerWantsThrow() const {
+  const TPlayer* player = CurrentPlayer();
+  if (player == nullptr) return false;
+  const int turn = FTurnScore;
+  const int reached = player->Total() + turn;
+
+  // The turn cannot be recorded yet.
+  if (turn < MinTurnScore()) return true;
+  if (Options.NEEDDICEFORALLZARNIKS && !AnyKept()) return true;
+  // The open barrel reached exactly.
+  if (turn == MaxTurnScore()) return false;
+  // Recording would land on the dump truck.
+  if (reached == Options.DUMPTRUCKSCORE) return true;
+  if (player->FLevel != 0) return true;
+  if (turn > ComputerAlwaysRecordAbove) return false;
+  // Recording would land in the lowest points of a hole.
+  if (Options.ISHOLE1 && Options.HOLE1SCORE1 <= reached && reached <= Options.HOLE1SCORE1 + ComputerHoleMargin)
+    return true;
+  if (Options.ISHOLE2 && Options.HOLE2SCORE1 <= reached && reached <= Options.HOLE2SCORE1 + ComputerHoleMargin)
+    return true;
+
+  const int freeDice = FreeDiceCount();
+  if (freeDice == 0 || freeDice == 5) return true;
+  if (freeDice == 4) return turn <= ComputerMaxTurnWithFourDice;
+  const TComputerOdds odds = ComputerOddsByFreeDice[freeDice];
+  return Rng().RandomReal() < odds.Chance && turn <= odds.MaxTurn;
+}

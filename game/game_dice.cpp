@@ -1,0 +1,120 @@
+#include <algorithm>
+
+#include "game/game.h"
+#include "game/random.h"
+#include "game/scoring.h"
+
+namespace {
+
+constexpr std::array<float, TGame::DiceCount> ThrowPosX{0, 6, -6, 12, -12};
+
+}  // namespace
+
+void TGame::ResetDice(bool randomFaces) {
+  for (int i = 0; i < DiceCount; ++i) {
+    if (randomFaces) RowDice[i].SetPose(1 + Rng().Random(6));
+    RowDice[i].Shown = true;
+    RowDice[i].Kept = false;
+    RowDice[i].SetSpin(0, 0, 0);
+    ThrowDice[i].Moving = false;
+  }
+  FThrowCount = 0;
+  FThrowPending = false;
+}
+
+namespace {
+
+// Spreads the thrown dice along X: one in the middle, an even count either side of it.
+void PlaceThrowDie(TZarnik& die, int index, int count) {
+  die.PosX = ThrowPosX[index] - (count % 2 == 0 ? 3.0f : 0.0f);
+  die.PosZ = -3 * static_cast<float>(Rng().RandomReal());
+}
+
+}  // namespace
+
+void TGame::StartThrow() {
+  FThrowCount = 0;
+  for (TZarnik& die : RowDice) {
+    die.SetSpin(0, 0, 0);
+    if (!die.Kept) {
+      die.Shown = false;
+      ++FThrowCount;
+    }
+  }
+  for (int i = 0; i < FThrowCount; ++i) {
+    ThrowDice[i].Throw(1 + Rng().Random(6));
+    PlaceThrowDie(ThrowDice[i], i, FThrowCount);
+  }
+  FThrowPending = true;
+}
+
+bool TGame::StartThrowWith(const std::array<int, DiceCount>& faces) {
+  StartThrow();
+  bool allUsable = true;
+  for (int i = 0; i < FThrowCount; ++i) {
+    if (!TZarnik::ValidFace(faces[i])) {
+      allUsable = false;
+      continue;
+    }
+    ThrowDice[i].Throw(faces[i]);
+    PlaceThrowDie(ThrowDice[i], i, FThrowCount);
+  }
+  return allUsable;
+}
+
+bool TGame::DiceMoving() const {
+  return std::any_of(ThrowDice.begin(), ThrowDice.begin() + FThrowCount,
+                     [](const TZarnik& die) { return die.Moving; });
+}
+
+void TGame::StepDice() {
+  for (int i = 0; i < FThrowCount; ++i) {
+    if (ThrowDice[i].Moving) ThrowDice[i].Step();
+  }
+}
+
+bool TGame::TakeLandingEvent() {
+  bool landed = false;
+  for (int i = 0; i < FThrowCount; ++i) {
+    landed = landed || ThrowDice[i].LandingEvent;
+    ThrowDice[i].LandingEvent = false;
+  }
+  return landed;
+}
+
+void TGame::TurnRowDice() {
+  for (TZarnik& die : RowDice) die.Turn();
+}
+
+int TGame::FreeDiceCount() const {
+  return static_cast<int>(std::count_if(RowDice.begin(), RowDice.end(), [](const TZarnik& die) { return !die.Kept; }));
+}
+
+bool TGame::AnyKept() const { return FreeDiceCount() < DiceCount; }
+
+int TGame::SettleThrow() {
+  if (!FThrowPending || DiceMoving()) return 0;
+  FThrowPending = false;
+
+  std::array<int, DiceCount> faces{};
+  for (int i = 0; i < FThrowCount; ++i) faces[i] = ThrowDice[i].Face;
+  const TThrowScore score = ScoreFaces(std::span<const int>(faces.data(), FThrowCount));
+
+  int slot = static_cast<int>(std::find_if(RowDice.begin(), RowDice.end(), [](const TZarnik& die) { return !die.Kept; }) -
+                              RowDice.begin());
+  // Scoring dice join the kept part of the row first, then the rest of the throw follows.
+  for (const bool scoring : {true, false}) {
+    for (int i = 0; i < FThrowCount && slot < DiceCount; ++i) {
+      if (score.Scores(i) != scoring) continue;
+      TZarnik& row = RowDice[slot++];
+      row.SetPose(faces[i]);
+      row.Shown = true;
+      row.Kept = scoring;
+      if (scoring) row.SetVerticalSpin(4);
+    }
+  }
+  if (FreeDiceCount() == 0) {
+    for (TZarnik& die : RowDice) die.Kept = false;
+  }
+  return score.Points;
+}

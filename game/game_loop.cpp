@@ -1,0 +1,110 @@
+#include "game/game_loop.h"
+
+#include <algorithm>
+
+TGameLoop::TGameLoop(TGame& game, TLoopPacing pacing) : FGame(game), FPacing(pacing) {
+  FPacing.ComputerPressDelay = std::max(FPacing.ComputerPressDelay, 1);
+}
+
+bool TGameLoop::CurrentIsComputer() const {
+  const TPlayer* player = FGame.CurrentPlayer();
+  return player != nullptr && player->FKind == PlayerKindComputer;
+}
+
+TStepEvents TGameLoop::TableStep() {
+  TStepEvents events;
+  events.Landing = FGame.TakeLandingEvent();
+  GameStep(events);
+  if (FGame.FButtons.Tick()) HandleClicks(events);
+  return events;
+}
+
+void TGameLoop::GameStep(TStepEvents& events) {
+  FGame.FPlayers.AnimateScores();
+  if (FAutoPressDelay > 0) AutoPressTick(FAutoPressDelay - 1);
+  if (FGame.TickPassDelay()) {
+    events.TurnPassed = true;
+    ScheduleComputerMove();
+  }
+  if (FGame.DiceMoving()) {
+    FGame.StepDice();
+    FGame.StepDice();
+  } else if (FGame.FThrowPending) {
+    events.Settled = true;
+    events.SettledDice = FGame.FThrowCount;
+    events.Outcome = FGame.ThrowSettled();
+    if (events.Outcome == TThrowOutcome::Scored) ScheduleComputerMove();
+    const bool passing = events.Outcome == TThrowOutcome::Overshoot || events.Outcome == TThrowOutcome::Zero;
+    if (passing && FPacing.CutPassDelay) FGame.FPassDelay = 1;
+  }
+  FGame.TurnRowDice();
+  FGame.TickMessagePanel();
+}
+
+void TGameLoop::FinishRolling(TStepEvents& events) {
+  if (FGame.FPassDelay > 0) FGame.FPassDelay = 1;
+  while (FGame.DiceMoving()) GameStep(events);
+  GameStep(events);
+}
+
+void TGameLoop::HandleClicks(TStepEvents& events) {
+  for (int i = 0; i < TTableButtons::Count; ++i) {
+    const auto index = static_cast<TTableButtons::TIndex>(i);
+    if (!FGame.FButtons[index].Clicked()) continue;
+    switch (index) {
+      case TTableButtons::Start: OnStartClicked(events); break;
+      case TTableButtons::Menu: OnMenuClicked(events); break;
+      case TTableButtons::Do: OnThrowClicked(events); break;
+      case TTableButtons::Cancel: OnRecordClicked(events); break;
+    }
+  }
+}
+
+void TGameLoop::OnStartClicked(TStepEvents& events) {
+  events.GameStarted = true;
+  FGame.StartGame();
+  ScheduleComputerMove();
+}
+
+void TGameLoop::OnMenuClicked(TStepEvents& events) {
+  events.MenuRequested = true;
+  ScheduleComputerMove();
+}
+
+void TGameLoop::OnThrowClicked(TStepEvents&) {
+  FGame.StartThrow();
+  FGame.DisableTurnButtons();
+}
+
+void TGameLoop::OnRecordClicked(TStepEvents& events) {
+  events.TurnRecorded = true;
+  FGame.RecordTurn();
+  if (FGame.FGameOver) {
+    events.GameWon = FGame.CurrentPlayer() != nullptr;
+  } else {
+    FGame.SetCurrentPlayer(FGame.FCurrentPlayer + 1);
+  }
+  ScheduleComputerMove();
+}
+
+bool TGameLoop::PressButton(TTableButtons::TIndex button) {
+  if (FAutoPressDelay > 0) return false;
+  ITableButton& target = FGame.FButtons[button];
+  if (target.State() != TButtonState::Normal) return false;
+  const bool turnButton = button == TTableButtons::Do || button == TTableButtons::Cancel;
+  if (turnButton && CurrentIsComputer()) return false;
+  PressTableButton(target);
+  return true;
+}
+
+void TGameLoop::ScheduleComputerMove() {
+  if (FGame.FGameOver || !CurrentIsComputer()) return;
+  FAutoPressButton = FGame.ComputerWantsThrow() ? AutoPressThrow : AutoPressRecord;
+  FAutoPressDelay = FPacing.ComputerPressDelay;
+}
+
+void TGameLoop::AutoPressTick(int ticks) {
+  FAutoPressDelay = ticks;
+  if (ticks != 0 || FGame.FGameOver) return;
+  PressTableButton(FGame.FButtons[FAutoPressButton == AutoPressThrow ? TTableButtons::Do : TTableButtons::Cancel]);
+}

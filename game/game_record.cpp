@@ -1,0 +1,120 @@
+#include "game/game.h"
+#include "game/game_messages.h"
+
+namespace {
+
+void SetTotal(TPlayer& player, int total) { player.FScoreDelta = total - player.FScore; }
+
+}  // namespace
+
+void TGame::ApplyDumpTruck(TPlayer& player) {
+  if (player.Total() != Options.DUMPTRUCKSCORE) return;
+  SetTotal(player, 0);
+  ++Tally.DumpTrucks;
+}
+
+void TGame::Win(TPlayer& player) {
+  player.FScore = 1000;
+  player.FScoreDelta = 0;
+  FinishGame();
+}
+
+void TGame::RecordTurn() {
+  TPlayer* player = CurrentPlayer();
+  if (player == nullptr) {
+    if (!FGameOver) FinishGame();
+    return;
+  }
+  const int turn = FTurnScore;
+  const int before = player->Total();
+
+  for (int i = 0; i < FPlayers.Count(); ++i) {
+    if (i == FCurrentPlayer) continue;
+    TPlayer& other = FPlayers.Player(i);
+    const int total = other.Total();
+    if (before < total && total < before + turn && !OnScoreBarrel(total)) {
+      other.FScoreDelta -= Options.OVERTAKINGSCORE;
+      ++Tally.Overtakes;
+      ApplyDumpTruck(other);
+    }
+  }
+
+  player->FScoreDelta += turn;
+  player->FEntered = true;
+  ApplyDumpTruck(*player);
+
+  if (OnScoreBarrel(player->Total())) {
+    if (player->FBarrelTries > 0) {
+      Win(*player);
+      return;
+    }
+    SetTotal(*player, Options.BARRELSSCORE);
+    if (Options.ISONLYONEONBARREL) {
+      for (int i = 0; i < FPlayers.Count(); ++i) {
+        if (i != FCurrentPlayer && FPlayers.Player(i).Total() >= Options.BARRELSSCORE) BarrelMiss(i, false, true);
+      }
+    }
+    BarrelMiss(FCurrentPlayer, true, false);
+    return;
+  }
+
+  const int total = player->Total();
+  const bool wins = (Options.BARRELSTYPE == 0 && (Options.ISMORE1000 ? total > 1000 : total >= 1000)) ||
+                    (Options.BARRELSTYPE == 2 && total == 1000);
+  if (wins) Win(*player);
+}
+
+void TGame::LoseTurn() {
+  TPlayer* player = CurrentPlayer();
+  if (player == nullptr) return;
+  if (Options.IS_BOLTS) {
+    const int total = player->Total();
+    bool due = player->FEntered || Options.ISBOLTSBEFOREENTER;
+    if (!Options.ISBOLTSINHOLES && InHole(total)) due = false;
+    if (OnScoreBarrel(total) && !Options.ISBOLTSONBARREL) due = false;
+    if (due) ++player->FBolts;
+    if (player->FBolts >= Options.BOLTSTOGODOWN) {
+      player->FBolts -= Options.BOLTSTOGODOWN;
+      player->FScoreDelta -= Options.BOLTSDOWNSCORE;
+      ++Tally.BoltPenalties;
+      ApplyDumpTruck(*player);
+      if (player->FBarrelTries > 0 && Options.BARRELSTYPE == 1) BarrelMiss(FCurrentPlayer, false, true);
+    }
+  }
+  if (OnScoreBarrel(player->Total())) BarrelMiss(FCurrentPlayer, true, false);
+}
+
+void TGame::BarrelMiss(int index, bool countTry, bool fall) {
+  if (index < 0 || index >= FPlayers.Count()) return;
+  TPlayer& player = FPlayers.Player(index);
+  if (Options.BARRELSTYPE == 1) {
+    if (countTry && ++player.FBarrelTries > Options.BARRELSATTEMPT) fall = true;
+    if (!fall) return;
+    ++player.FBarrelFalls;
+    player.FBarrelTries = 0;
+  } else if (Options.BARRELSTYPE == 2 && Options.OPENBARRELLIMIT) {
+    if (++player.FBarrelTries < Options.BARRELSATTEMPT) return;
+    player.FBarrelTries = 0;
+    ++player.FBarrelFalls;
+  } else {
+    return;
+  }
+  ++Tally.BarrelFalls;
+  // Both penalties set the total rather than subtract, so a bolt penalty taken in the same
+  // scoreless turn is replaced by the fall.
+  if (player.FBarrelFalls >= Options.BARRELSCOUNT) {
+    player.FScoreDelta = -player.FScore;
+    player.FBarrelFalls = 0;
+    ++Tally.ScoreWipes;
+  } else {
+    player.FScoreDelta = -Options.BARRELSDOWNSCORE;
+  }
+}
+
+void TGame::FinishGame() {
+  DisableTurnButtons();
+  FGameOver = true;
+  UpdateButtons();
+  SetButtonEnabled(FButtons[TTableButtons::Menu], true);
+  if (const TPlayer* player = CurrentPlayer()) SetMessage(WinnerMessage(player->FName));
+}

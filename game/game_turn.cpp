@@ -1,0 +1,104 @@
+#include "game/game.h"
+#include "game/game_messages.h"
+
+TPlayer* TGame::CurrentPlayer() {
+  if (FCurrentPlayer < 0 || FCurrentPlayer >= FPlayers.Count()) return nullptr;
+  return &FPlayers.Player(FCurrentPlayer);
+}
+
+const TPlayer* TGame::CurrentPlayer() const {
+  if (FCurrentPlayer < 0 || FCurrentPlayer >= FPlayers.Count()) return nullptr;
+  return &FPlayers.Player(FCurrentPlayer);
+}
+
+bool TGame::InHole(int total) const {
+  return (Options.ISHOLE1 && Options.HOLE1SCORE1 <= total && total < Options.HOLE1SCORE2) ||
+         (Options.ISHOLE2 && Options.HOLE2SCORE1 <= total && total < Options.HOLE2SCORE2);
+}
+
+bool TGame::OnScoreBarrel(int total) const { return Options.BARRELSTYPE == 1 && total >= Options.BARRELSSCORE; }
+
+int TGame::MinTurnScore() const {
+  const TPlayer* player = CurrentPlayer();
+  if (player == nullptr) return 0;
+  const int total = player->Total();
+  if (Options.NEEDENTERGAME && !player->FEntered) return Options.ENTERSCORE;
+  if (Options.ISHOLE1 && Options.HOLE1SCORE1 <= total && total < Options.HOLE1SCORE2) return Options.HOLE1SCORE2 - total;
+  if (Options.ISHOLE2 && Options.HOLE2SCORE1 <= total && total < Options.HOLE2SCORE2) return Options.HOLE2SCORE2 - total;
+  if (OnScoreBarrel(total)) return (Options.ISMORE1000 ? 1005 : 1000) - Options.BARRELSSCORE;
+  return 0;
+}
+
+int TGame::MaxTurnScore() const {
+  const TPlayer* player = CurrentPlayer();
+  if (Options.BARRELSTYPE == 2 && player != nullptr) return 1000 - player->Total();
+  return NoTurnLimit;
+}
+
+void TGame::StartGame() {
+  FGameOver = false;
+  for (int i = 0; i < FPlayers.Count(); ++i) FPlayers.ResetScore(i);
+  Tally = {};
+  SetCurrentPlayer(0);
+  SetButtonEnabled(FButtons[TTableButtons::Start], false);
+  SetButtonEnabled(FButtons[TTableButtons::Do], true);
+  SetButtonEnabled(FButtons[TTableButtons::Cancel], false);
+  if (FNetGame) {
+    const TPlayer* first = CurrentPlayer();
+    if (first == nullptr || !first->FLocal || first->FKind != PlayerKindHuman)
+      SetButtonEnabled(FButtons[TTableButtons::Do], false);
+  }
+}
+
+void TGame::SetCurrentPlayer(int index) {
+  FCurrentPlayer = FPlayers.Count() == 0 ? -1 : (index >= 0 && index < FPlayers.Count() ? index : 0);
+  FTurnScore = 0;
+  ResetDice(false);
+  if (FGameOver) {
+    SetMessage(StartMessage());
+  } else if (const TPlayer* player = CurrentPlayer()) {
+    SetMessage(TurnMessage(player->FName, FTurnScore));
+  }
+  UpdateButtons();
+}
+
+void TGame::DeletePlayer(int index) {
+  if (index < 0 || index >= FPlayers.Count()) return;
+  FPlayers.Delete(index);
+  if (index == FCurrentPlayer || CurrentPlayer() == nullptr) SetCurrentPlayer(FCurrentPlayer);
+  if (!FGameOver && FPlayers.Count() == 0) FinishGame();
+}
+
+TThrowOutcome TGame::ThrowSettled() {
+  const int points = SettleThrow();
+  if (CurrentPlayer() == nullptr) {
+    if (!FGameOver) FinishGame();
+    return TThrowOutcome::NoTurn;
+  }
+  if (points > 0) {
+    FTurnScore += points;
+    if (FTurnScore > MaxTurnScore()) {
+      SetMessage(OvershootMessage(points, FTurnScore));
+      BarrelMiss(FCurrentPlayer, true, false);
+      FPassDelay = PassDelayTicks;
+      UpdateButtons();
+      return TThrowOutcome::Overshoot;
+    }
+    SetMessage(ThrowScoredMessage(points, FTurnScore));
+    UpdateButtons();
+    return TThrowOutcome::Scored;
+  }
+  FTurnScore = 0;
+  SetMessage(ScorelessMessage());
+  FPassDelay = PassDelayTicks;
+  LoseTurn();
+  return TThrowOutcome::Zero;
+}
+
+bool TGame::TickPassDelay() {
+  if (FPassDelay == 0) return false;
+  if (--FPassDelay != 0) return false;
+  SetCurrentPlayer(FCurrentPlayer + 1);
+  if (!FGameOver && FPlayers.Count() == 0) FinishGame();
+  return true;
+}

@@ -1,0 +1,68 @@
+#include "game/table_buttons.h"
+
+#include <cctype>
+
+void SetButtonEnabled(ITableButton& button, bool enabled) {
+  if (!enabled) {
+    button.SetState(TButtonState::Disabled);
+  } else if (button.State() == TButtonState::Disabled) {
+    button.SetState(TButtonState::Normal);
+  }
+}
+
+void PressTableButton(ITableButton& button) {
+  button.SetState(TButtonState::Pressed);
+  button.SetPressTicks(ButtonPressTicks);
+}
+
+void TButtonStateHolder::SetState(TButtonState state) {
+  FPrevState = FState;
+  FState = state;
+}
+
+bool TButtonStateHolder::Tick() {
+  if (FPressTicks <= 0) return false;
+  if (--FPressTicks > 0) return false;
+  SetState(TButtonState::Normal);
+  return true;
+}
+
+bool TButtonStateHolder::Clicked() {
+  const bool clicked = FPrevState == TButtonState::Pressed && FState == TButtonState::Normal;
+  FPrevState = FState;
+  return clicked;
+}
+
+TTableButtons::TTableButtons()
+    : FButtons{std::make_unique<TButtonStateHolder>(TButtonState::Disabled),
+               std::make_unique<TButtonStateHolder>(TButtonState::Disabled),
+               std::make_unique<TButtonStateHolder>(TButtonState::Normal),
+               std::make_unique<TButtonStateHolder>(TButtonState::Normal)} {}
+
+ITableButton* TTableButtons::Find(std::string_view name) {
+  auto sameLetters = [](std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      if (std::toupper(static_cast<unsigned char>(a[i])) !=
+          std::toupper(static_cast<unsigned char>(b[i])))
+        return false;
+    }
+    return true;
+  };
+  for (int i = 0; i < Count; ++i) {
+    if (sameLetters(Names[i], name)) return FButtons[i].get();
+  }
+  return nullptr;
+}
+
+void TTableButtons::Replace(TIndex index, std::unique_ptr<ITableButton> button) {
+  if (!button) return;
+  button->SetState(FButtons[index]->State());
+  FButtons[index] = std::move(button);
+}
+
+bool TTableButtons::Tick() {
+  bool ended = false;
+  for (auto& button : FButtons) ended = button->Tick() || ended;
+  return ended;
+}
