@@ -1,0 +1,126 @@
+#include "platform/surface.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <limits>
+
+#include "gfx/image.h"
+
+namespace {
+
+constexpr Uint32 kFormat = SDL_PIXELFORMAT_XRGB8888;
+// The top byte of an XRGB pixel carries nothing; keep it out of every value we hand over.
+constexpr std::uint32_t kRgbMask = 0x00FFFFFF;
+
+bool UsableSize(long long width, long long height) {
+  constexpr long long kMaxSide = std::numeric_limits<int>::max() / 4;
+  return width >= 0 && height >= 0 && width <= kMaxSide && height <= kMaxSide &&
+         width * height <= std::numeric_limits<int>::max() / 4;
+}
+
+// Clips a rectangle given in wide integers to (0, 0, width, height); false when nothing is left.
+bool Clip(long long& left, long long& top, long long& w, long long& h, int width, int height) {
+  long long right = std::min<long long>(left + w, width);
+  long long bottom = std::min<long long>(top + h, height);
+  left = std::max<long long>(left, 0);
+  top = std::max<long long>(top, 0);
+  w = right - left;
+  h = bottom - top;
+  return w > 0 && h > 0;
+}
+
+SDL_Rect ToSdl(long long left, long long top, long long w, long long h) {
+  return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(w), static_cast<int>(h)};
+}
+
+}  // namespace
+
+TSurface::~TSurface() { Replace(nullptr); }
+
+void TSurface::Replace(SDL_Surface* surface) {
+  if (FSurface) SDL_FreeSurface(FSurface);
+  FSurface = surface;
+  FKeyActive = false;
+}
+
+bool TSurface::SetSize(int width, int height) {
+  if (!UsableSize(width, height)) {
+    Replace(nullptr);
+    return false;
+  }
+  Replace(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, kFormat));
+  return FSurface != nullptr;
+}
+
+bool TSurface::LoadImage(const TImage& image) {
+  if (!UsableSize(image.Width, image.Height) ||
+      image.Pixels.size() != static_cast<size_t>(image.Width) * static_cast<size_t>(image.Height)) {
+    Replace(nullptr);
+    return false;
+  }
+  if (image.Pixels.empty()) return SetSize(image.Width, image.Height);
+  // The image's memory already has the XRGB layout; SDL copies it into a surface of its own.
+  SDL_Surface* view = SDL_CreateRGBSurfaceWithFormatFrom(
+      const_cast<std::uint32_t*>(image.Pixels.data()), image.Width, image.Height, 32, image.Width * 4,
+      kFormat);
+  if (!view) {
+    Replace(nullptr);
+    return false;
+  }
+  Replace(SDL_ConvertSurfaceFormat(view, kFormat, 0));
+  SDL_FreeSurface(view);
+  return FSurface != nullptr;
+}
+
+int TSurface::Width() const { return FSurface ? FSurface->w : 0; }
+
+int TSurface::Height() const { return FSurface ? FSurface->h : 0; }
+
+void TSurface::Fill(std::uint32_t color) { FillRect(FullRect(), color); }
+
+void TSurface::FillRect(const TRect& rect, std::uint32_t color) {
+  if (!FSurface) return;
+  long long left = rect.Left, top = rect.Top, w = rect.Width, h = rect.Height;
+  if (!Clip(left, top, w, h, Width(), Height())) return;
+  SDL_Rect area = ToSdl(left, top, w, h);
+  SDL_FillRect(FSurface, &area, color & kRgbMask);
+}
+
+void TSurface::UseColorKey(bool on) const {
+  if (FKeyActive == on) return;
+  SDL_SetColorKey(FSurface, on ? SDL_TRUE : SDL_FALSE, FColorKey);
+  FKeyActive = on;
+}
+
+void TSurface::SetColorKey(std::uint32_t key) {
+  FColorKey = key & kRgbMask;
+  if (FSurface && FKeyActive) SDL_SetColorKey(FSurface, SDL_TRUE, FColorKey);
+}
+
+void TSurface::Draw(int x, int y, const TSurface& source, const TRect& from, bool transparent) {
+  if (!FSurface || !source.FSurface || &source == this) return;
+  long long sx = from.Left, sy = from.Top, w = from.Width, h = from.Height;
+  if (!Clip(sx, sy, w, h, source.Width(), source.Height())) return;
+  // Where the part of the source that survived its own clipping lands on the target.
+  const long long landX = static_cast<long long>(x) + (sx - from.Left);
+  const long long landY = static_cast<long long>(y) + (sy - from.Top);
+  long long dx = landX, dy = landY, dw = w, dh = h;
+  if (!Clip(dx, dy, dw, dh, Width(), Height())) return;
+  sx += dx - landX;
+  sy += dy - landY;
+  SDL_Rect src = ToSdl(sx, sy, dw, dh);
+  SDL_Rect dst = ToSdl(dx, dy, dw, dh);
+  source.UseColorKey(transparent);
+  SDL_BlitSurface(source.FSurface, &src, FSurface, &dst);
+}
+
+std::uint32_t TSurface::Pixel(int x, int y) const {
+  if (!FSurface || x < 0 || y < 0 || x >= FSurface->w || y >= FSurface->h) return 0;
+  const bool locked = SDL_MUSTLOCK(FSurface);
+  if (locked && SDL_LockSurface(FSurface) != 0) return 0;
+  const auto* row = static_cast<const std::uint8_t*>(FSurface->pixels) + static_cast<size_t>(y) * FSurface->pitch;
+  std::uint32_t value = reinterpret_cast<const std::uint32_t*>(row)[x] & kRgbMask;
+  if (locked) SDL_UnlockSurface(FSurface);
+  return value;
+}
