@@ -1,0 +1,91 @@
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "game/options.h"
+#include "tests/support/scratch_dir.h"
+
+namespace {
+
+struct TRun {
+  int Status = -1;
+  std::string Out;
+};
+
+// Runs thousand-cli with the arguments (shell words) and collects its standard output.
+TRun RunCli(const std::string& args) {
+  const std::string command = std::string(THOUSAND_RUNTIME_DIR) + "/thousand-cli " + args + " 2>/dev/null";
+  TRun run;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  std::size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.Out.append(buffer, got);
+  const int status = ::pclose(pipe);
+  run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+}  // namespace
+
+TEST(CliScore, PrintsPointsSetAndScoringDice) {
+  const struct {
+    const char* Args;
+    const char* Out;
+  } cases[] = {
+      {"1 1 1 5 2", "points=105 set=1 scoring=0,1,2,3\n"},
+      {"2 3 4 6 6", "points=0 set=0 scoring=\n"},
+      {"6 5", "points=5 set=0 scoring=1\n"},
+  };
+  for (const auto& c : cases) {
+    const TRun run = RunCli(std::string("score ") + c.Args);
+    EXPECT_EQ(run.Status, 0) << c.Args;
+    EXPECT_EQ(run.Out, c.Out) << c.Args;
+  }
+}
+
+TEST(CliScore, RefusesBadFacesWithStatus2) {
+  for (const char* args : {"", "0", "7", "1 2 3 4 5 6", "x", "1 2 12", "-1", "' 3'"}) {
+    const TRun run = RunCli(std::string("score ") + args);
+    EXPECT_EQ(run.Status, 2) << args;
+    EXPECT_EQ(run.Out, "") << args;
+  }
+}
+
+TEST(CliRules, PrintsTheLoadedRulesOrTheirPackedForm) {
+  TScratchDir dir;
+  dir.Write("house.st", "[options]\nENTERSCORE=999\nisHole2=0\n");
+  TGameOptions expected;
+  expected.ENTERSCORE = 200;
+  expected.ISHOLE2 = false;
+
+  EXPECT_EQ(RunCli("rules " + dir.File("house.st")).Out, FormatOptionLines(expected));
+  EXPECT_EQ(RunCli("rules " + dir.File("absent.st")).Out, FormatOptionLines(TGameOptions{}));
+
+  const TRun packed = RunCli("rules --packed " + dir.File("house.st"));
+  EXPECT_EQ(packed.Status, 0);
+  ASSERT_EQ(packed.Out.size(), 2 * PackedOptionsSize + 1);
+  EXPECT_EQ(packed.Out.substr(0, 12), "310364000000");
+  EXPECT_EQ(packed.Out.substr(2 * 41, 8), "c8000000");  // ENTERSCORE 200
+}
+
+TEST(Cli, UsageErrorsAndHelp) {
+  const struct {
+    const char* Args;
+    int Status;
+  } cases[] = {
+      {"", 2}, {"nonsense", 2}, {"rules", 2}, {"rules a.st b.st", 2}, {"rules --bogus a.st", 2},
+      {"demo extra", 2}, {"--help", 0}, {"score --help", 0}, {"rules --help", 0}, {"demo --help", 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RunCli(c.Args).Status, c.Status) << c.Args;
+  EXPECT_NE(RunCli("--help").Out.find("score"), std::string::npos);
+}
+
+TEST(Cli, DemoPrintsAFewScoredThrows) {
+  const TRun run = RunCli("demo");
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_EQ(std::count(run.Out.begin(), run.Out.end(), '\n'), 6);
+  EXPECT_NE(run.Out.find("Бросок 5:"), std::string::npos);
+}
