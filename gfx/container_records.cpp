@@ -1,16 +1,17 @@
 #include "gfx/container_records.h"
 
+#include "gfx/file_utils.h"
 #include "gfx/graph_error.h"
 
-void AppendLe32(std::string& out, std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
-}
+namespace {
 
 std::uint32_t ReadLe32(std::string_view fourBytes) {
-  std::uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(fourBytes[i]);
-  return value;
+  return static_cast<std::uint32_t>(Bin4ToInt(fourBytes));
 }
+
+std::string Le32(std::uint32_t value) { return IntToBin4(static_cast<std::int32_t>(value)); }
+
+}  // namespace
 
 std::vector<TContainerRecord> SplitContainer(std::string_view bytes, std::string_view fileName) {
   std::vector<TContainerRecord> records;
@@ -38,10 +39,7 @@ std::vector<TContainerRecord> SplitContainer(std::string_view bytes, std::string
 }
 
 std::string MakeImageKey(TGraphKind kind, std::uint32_t colorKey, std::string_view name) {
-  std::string key(1, static_cast<char>(kind));
-  AppendLe32(key, colorKey);
-  key += name;
-  return key;
+  return std::string(1, static_cast<char>(kind)) + Le32(colorKey) + std::string(name);
 }
 
 std::optional<TImageKey> ParseImageKey(std::string_view key) {
@@ -51,10 +49,7 @@ std::optional<TImageKey> ParseImageKey(std::string_view key) {
 }
 
 std::string MakeBannerKey(std::uint32_t repeatCount, std::string_view link) {
-  std::string key;
-  AppendLe32(key, repeatCount);
-  key += link;
-  return key;
+  return Le32(repeatCount) + std::string(link);
 }
 
 std::optional<TBannerKey> ParseBannerKey(std::string_view key) {

@@ -47,7 +47,3 @@ struct TBannerKey {
 };
 std::string MakeBannerKey(std::uint32_t repeatCount, std::string_view link);
 std::optional<TBannerKey> ParseBannerKey(std::string_view key);  // nullopt when shorter than 4
-
-// The 4-byte little-endian fields of the record layout.
-void AppendLe32(std::string& out, std::uint32_t value);
-std::uint32_t ReadLe32(std::string_view fourBytes);

@@ -1,5 +1,7 @@
 #include "tools/col_writer.h"
 
+#include "gfx/file_utils.h"
+
 #include <limits>
 #include <stdexcept>
 #include <utility>
@@ -18,7 +20,7 @@ namespace {
 void AppendField(std::string& out, const std::string& field) {
   if (field.size() > std::numeric_limits<std::uint32_t>::max())
     throw std::length_error("container field longer than 32-bit length allows");
-  AppendLe32(out, static_cast<std::uint32_t>(field.size()));
+  out += IntToBin4(static_cast<std::int32_t>(field.size()));
   out += field;
 }
 
