@@ -1,6 +1,7 @@
 #include "game/scoring.h"
 
 #include <array>
+#include <bit>
 
 namespace {
 
@@ -19,20 +20,24 @@ constexpr std::array<std::array<int, 6>, 7> SetPoints = {{
 
 TThrowScore ScoreFaces(std::span<const int> faces) {
   const int dice = faces.size() < MaxThrowDice ? static_cast<int>(faces.size()) : MaxThrowDice;
-  std::array<int, 7> counts{};
+  // How many dice show each face, four bits per face (face f at bits 4f..4f+3).
+  std::uint32_t counts = 0;
   for (int i = 0; i < dice; ++i) {
     const int face = faces[i];
-    if (face >= 1 && face <= 6) ++counts[face];
+    if (face >= 1 && face <= 6) counts += 1u << (4 * face);
   }
   TThrowScore score;
-  for (int face = 1; face <= 6; ++face) {
-    if (counts[face] >= 3) {
-      score.SetFace = face;
-      score.Points = SetPoints[face][counts[face]];
-    }
+  // Adding 5 to a count of at most 5 sets its top bit exactly when the count is 3 or more;
+  // at most one face can reach three.
+  const std::uint32_t sets = (counts + 0x5555550u) & 0x8888880u;
+  if (sets != 0) {
+    score.SetFace = std::countr_zero(sets) / 4;
+    score.Points = SetPoints[score.SetFace][counts >> (4 * score.SetFace) & 0xF];
   }
-  if (score.SetFace != 1) score.Points += 10 * counts[1];
-  if (score.SetFace != 5) score.Points += 5 * counts[5];
+  const int ones = static_cast<int>(counts >> 4 & 0xF);
+  const int fives = static_cast<int>(counts >> 20 & 0xF);
+  if (score.SetFace != 1) score.Points += 10 * ones;
+  if (score.SetFace != 5) score.Points += 5 * fives;
   for (int i = 0; i < dice; ++i) {
     const int face = faces[i];
     if (face == 1 || face == 5 || (score.SetFace != 0 && face == score.SetFace)) {
