@@ -82,6 +82,9 @@ TThrowOutcome TGame::ThrowSettled() {
       BarrelMiss(FCurrentPlayer, true, false);
       FPassDelay = PassDelayTicks;
       UpdateButtons();
+      // A fall from the open barrel lowers the total, and with it the limit the lost turn
+      // went past; its points must not become recordable during the pause.
+      DisableTurnButtons();
       return TThrowOutcome::Overshoot;
     }
     SetMessage(ThrowScoredMessage(points, FTurnScore));

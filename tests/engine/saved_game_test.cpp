@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "game/game_messages.h"
+#include "gfx/file_utils.h"
+#include "tests/engine/game_fixture.h"
+#include "tests/support/fake_message_box.h"
+#include "tests/support/scratch_dir.h"
+
+namespace {
+
+// A file with the right magic and checksums around any payload.
+std::string WrapPayload(const std::string& payload) {
+  const TSavedChecksums sums = SavedGameChecksums(payload);
+  return std::string(SavedGameMagic) + IntToBin4(sums.A) + IntToBin4(sums.B) + payload;
+}
+
+TEST(SavedGameChecksums, MatchTheKnownValues) {
+  EXPECT_EQ(SavedGameChecksums("abc"), (TSavedChecksums{185, 5687884}));
+  EXPECT_EQ(SavedGameChecksums(""), (TSavedChecksums{0, 5687298}));
+  // Long payloads wrap around without trouble.
+  EXPECT_NO_FATAL_FAILURE(SavedGameChecksums(std::string(100000, '\xff')));
+}
+
+class SavedGame : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Saved.Start(2);
+    Saved.Game.Options.BARRELSTYPE = 2;
+    Saved.Game.Options.ENTERSCORE = 75;
+    Saved.SetTotal(0, 415);
+    Saved.Player(0).FBolts = 2;
+    Saved.Player(1).FKind = PlayerKindComputer;
+    Saved.Player(1).FScore = 600;
+    Saved.Player(1).FScoreDelta = 40;  // still counting up: saved as its total
+    Saved.Player(1).FBarrelTries = 1;
+    Saved.Player(1).FBarrelFalls = 2;
+    Saved.Player(1).FEntered = true;
+    Saved.Game.SetCurrentPlayer(1);
+  }
+
+  std::string SaveToFile() {
+    const std::string file = Dir.File("game.sav");
+    EXPECT_TRUE(Saved.Game.SaveGame(file));
+    return file;
+  }
+
+  TScratchDir Dir;
+  TGameFixture Saved;
+  TGameFixture Loaded{2};
+};
+
+TEST_F(SavedGame, TwoSevenLetterNamesMake267Bytes) {
+  EXPECT_EQ(Dir.Read(std::filesystem::path(SaveToFile()).filename().string()).size(), 267u);
+}
+
+TEST_F(SavedGame, RoundTripRestoresPlayersRulesAndTurn) {
+  const std::string file = SaveToFile();
+  Loaded.Start(3);
+  Loaded.Game.FTurnScore = 80;
+  ASSERT_TRUE(Loaded.Game.LoadGame(file));
+  TGame& game = Loaded.Game;
+  EXPECT_FALSE(game.FGameOver);
+  EXPECT_EQ(game.Options, Saved.Game.Options);
+  EXPECT_EQ(game.FCurrentPlayer, 1);
+  EXPECT_EQ(game.FTurnScore, 0);
+  ASSERT_EQ(game.FPlayers.Count(), 2);
+  for (int i = 0; i < 2; ++i) {
+    const TPlayer& a = Saved.Player(i);
+    const TPlayer& b = game.FPlayers.Player(i);
+    EXPECT_EQ(b.FName, a.FName);
+    EXPECT_EQ(b.FKind, a.FKind);
+    EXPECT_EQ(b.FScore, a.Total());
+    EXPECT_EQ(b.FScoreDelta, 0);
+    EXPECT_EQ(b.FBolts, a.FBolts);
+    EXPECT_EQ(b.FBarrelTries, a.FBarrelTries);
+    EXPECT_EQ(b.FBarrelFalls, a.FBarrelFalls);
+    EXPECT_EQ(b.FEntered, a.FEntered);
+    EXPECT_TRUE(b.FLocal);
+  }
+  EXPECT_EQ(game.FMessage, TurnMessage(Saved.Player(1).FName, 0));
+  EXPECT_EQ(game.FButtons[TTableButtons::Do].State(), TButtonState::Normal);
+}
+
+TEST_F(SavedGame, ACurrentPlayerPastTheEndResumesWithTheFirst) {
+  Saved.Game.FPlayers.Delete(1);
+  Saved.Game.FCurrentPlayer = 1;  // as a deletion may leave it
+  ASSERT_TRUE(Loaded.Game.LoadGame(SaveToFile()));
+  EXPECT_EQ(Loaded.Game.FCurrentPlayer, 0);
+}
+
+TEST_F(SavedGame, NoPlayersLoadsAsNoGame) {
+  Saved.Game.FPlayers.Clear();
+  Saved.Game.SetCurrentPlayer(0);
+  ASSERT_TRUE(Loaded.Game.LoadGame(SaveToFile()));
+  EXPECT_EQ(Loaded.Game.FPlayers.Count(), 0);
+  EXPECT_EQ(Loaded.Game.FCurrentPlayer, -1);
+  EXPECT_TRUE(Loaded.Game.FGameOver);
+}
+
+TEST_F(SavedGame, RefusedFilesLeaveThePlayersAndRulesButEndTheGame) {
+  const std::string good = Dir.Read(std::filesystem::path(SaveToFile()).filename().string());
+  const std::string payload = good.substr(SavedGameHeaderSize);
+  std::string flipped = good;
+  flipped[40] ^= 0x01;
+  std::string badMagic = good;
+  badMagic[0] = 't';
+  std::string longName = payload;  // the first record claims more bytes than there are
+  longName.replace(1, 4, IntToBin4(5000));
+  const std::string noRules = payload.substr(0, payload.size() - 1);
+  std::string shortRecord = payload;  // a record too short for its name
+  shortRecord.replace(1, 4, IntToBin4(10));
+
+  struct TCase {
+    const char* Name;
+    std::string Bytes;
+    TSavedGameError Error;
+  };
+  const TCase cases[] = {
+      {"a changed byte", flipped, TSavedGameError::BadChecksum},
+      {"a changed magic", badMagic, TSavedGameError::BadMagic},
+      {"too short for the checksums", good.substr(0, 12), TSavedGameError::Truncated},
+      {"empty", "", TSavedGameError::BadMagic},
+      {"no payload", WrapPayload(""), TSavedGameError::Truncated},
+      {"a record length past the end", WrapPayload(longName), TSavedGameError::Truncated},
+      {"a negative record length", WrapPayload(std::string("\x01\xff\xff\xff\xff", 5)), TSavedGameError::Truncated},
+      {"a record shorter than its name", WrapPayload(shortRecord), TSavedGameError::Truncated},
+      {"rules cut short", WrapPayload(noRules), TSavedGameError::Truncated},
+      {"longer than the reader takes", good + std::string(13000, '\0'), TSavedGameError::BadChecksum},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TGameFixture f;
+    f.Start(3);
+    f.Game.Options.ENTERSCORE = 150;
+    f.SetTotal(2, 345);
+    const TGameOptions rules = f.Game.Options;
+    Dir.Write("bad.sav", c.Bytes);
+    EXPECT_EQ(f.Game.LoadGameWithReason(Dir.File("bad.sav")), c.Error);
+    EXPECT_TRUE(f.Game.FGameOver);
+    EXPECT_EQ(f.Game.FMessage, LoadingGameMessage());
+    EXPECT_EQ(f.Game.FPlayers.Count(), 3);
+    EXPECT_EQ(f.Player(2).Total(), 345);
+    EXPECT_EQ(f.Game.Options, rules);
+  }
+}
+
+TEST_F(SavedGame, AMissingFileIsRefusedWithoutAMessage) {
+  TFakeMessageBox box;
+  EXPECT_EQ(Loaded.Game.LoadGameWithReason(Dir.File("none.sav")), TSavedGameError::Missing);
+  EXPECT_FALSE(Loaded.Game.LoadGame(Dir.File("none.sav")));
+  EXPECT_TRUE(box.Texts.empty());
+}
+
+TEST_F(SavedGame, AnUnwritableFileFailsTheSave) {
+  TFakeMessageBox box;
+  EXPECT_FALSE(Saved.Game.SaveGame(Dir.File("no/such/folder/game.sav")));
+  EXPECT_EQ(box.Texts.size(), 1u);
+}
+
+}  // namespace
