@@ -77,25 +77,9 @@ class TGraphBuilder {
         !forcedId.empty() ? forcedId : hash == std::string::npos ? "" : source.substr(hash + 1);
     auto cached = Sources.find(file);
     if (cached == Sources.end())
-      cached = Sources.emplace(file, ReadFileBytes(SourceDir + "/" + file)).first;
-    const std::string svg = FillTemplate(WithIncludes(cached->second), {{"LABEL", label}});
+      cached = Sources.emplace(file, ReadSvgFile(SourceDir + "/" + file)).first;
+    const std::string svg = FillTemplate(cached->second, {{"LABEL", label}});
     return RenderSvg(svg, id);
-  }
-
-  // Shared drawing materials (wood, felt, brass) live in one file that the pictures pull in
-  // with <!--#include FILE-->.
-  std::string WithIncludes(const std::string& svg) {
-    static const std::string open = "<!--#include ", close = "-->";
-    std::string out;
-    size_t pos = 0;
-    for (size_t at; (at = svg.find(open, pos)) != std::string::npos;) {
-      const size_t end = svg.find(close, at);
-      if (end == std::string::npos) throw std::runtime_error("unclosed include");
-      out.append(svg, pos, at - pos);
-      out += ReadFileBytes(SourceDir + "/" + svg.substr(at + open.size(), end - at - open.size()));
-      pos = end + close.size();
-    }
-    return out.append(svg, pos);
   }
 
   void AddStates(const std::string& names, std::uint32_t background, const std::string& source,

@@ -57,6 +57,45 @@ std::string EncodeBmp(const TImage& image) {
   return out;
 }
 
+std::string EncodeBmpWithAlpha(const TRaster& raster) {
+  if (raster.Width <= 0 || raster.Height <= 0) throw std::runtime_error("icon has no pixels");
+  const std::uint32_t pixelBytes = static_cast<std::uint32_t>(raster.Width) * raster.Height * 4;
+  const std::uint32_t headerBytes = 14 + 108;
+  std::string out = "BM";
+  PutLe(out, headerBytes + pixelBytes, 4);
+  PutLe(out, 0, 4);
+  PutLe(out, headerBytes, 4);
+  PutLe(out, 108, 4);
+  PutLe(out, static_cast<std::uint32_t>(raster.Width), 4);
+  PutLe(out, static_cast<std::uint32_t>(raster.Height), 4);
+  PutLe(out, 1, 2);
+  PutLe(out, 32, 2);
+  PutLe(out, 3, 4);  // bit fields
+  PutLe(out, pixelBytes, 4);
+  PutLe(out, 2835, 4);
+  PutLe(out, 2835, 4);
+  PutLe(out, 0, 4);
+  PutLe(out, 0, 4);
+  PutLe(out, 0x00FF0000, 4);  // red, green, blue, alpha masks
+  PutLe(out, 0x0000FF00, 4);
+  PutLe(out, 0x000000FF, 4);
+  PutLe(out, 0xFF000000, 4);
+  PutLe(out, 0x73524742, 4);  // "sRGB"
+  out.append(48, '\0');        // end points and gamma, unused with sRGB
+  for (int y = raster.Height - 1; y >= 0; --y)
+    for (int x = 0; x < raster.Width; ++x) {
+      // cairo keeps colour premultiplied by coverage; a BMP keeps it straight.
+      const std::uint32_t p = raster.Pixel(x, y), a = p >> 24;
+      std::uint32_t straight = p & 0xFF000000;
+      for (int shift = 0; shift <= 16; shift += 8) {
+        const std::uint32_t c = a ? (((p >> shift) & 0xFF) * 255 + a / 2) / a : 0;
+        straight |= (c > 255 ? 255 : c) << shift;
+      }
+      PutLe(out, straight, 4);
+    }
+  return out;
+}
+
 std::string EncodeJpeg(const TImage& image, int quality) {
   CheckSize(image);
   jpeg_compress_struct cinfo{};

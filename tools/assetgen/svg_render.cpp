@@ -75,6 +75,21 @@ std::string ReadFileBytes(const std::string& path) {
   return bytes;
 }
 
+std::string ReadSvgFile(const std::string& path) {
+  std::string svg = ReadFileBytes(path);
+  const std::string dir = path.substr(0, path.rfind('/') + 1);
+  const std::string open = "<!--#include ", close = "-->";
+  for (size_t at = 0; (at = svg.find(open, at)) != std::string::npos;) {
+    const size_t end = svg.find(close, at);
+    if (end == std::string::npos) throw std::runtime_error(path + ": unclosed include");
+    const std::string file = svg.substr(at + open.size(), end - at - open.size());
+    const std::string text = ReadFileBytes(dir + file);
+    svg.replace(at, end + close.size() - at, text);
+    at += text.size();  // an included file's own text is not scanned again
+  }
+  return svg;
+}
+
 void WriteFileBytes(const std::string& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -21,6 +21,10 @@ struct TRaster {
 // the reason when the document or the id is bad.
 TRaster RenderSvg(std::string_view svg, std::string_view elementId = {});
 
+// Reads an SVG file, replacing every <!--#include FILE--> with the text of FILE (relative to
+// the SVG's folder), so pictures can share their materials (wood, baize, brass).
+std::string ReadSvgFile(const std::string& path);
+
 // Reads a whole text or binary file; throws std::runtime_error naming the file on failure.
 std::string ReadFileBytes(const std::string& path);
 // Writes bytes to a file, replacing it; throws std::runtime_error naming the file on failure.

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>  // gfx/image.h uses size_t without including it
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "gfx/image.h"
+
+// Overview pictures of the built containers, for the README and for a look at the art.
+
+using TGlyphMap = std::map<unsigned char, TImage>;  // by Windows-1251 code
+
+struct TSheetSprite {
+  std::string Name;  // Windows-1251
+  TImage Image;
+  std::uint32_t ColorKey = 0;
+  bool Keyed = false;  // drawn with its colour key (icons, buttons) or opaque (backgrounds)
+};
+
+// Every sprite with its name beneath, in rows, on a neutral checkered ground so keyed
+// sprites show their shape; the names are written with the game's own font.
+TImage SpriteSheet(const std::vector<TSheetSprite>& sprites, const TGlyphMap& font);
+
+// Every glyph in a grid with its code, then sample lines in the game's three text colours
+// with the one-pixel shadow the game adds, on the table's baize.
+TImage FontSheet(const TGlyphMap& font);
