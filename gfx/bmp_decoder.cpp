@@ -25,7 +25,7 @@ public:
 
 private:
   std::uint32_t Le(std::size_t offset, std::size_t width) const {
-    if (offset > FBytes.size() || FBytes.size() - offset < width) Fail("заголовок обрезан");
+    if (offset > FBytes.size() || FBytes.size() - offset < width) Fail("header cut short");
     std::uint32_t value = 0;
     for (std::size_t i = width; i-- > 0;) value = (value << 8) | static_cast<unsigned char>(FBytes[offset + i]);
     return value;
@@ -59,40 +59,40 @@ struct TLayout {
 };
 
 TLayout ReadLayout(const TReader& in, std::size_t fileSize) {
-  if (in.U16(0) != 0x4D42) Fail("нет подписи BM");
+  if (in.U16(0) != 0x4D42) Fail("no BM signature");
   const std::uint32_t headerSize = in.U32(FileHeaderSize);
   if (headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 && headerSize != 124)
-    Fail("неподдерживаемый заголовок размера " + std::to_string(headerSize));
+    Fail("unsupported info header of size " + std::to_string(headerSize));
 
   TLayout layout;
   layout.Width = in.I32(FileHeaderSize + 4);
   const std::int32_t height = in.I32(FileHeaderSize + 8);
   layout.Bits = static_cast<int>(in.U16(FileHeaderSize + 14));
   layout.Compression = in.U32(FileHeaderSize + 16);
-  if (layout.Width <= 0 || height == 0 || height == INT32_MIN) Fail("неверные размеры");
+  if (layout.Width <= 0 || height == 0 || height == INT32_MIN) Fail("bad width or height");
   layout.TopDown = height < 0;
   layout.Height = layout.TopDown ? -height : height;
-  if (std::int64_t{layout.Width} * layout.Height > MaxDecodedPixels) Fail("слишком большое изображение");
+  if (std::int64_t{layout.Width} * layout.Height > MaxDecodedPixels) Fail("picture too large");
 
   switch (layout.Bits) {
     case 1: case 4: case 8: case 24:
-      if (layout.Compression == BiRle8 || layout.Compression == BiRle4) Fail("сжатие RLE не поддерживается");
-      if (layout.Compression != BiRgb) Fail("неподдерживаемое сжатие " + std::to_string(layout.Compression));
+      if (layout.Compression == BiRle8 || layout.Compression == BiRle4) Fail("RLE compression is not supported");
+      if (layout.Compression != BiRgb) Fail("unsupported compression " + std::to_string(layout.Compression));
       break;
     case 16: case 32:
       if (layout.Compression != BiRgb && layout.Compression != BiBitfields &&
           layout.Compression != BiAlphaBitfields)
-        Fail("неподдерживаемое сжатие " + std::to_string(layout.Compression));
+        Fail("unsupported compression " + std::to_string(layout.Compression));
       break;
     default:
-      Fail("неподдерживаемая глубина цвета " + std::to_string(layout.Bits));
+      Fail("unsupported bit depth " + std::to_string(layout.Bits));
   }
 
   layout.Stride = (static_cast<std::size_t>(layout.Width) * layout.Bits + 31) / 32 * 4;
   layout.PixelOffset = in.U32(10);
   if (layout.PixelOffset < FileHeaderSize + headerSize || layout.PixelOffset > fileSize ||
       (fileSize - layout.PixelOffset) / layout.Stride < static_cast<std::size_t>(layout.Height))
-    Fail("данные точек не помещаются в файл");
+    Fail("pixel rows run past the end of the file");
   return layout;
 }
 
@@ -104,7 +104,7 @@ std::vector<std::uint32_t> ReadPalette(const TReader& in, const TLayout& layout)
   const std::uint32_t most = 1u << layout.Bits;
   const std::uint32_t used = in.U32(FileHeaderSize + 32);
   const std::uint32_t count = used == 0 || used > most ? most : used;
-  if (offset + std::size_t{count} * 4 > layout.PixelOffset) Fail("палитра не помещается в файл");
+  if (offset + std::size_t{count} * 4 > layout.PixelOffset) Fail("palette runs into the pixel data");
   // Indices past the palette show black, as on the system the format comes from.
   std::vector<std::uint32_t> palette(most, 0);
   for (std::uint32_t i = 0; i < count; ++i) palette[i] = in.U32(offset + i * 4) & 0x00FFFFFF;

@@ -13,6 +13,14 @@ std::string Le32(std::uint32_t value) { return IntToBin4(static_cast<std::int32_
 
 }  // namespace
 
+std::optional<std::string> ReadContainerFile(const std::string& fileName) {
+  const auto blocks = ReadFileToBlocks(fileName);
+  if (!blocks) return std::nullopt;
+  std::string bytes;
+  for (const std::string& block : *blocks) bytes += block;
+  return bytes;
+}
+
 std::vector<TContainerRecord> SplitContainer(std::string_view bytes, std::string_view fileName) {
   std::vector<TContainerRecord> records;
   std::size_t pos = 0;
@@ -30,9 +38,9 @@ std::vector<TContainerRecord> SplitContainer(std::string_view bytes, std::string
     const std::size_t start = pos;
     TContainerRecord record;
     if (!field(record.Key) || !field(record.Data))
-      throw TGraphError("Файл " + std::string(fileName) + " обрезан: запись " +
-                        std::to_string(records.size()) + " (с байта " + std::to_string(start) +
-                        ") не помещается в " + std::to_string(bytes.size()) + " байт");
+      throw TGraphError(std::string(fileName) + " is cut short: record " + std::to_string(records.size()) +
+                        " at byte " + std::to_string(start) + " runs past the end (" +
+                        std::to_string(bytes.size()) + " bytes)");
     records.push_back(record);
   }
   return records;

@@ -23,6 +23,10 @@ struct TContainerRecord {
   std::string_view Data;
 };
 
+// The whole container file, read as the game reads it (ReadFileToBlocks): nothing when it is
+// missing (silently) or unreadable (the read-error message is shown).
+std::optional<std::string> ReadContainerFile(const std::string& fileName);
+
 // Splits container bytes into records in file order. Bytes that end inside a record (a short
 // length field or fewer bytes than announced) reject the whole container with a TGraphError
 // naming fileName; a single byte left after the last record is ignored.

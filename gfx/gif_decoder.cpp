@@ -16,7 +16,7 @@ namespace {
 // giflib's own text for its error code; it has none for some failures deep in the data.
 [[noreturn]] void FailWithCode(int code) {
   const char* text = GifErrorString(code);
-  Fail(text ? text : "повреждённые данные");
+  Fail(text ? text : "corrupt data");
 }
 
 [[noreturn]] void FailWithGifError(const GifFileType* gif) { FailWithCode(gif->Error); }
@@ -69,7 +69,7 @@ void ReadIndices(GifFileType* gif, TGifFrame& frame) {
 void ReadControl(const GifByteType* extension, TGifFrame& next) {
   GraphicsControlBlock control;
   if (DGifExtensionToGCB(extension[0], extension + 1, &control) == GIF_ERROR)
-    Fail("повреждён блок управления кадром");
+    Fail("corrupt graphics control extension");
   next.HasControl = true;
   next.Delay = control.DelayTime;
   next.TransparentIndex = control.TransparentColor;
@@ -98,8 +98,8 @@ TGifImage DecodeGif(std::string_view bytes) {
   image.Width = gif->SWidth;
   image.Height = gif->SHeight;
   image.BackgroundIndex = gif->SBackGroundColor;
-  if (image.Width <= 0 || image.Height <= 0) Fail("пустой логический экран");
-  if (std::int64_t{image.Width} * image.Height > MaxDecodedPixels) Fail("слишком большое изображение");
+  if (image.Width <= 0 || image.Height <= 0) Fail("empty logical screen");
+  if (std::int64_t{image.Width} * image.Height > MaxDecodedPixels) Fail("picture too large");
   if (gif->SColorMap) image.GlobalPalette = PaletteOf(gif->SColorMap);
 
   std::int64_t totalPixels = 0;
@@ -112,7 +112,7 @@ TGifImage DecodeGif(std::string_view bytes) {
       ReadExtension(gif.get(), next);
       continue;
     }
-    if (record != IMAGE_DESC_RECORD_TYPE) Fail("неизвестная запись");
+    if (record != IMAGE_DESC_RECORD_TYPE) Fail("unknown record type");
 
     if (DGifGetImageDesc(gif.get()) == GIF_ERROR) FailWithGifError(gif.get());
     const GifImageDesc& desc = gif->Image;
@@ -120,20 +120,20 @@ TGifImage DecodeGif(std::string_view bytes) {
     next.Top = desc.Top;
     next.Width = desc.Width;
     next.Height = desc.Height;
-    if (next.Width <= 0 || next.Height <= 0) Fail("пустой кадр");
+    if (next.Width <= 0 || next.Height <= 0) Fail("empty frame");
     totalPixels += std::int64_t{next.Width} * next.Height;
-    if (totalPixels > MaxDecodedPixels) Fail("слишком большое изображение");
+    if (totalPixels > MaxDecodedPixels) Fail("picture too large");
     next.HasLocalPalette = desc.ColorMap != nullptr;
     if (desc.ColorMap)
       next.Palette = PaletteOf(desc.ColorMap);
     else if (!image.GlobalPalette.empty())
       next.Palette = image.GlobalPalette;
     else
-      Fail("кадр без палитры");
+      Fail("frame without a colour map");
     ReadIndices(gif.get(), next);
     image.Frames.push_back(std::move(next));
     next = TGifFrame{};
   }
-  if (image.Frames.empty()) Fail("нет ни одного кадра");
+  if (image.Frames.empty()) Fail("no frames");
   return image;
 }

@@ -1,10 +1,10 @@
 #include "gfx/graph_collection.h"
 
+#include <optional>
 #include <utility>
 
 #include "gfx/bmp_decoder.h"
 #include "gfx/cp1251.h"
-#include "gfx/file_utils.h"
 #include "gfx/graph_error.h"
 #include "gfx/jpeg_decoder.h"
 
@@ -17,9 +17,9 @@ TImage DecodeImage(std::uint8_t kind, std::string_view data) {
     case gkJPEG:
       return DecodeJpeg(data);
     case gkMetafile:
-      throw TGraphError("метафайлы Windows (вид 0) не поддерживаются");
+      throw TGraphError("Windows metafiles (kind 0) are not supported");
     default:
-      throw TGraphError("неизвестный вид изображения " + std::to_string(kind));
+      throw TGraphError("unknown image kind " + std::to_string(kind));
   }
 }
 
@@ -27,20 +27,18 @@ TImage DecodeImage(std::uint8_t kind, std::string_view data) {
 
 bool TGraphCollection::LoadFromFile() {
   Clear();
-  const auto blocks = ReadFileToBlocks(FileName);
-  if (!blocks) return false;
-  std::string bytes;
-  for (const std::string& block : *blocks) bytes += block;
+  const std::optional<std::string> bytes = ReadContainerFile(FileName);
+  if (!bytes) return false;
 
-  const std::vector<TContainerRecord> records = SplitContainer(bytes, FileName);
+  const std::vector<TContainerRecord> records = SplitContainer(*bytes, FileName);
   for (std::size_t i = 0; i < records.size(); ++i) {
     const auto key = ParseImageKey(records[i].Key);
-    const std::string where = FileName + ", запись " + std::to_string(i);
-    if (!key) throw TGraphError(where + ": ключ короче " + std::to_string(ImageKeyNameOffset) + " байт");
+    const std::string where = FileName + ", record " + std::to_string(i);
+    if (!key) throw TGraphError(where + ": key shorter than " + std::to_string(ImageKeyNameOffset) + " bytes");
     try {
       AddGraphic(key->Kind, key->Name, records[i].Data);
     } catch (const TGraphError& e) {
-      throw TGraphError(where + " «" + Utf8(key->Name) + "»: " + e.what());
+      throw TGraphError(where + " \"" + Utf8(key->Name) + "\": " + e.what());
     }
     // Through the name, so a repeated name keeps its first image and its last colour key.
     SetColorKey(IndexOfName(key->Name), key->ColorKey);

@@ -52,7 +52,7 @@ TImage DecodeJpeg(std::string_view bytes) {
   jpeg_read_header(&info, TRUE);
   if (std::int64_t{info.image_width} * info.image_height > MaxDecodedPixels) {
     jpeg_destroy_decompress(&info);
-    throw TGraphError("JPEG: слишком большое изображение");
+    throw TGraphError("JPEG: picture too large");
   }
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "gfx/cp1251.h"
@@ -9,24 +8,16 @@
 #include "gfx/graph_error.h"
 #include "tests/support/fake_message_box.h"
 #include "tests/support/image_fixtures.h"
+#include "tests/support/scratch_dir.h"
 #include "tools/col_writer.h"
 
 namespace {
 
-// A container file in a folder of its own, removed with the fixture.
 class GraphCollectionTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    FFolder = std::filesystem::path(::testing::TempDir()) / (std::string("graphcol_") + test->name());
-    std::filesystem::create_directories(FFolder);
-  }
-  void TearDown() override { std::filesystem::remove_all(FFolder); }
-
   std::string Write(const std::vector<TColRecord>& records) {
-    const std::string path = (FFolder / "test.col").string();
-    std::ofstream(path, std::ios::binary) << BuildContainer(records);
-    return path;
+    FDir.Write("test.col", BuildContainer(records));
+    return FDir.File("test.col");
   }
 
   // Loads and expects an error whose text names the file and contains `detail`.
@@ -40,7 +31,7 @@ protected:
     }
   }
 
-  std::filesystem::path FFolder;
+  TScratchDir FDir;
   TFakeMessageBox FBox;
 };
 
@@ -71,7 +62,7 @@ TEST_F(GraphCollectionTest, LoadsImagesOfBothKindsWithKeysInFileOrder) {
 
 TEST_F(GraphCollectionTest, MissingEmptyAndUnreadableFiles) {
   TGraphCollection col;
-  col.FileName = (FFolder / "absent.col").string();
+  col.FileName = FDir.File("absent.col");
   EXPECT_FALSE(col.LoadFromFile());
   EXPECT_TRUE(FBox.Texts.empty()) << "a missing file is reported by the caller";
 
@@ -79,7 +70,7 @@ TEST_F(GraphCollectionTest, MissingEmptyAndUnreadableFiles) {
   EXPECT_TRUE(col.LoadFromFile());
   EXPECT_EQ(col.Count(), 0);
 
-  col.FileName = FFolder.string();  // a folder opens but cannot be read
+  col.FileName = FDir.Path().string();  // a folder opens but cannot be read
   EXPECT_FALSE(col.LoadFromFile());
   ASSERT_EQ(FBox.Texts.size(), 1u);
   EXPECT_EQ(FBox.Texts[0], Cp1251("Ошибка чтения файла ") + col.FileName);
@@ -115,12 +106,12 @@ TEST_F(GraphCollectionTest, BadRecordFailsTheLoadAfterTheEntriesBeforeIt) {
     TColRecord Bad;
     const char* Detail;
   } cases[] = {
-      {"unknown kind", ImageRecord(static_cast<TGraphKind>(3), 0, "KIND3", SmallBmp), "неизвестный вид"},
-      {"metafile", ImageRecord(gkMetafile, 0, "WMF", "\xD7\xCD\xC6\x9A"), "метафайлы"},
+      {"unknown kind", ImageRecord(static_cast<TGraphKind>(3), 0, "KIND3", SmallBmp), "unknown image kind 3"},
+      {"metafile", ImageRecord(gkMetafile, 0, "WMF", "\xD7\xCD\xC6\x9A"), "metafiles"},
       {"corrupt BMP", ImageRecord(gkBitmap, 0, "BMP", SmallBmp.substr(0, 40)), "BMP: "},
       {"truncated JPEG", ImageRecord(gkJPEG, 0, "JPG", jpeg.substr(0, jpeg.size() - 2)), "JPEG: "},
       {"BMP data in a JPEG record", ImageRecord(gkJPEG, 0, "MIX", SmallBmp), "JPEG: "},
-      {"key shorter than its header", {"\x01\x00", SmallBmp}, "ключ короче"},
+      {"key shorter than its header", {"\x01\x00", SmallBmp}, "key shorter"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -137,7 +128,7 @@ TEST_F(GraphCollectionTest, ContainerCutShortIsRejectedWhole) {
   TGraphCollection col;
   col.FileName = Write({ImageRecord(gkBitmap, 0, "A", SmallBmp), ImageRecord(gkBitmap, 0, "B", SmallBmp)});
   std::filesystem::resize_file(col.FileName, std::filesystem::file_size(col.FileName) - 5);
-  ExpectLoadError(col, "обрезан");
+  ExpectLoadError(col, "cut short");
   EXPECT_EQ(col.Count(), 0);
 }
 
