@@ -79,6 +79,8 @@ std::string ReadQuietly(const std::string& fileName) {
 
 TGameOptions OptionsFromIni(std::string_view text) {
   CSimpleIniA ini;
+  ini.SetMultiKey(true);  // a key given twice counts with its first value, as INI readers do
+  ini.SetQuotes(true);    // and a value in double quotes counts without them
   ini.LoadData(text.data(), text.size());
   const TOptionReader reader(ini);
   const TGameOptions defaults;

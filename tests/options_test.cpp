@@ -95,6 +95,10 @@ TEST(OptionsFile, SectionsAndKeysMatchWithoutRegardToCase) {
   const TGameOptions options = OptionsFromIni("[options]\nbarrelsscore=905\nIsHole1=0\n");
   EXPECT_EQ(options.BARRELSSCORE, 905);
   EXPECT_FALSE(options.ISHOLE1);
+
+  // As a Windows editor saves it: byte order mark, CR LF, spaces around the equals sign.
+  const TGameOptions windows = OptionsFromIni("\xEF\xBB\xBF[Options]\r\nBarrelsScore = 905\r\n");
+  EXPECT_EQ(windows.BARRELSSCORE, 905);
 }
 
 TEST(OptionsFile, KeysOutsideTheSectionAreIgnored) {
@@ -165,6 +169,9 @@ TEST(OptionsFile, LoadedValuesAreBroughtIntoRange) {
       {"ENTERSCORE=   +120   ", "ENTERSCORE", 120},
       {"ENTERSCORE=\t-0", "ENTERSCORE", 5},
       {"ENTERSCORE=0000100", "ENTERSCORE", 100},
+      {"ENTERSCORE=\"100\"", "ENTERSCORE", 100},
+      // A key given twice counts with its first value.
+      {"ENTERSCORE=100\nENTERSCORE=150\n[OPTIONS]\nENTERSCORE=175", "ENTERSCORE", 100},
   };
   for (const auto& c : cases) {
     const TGameOptions options = OptionsFromIni(std::string("[OPTIONS]\n") + c.Lines + "\n");
