@@ -111,17 +111,19 @@ TEST(Player, ShortRecordFillsWhatItCanAndIsNotWhole) {
 }
 
 TEST(Player, NameLengthsThatCannotBeTrueAreRefused) {
+  const std::string rest = "abc" + std::string(60, '1');
   const struct {
     std::string Length;
     std::string Name;
   } cases[] = {
-      {"\xFF\xFF\xFF\xFF", "abc"},  // negative
-      {"\xFF\xFF\xFF\x7F", "abc"},  // far beyond the text
+      {"\xFF\xFF\xFF\xFF", ""},    // negative
+      {"\xFF\xFF\xFF\x7F", rest},  // far beyond the text: the name takes what there is
   };
   for (const auto& c : cases) {
     TPlayer player;
-    EXPECT_FALSE(player.LoadFromString(c.Length + c.Name + std::string(60, '1')));
-    EXPECT_LE(player.FName.size(), c.Name.size() + 60);
+    EXPECT_FALSE(player.LoadFromString(c.Length + rest));
+    EXPECT_EQ(player.FName, c.Name);
+    EXPECT_EQ(player.Total(), 0);
   }
 }
 
