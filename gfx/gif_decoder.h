@@ -5,8 +5,9 @@
 #include <vector>
 
 // One picture of a GIF, as stored: palette indices over its own rectangle of the logical
-// screen. The banner rotator lays frames over the picture the earlier ones left, skipping
-// the transparent index.
+// screen (which a careless encoder may let reach past the screen: clip when drawing). The
+// banner rotator lays frames over the picture the earlier ones left, skipping the
+// transparent index.
 struct TGifFrame {
   int Left = 0;
   int Top = 0;

@@ -33,12 +33,12 @@ bool TGraphCollection::LoadFromFile() {
   const std::vector<TContainerRecord> records = SplitContainer(*bytes, FileName);
   for (std::size_t i = 0; i < records.size(); ++i) {
     const auto key = ParseImageKey(records[i].Key);
-    const std::string where = FileName + ", record " + std::to_string(i);
-    if (!key) throw TGraphError(where + ": key shorter than " + std::to_string(ImageKeyNameOffset) + " bytes");
+    const auto where = [&] { return FileName + ", record " + std::to_string(i); };
+    if (!key) throw TGraphError(where() + ": key shorter than " + std::to_string(ImageKeyNameOffset) + " bytes");
     try {
       AddGraphic(key->Kind, key->Name, records[i].Data);
     } catch (const TGraphError& e) {
-      throw TGraphError(where + " \"" + Utf8(key->Name) + "\": " + e.what());
+      throw TGraphError(where() + " \"" + Utf8(key->Name) + "\": " + e.what());
     }
     // Through the name, so a repeated name keeps its first image and its last colour key.
     SetColorKey(IndexOfName(key->Name), key->ColorKey);

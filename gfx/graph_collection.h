@@ -29,6 +29,7 @@ public:
   // a metafile or undecodable data, adding nothing.
   void AddGraphic(std::uint8_t kind, std::string_view name, std::string_view data);
 
+  // Entries by index; an index outside 0..Count()-1 throws std::out_of_range.
   int Count() const { return static_cast<int>(FEntries.size()); }
   // First entry of exactly this name (bytes compared as they are, so case counts), or -1.
   int IndexOfName(std::string_view name) const;
