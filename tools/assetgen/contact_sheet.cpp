@@ -28,10 +28,10 @@ class TCanvas {
         Put(x0 + x, y0 + y, ((x / 6 + y / 6) % 2) ? 0x00C8C8C8 : 0x00A0A0A0);
   }
 
-  void Blit(const TImage& image, int x0, int y0, bool keyed, std::uint32_t key) {
-    for (int y = 0; y < image.Height; ++y)
-      for (int x = 0; x < image.Width; ++x) {
-        const std::uint32_t p = image.Pixel(x, y) & 0x00FFFFFF;
+  void Blit(const TImage& image, int x0, int y0, bool keyed, std::uint32_t key, int scale = 1) {
+    for (int y = 0; y < image.Height * scale; ++y)
+      for (int x = 0; x < image.Width * scale; ++x) {
+        const std::uint32_t p = image.Pixel(x / scale, y / scale) & 0x00FFFFFF;
         if (!keyed || p != key) Put(x0 + x, y0 + y, p);
       }
   }
@@ -111,9 +111,9 @@ TImage SpriteSheet(const std::vector<TSheetSprite>& sprites, const TGlyphMap& fo
 }
 
 TImage FontSheet(const TGlyphMap& font) {
-  constexpr int Columns = 16, CellWidth = 44, Margin = 10;
+  constexpr int Columns = 16, CellWidth = 44, Margin = 10, Zoom = 2;
   const int lineHeight = LineHeight(font);
-  const int cellHeight = 2 * lineHeight + 8;
+  const int cellHeight = (1 + Zoom) * lineHeight + 8;
   const int gridRows = (static_cast<int>(font.size()) + Columns - 1) / Columns;
   const std::vector<std::pair<std::string, std::uint32_t>> samples = {
       {Cp1251("Выпало 150 очков. Всего 650 очков."), 0x00FFFFFF},
@@ -130,8 +130,7 @@ TImage FontSheet(const TGlyphMap& font) {
     const int x = Margin + (i % Columns) * CellWidth, y = Margin + (i / Columns) * cellHeight;
     const std::string number = std::to_string(code);
     canvas.Text(font, number, x, y, 0x00A8C8B0);
-    canvas.Checker(x, y + lineHeight + 2, glyph.Width, glyph.Height);
-    canvas.Blit(glyph, x, y + lineHeight + 2, false, 0);
+    canvas.Blit(glyph, x, y + lineHeight + 2, false, 0, Zoom);
     ++i;
   }
   int y = sampleTop;

@@ -23,6 +23,6 @@ struct TSheetSprite {
 // sprites show their shape; the names are written with the game's own font.
 TImage SpriteSheet(const std::vector<TSheetSprite>& sprites, const TGlyphMap& font);
 
-// Every glyph in a grid with its code, then sample lines in the game's three text colours
+// Every glyph (its whole box, doubled in size) in a grid with its code, then sample lines in the game's three text colours
 // with the one-pixel shadow the game adds, on the table's baize.
 TImage FontSheet(const TGlyphMap& font);

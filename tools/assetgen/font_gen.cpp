@@ -1,10 +1,10 @@
 // Renders the bitmap font "font.col" from a TrueType font with FreeType in monochrome mode.
 //
-//   thousand_font_gen FONT.ttf PIXEL_SIZE CHARSET.txt OUT.col [SAMPLE.png]
+//   thousand_font_gen FONT.ttf PIXEL_SIZE CHARSET.txt OUT.col
 //
 // One entry per Windows-1251 code, named by the code in decimal: a white-on-black image as
 // wide as the character's advance and as high as the tallest ascent plus the deepest descent
-// of the whole set, the letter standing on a common baseline. SAMPLE.png shows a few lines.
+// of the whole set, the letter standing on a common baseline.
 
 #include <cstdio>
 #include <exception>
@@ -12,7 +12,6 @@
 #include <string>
 
 #include "gfx/cp1251.h"
-#include "tools/assetgen/contact_sheet.h"
 #include "tools/assetgen/font_raster.h"
 #include "tools/assetgen/image_files.h"
 #include "tools/assetgen/svg_render.h"
@@ -46,9 +45,8 @@ std::vector<unsigned char> CodesOf(const std::string& charsetText) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5 && argc != 6) {
-    std::fprintf(stderr, "usage: %s FONT.ttf PIXEL_SIZE CHARSET.txt OUT.col [SAMPLE.png]\n",
-                 argv[0]);
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: %s FONT.ttf PIXEL_SIZE CHARSET.txt OUT.col\n", argv[0]);
     return 2;
   }
   try {
@@ -58,7 +56,6 @@ int main(int argc, char** argv) {
     for (const auto& [code, image] : glyphs.Glyphs)
       records.push_back(ImageRecord(gkBitmap, 0, std::to_string(code), EncodeBmp(image)));
     WriteFileBytes(argv[4], BuildContainer(records));
-    if (argc == 6) WriteFileBytes(argv[5], EncodePng(FontSheet(glyphs.Glyphs)));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;
