@@ -48,9 +48,8 @@ public:
 
 private:
   void Replace(SDL_Surface* surface);
-  void UseColorKey(bool on) const;
+  std::uint32_t* Row(int y) const;
 
   SDL_Surface* FSurface = nullptr;
   std::uint32_t FColorKey = 0;
-  mutable bool FKeyActive = false;
 };
