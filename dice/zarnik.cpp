@@ -174,3 +174,7 @@ void TZarnik::Step() {
 
   Moving = false;
 }
+
+void StepMovingDice(std::span<TZarnik> dice) {
+  for (TZarnik& die : dice) die.Step();
+}

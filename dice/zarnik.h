@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 // How many steps a die falls, bouncing, before its bounces die out: the count of the step
 // on which a bounce would rise at less than 0.15 units per step. Single precision, as the
@@ -69,3 +70,6 @@ private:
   float& VerticalSpin() { return SpinsAboutZ() ? SpinZ : SpinY; }
   void SetUprightAngles();
 };
+
+// One step of every die of a throw that still moves, in order.
+void StepMovingDice(std::span<TZarnik> dice);

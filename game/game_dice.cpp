@@ -67,11 +67,7 @@ bool TGame::DiceMoving() const {
                      [](const TZarnik& die) { return die.Moving; });
 }
 
-void TGame::StepDice() {
-  for (int i = 0; i < FThrowCount; ++i) {
-    if (ThrowDice[i].Moving) ThrowDice[i].Step();
-  }
-}
+void TGame::StepDice() { StepMovingDice(std::span<TZarnik>(ThrowDice.data(), FThrowCount)); }
 
 bool TGame::TakeLandingEvent() {
   bool landed = false;

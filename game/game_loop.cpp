@@ -29,6 +29,11 @@ void TGameLoop::GameStep(TStepEvents& events) {
   if (FGame.DiceMoving()) {
     FGame.StepDice();
     FGame.StepDice();
+    while (FPacing.FastForwardDice && FGame.DiceMoving()) {
+      FGame.FPlayers.AnimateScores();
+      FGame.StepDice();
+      FGame.StepDice();
+    }
   } else if (FGame.FThrowPending) {
     events.Settled = true;
     events.SettledDice = FGame.FThrowCount;

@@ -17,10 +17,13 @@ struct TStepEvents {
 };
 
 // Waits the loop keeps. The game keeps the defaults; the rules lab and the tests may cut the
-// computer's wait and the pause before the turn passes (never the dice animation).
+// computer's wait and the pause before the turn passes, and fast-forward a roll.
 struct TLoopPacing {
   int ComputerPressDelay = 40;  // ticks from the computer's decision to its press (at least 1)
   bool CutPassDelay = false;    // a lost turn passes on the next tick instead of after 55
+  // Plays a roll to its end within one step: the same dice steps, two per tick, with the
+  // score animation kept in pace; only what nobody watches (row dice, panel) is left out.
+  bool FastForwardDice = false;
 };
 
 // The game part of the table screen's tick, headless: the order of one step, the table

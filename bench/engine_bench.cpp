@@ -1,0 +1,46 @@
+// The rules lab's speed (goal: at least 1,000 complete 4-player games per second on one core,
+// the dice animation stepped) and one throw from StartThrow to SettleThrow.
+#include <benchmark/benchmark.h>
+
+#include "game/game.h"
+#include "game/random.h"
+#include "game/simulation.h"
+
+namespace {
+
+void BM_SimulateFourPlayerGames(benchmark::State& state) {
+  TSimulationSettings settings;
+  settings.Games = static_cast<int>(state.range(0));
+  settings.Players = 4;
+  long games = 0;
+  for (auto _ : state) {
+    ++settings.Seed;
+    const TSimulationReport report = Simulate(settings);
+    benchmark::DoNotOptimize(report.TurnsPerGame.data());
+    games += report.Games;
+  }
+  state.counters["games_per_second"] = benchmark::Counter(static_cast<double>(games), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_SimulateFourPlayerGames)->Arg(50)->Unit(benchmark::kMillisecond);
+
+void BM_OneThrowOfFiveDice(benchmark::State& state) {
+  TSeededRandom random(1);
+  TRandomScope scope(random);
+  TGame game;
+  game.ResetDice(false);
+  for (auto _ : state) {
+    game.StartThrow();
+    while (game.DiceMoving()) {
+      game.TakeLandingEvent();
+      game.StepDice();
+      game.StepDice();
+    }
+    benchmark::DoNotOptimize(game.SettleThrow());
+    game.ResetDice(false);
+  }
+}
+BENCHMARK(BM_OneThrowOfFiveDice)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

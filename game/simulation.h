@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/options.h"
+
+// The rules lab: whole games between computer players, played through TGame and the headless
+// loop with the dice animation stepped, and what happened in them.
+
+inline constexpr int SimulationMinPlayers = 2;
+inline constexpr int SimulationMaxPlayers = 6;
+// A game still running after this many turns is given up (no real game comes near it).
+inline constexpr int SimulationTurnCap = 20000;
+
+struct TSimulationSettings {
+  int Games = 1000;
+  int Players = 4;
+  TGameOptions Rules;
+  std::uint64_t Seed = 1;
+};
+
+struct TSimulationReport {
+  int Games = 0;
+  int Players = 0;
+  std::vector<int> TurnsPerGame;
+  std::vector<int> WinsBySeat;  // one entry per seat
+  long BoltPenalties = 0;
+  long BarrelFalls = 0;
+  long ScoreWipes = 0;
+  long DumpTrucks = 0;
+  long Overtakes = 0;
+  std::array<long, 5> ThrowsByDice{};  // index n - 1: throws of n dice
+  std::array<long, 5> ZeroThrowsByDice{};
+  double Seconds = 0;
+};
+
+// Plays the games under a generator seeded with settings.Seed. Players outside 2..6 are
+// brought into that range; fewer than one game plays none.
+TSimulationReport Simulate(const TSimulationSettings& settings);
+
+// The report as "key: value" lines, or as one JSON object.
+std::string FormatSimulationReport(const TSimulationReport& report, bool json);

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/game_loop.h"
+#include "tests/engine/game_fixture.h"
+
+namespace {
+
+class GameLoop : public ::testing::Test {
+protected:
+  void AddPlayers(std::initializer_list<std::uint8_t> kinds) {
+    for (const std::uint8_t kind : kinds) {
+      TPlayer player;
+      player.FName = "P" + std::to_string(F.Game.FPlayers.Count() + 1);
+      player.FKind = kind;
+      F.Game.FPlayers.Add(player);
+    }
+    F.Game.UpdateButtons();
+  }
+
+  // Steps until `done` holds; returns the number of steps taken (capped).
+  template <typename TDone>
+  int StepUntil(TDone done, int cap = 2000) {
+    int steps = 0;
+    while (!done() && steps < cap) {
+      Events.push_back(Loop.TableStep());
+      ++steps;
+    }
+    return steps;
+  }
+
+  TGameFixture F;
+  TGameLoop Loop{F.Game};
+  std::vector<TStepEvents> Events;
+};
+
+TEST_F(GameLoop, AClickActsInTheFifthStepAfterThePress) {
+  AddPlayers({PlayerKindHuman, PlayerKindHuman});
+  ASSERT_TRUE(Loop.PressButton(TTableButtons::Start));
+  EXPECT_EQ(StepUntil([&] { return !F.Game.FGameOver; }), ButtonPressTicks);
+  EXPECT_TRUE(Events.back().GameStarted);
+  ASSERT_TRUE(Loop.PressButton(TTableButtons::Do));
+  EXPECT_FALSE(Loop.PressButton(TTableButtons::Do));  // already pressed
+  EXPECT_EQ(StepUntil([&] { return F.Game.FThrowPending; }), ButtonPressTicks);
+  EXPECT_EQ(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Disabled);
+  EXPECT_FALSE(Loop.PressButton(TTableButtons::Cancel));  // disabled while rolling
+}
+
+TEST_F(GameLoop, AScorelessThrowSoundsOnceAndPassesTheTurnAfterThePause) {
+  AddPlayers({PlayerKindHuman, PlayerKindHuman});
+  F.Game.StartGame();
+  F.Game.StartThrowWith({2, 3, 4, 6, 6});
+  const int rolling = StepUntil([&] { return !F.Game.DiceMoving(); });
+  EXPECT_GT(rolling, 30);
+  int landingSteps = 0;
+  for (const TStepEvents& e : Events) landingSteps += e.Landing ? 1 : 0;
+  EXPECT_GE(landingSteps, 1);
+  EXPECT_LE(landingSteps, 5);
+  Events.clear();
+  const int passing = StepUntil([&] { return F.Game.FCurrentPlayer == 1; });
+  int zeros = 0;
+  for (const TStepEvents& e : Events) zeros += e.Settled && e.Outcome == TThrowOutcome::Zero ? 1 : 0;
+  EXPECT_EQ(zeros, 1);
+  EXPECT_EQ(passing, 1 + TGame::PassDelayTicks);
+  EXPECT_TRUE(Events.back().TurnPassed);
+}
+
+TEST_F(GameLoop, TheComputerPressesInTheFortiethStepAndActsInTheFortyFourth) {
+  AddPlayers({PlayerKindComputer, PlayerKindHuman});
+  ASSERT_TRUE(Loop.PressButton(TTableButtons::Start));
+  StepUntil([&] { return !F.Game.FGameOver; });
+  EXPECT_EQ(Loop.AutoPressDelay(), 40);
+  EXPECT_EQ(Loop.AutoPressButton(), TGameLoop::AutoPressThrow);
+  // While the computer's press is pending every press is ignored.
+  EXPECT_FALSE(Loop.PressButton(TTableButtons::Menu));
+  int steps = StepUntil([&] { return F.Game.FButtons[TTableButtons::Do].State() == TButtonState::Pressed; });
+  EXPECT_EQ(steps, 40);
+  steps += StepUntil([&] { return F.Game.FThrowPending; });
+  EXPECT_EQ(steps, 44);
+  // During a computer's turn the turn buttons refuse a person's press; the menu does not.
+  StepUntil([&] { return !F.Game.FThrowPending; });
+  if (Loop.AutoPressDelay() == 0 && F.Game.FCurrentPlayer == 0) {
+    EXPECT_FALSE(Loop.PressButton(TTableButtons::Do));
+  }
+  StepUntil([&] { return Loop.AutoPressDelay() == 0; });
+  if (F.Game.FCurrentPlayer == 0) {
+    EXPECT_FALSE(Loop.PressButton(TTableButtons::Do));
+    EXPECT_TRUE(Loop.PressButton(TTableButtons::Menu));
+    StepUntil([&] { return !Events.empty() && Events.back().MenuRequested; }, ButtonPressTicks);
+    EXPECT_TRUE(Events.back().MenuRequested);
+  }
+}
+
+TEST_F(GameLoop, NothingIsPressedForAGameThatEndedDuringTheWait) {
+  AddPlayers({PlayerKindComputer});
+  F.Game.StartGame();
+  Loop.ScheduleComputerMove();
+  F.Game.FinishGame();
+  StepUntil([&] { return Loop.AutoPressDelay() == 0; });
+  StepUntil([] { return false; }, 10);
+  EXPECT_FALSE(F.Game.FThrowPending);
+  EXPECT_NE(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Pressed);
+}
+
+TEST_F(GameLoop, FinishRollingCompletesThePauseAndTheThrowAtOnce) {
+  AddPlayers({PlayerKindHuman, PlayerKindHuman});
+  F.Game.StartGame();
+  F.Game.StartThrowWith({2, 3, 4, 6, 6});
+  TStepEvents events;
+  Loop.FinishRolling(events);
+  EXPECT_FALSE(F.Game.DiceMoving());
+  EXPECT_TRUE(events.Settled);
+  EXPECT_EQ(F.Game.FPassDelay, TGame::PassDelayTicks);
+  Loop.FinishRolling(events);
+  EXPECT_EQ(F.Game.FCurrentPlayer, 1);
+  EXPECT_EQ(F.Game.FPassDelay, 0);
+}
+
+TEST_F(GameLoop, DeletingEveryPlayerWhileTheDiceRollEndsTheGameCleanly) {
+  AddPlayers({PlayerKindComputer, PlayerKindComputer});
+  F.Game.StartGame();
+  Loop.ScheduleComputerMove();
+  StepUntil([&] { return F.Game.DiceMoving(); });
+  F.Game.DeletePlayer(1);
+  F.Game.DeletePlayer(0);
+  StepUntil([] { return false; }, 200);
+  EXPECT_TRUE(F.Game.FGameOver);
+  EXPECT_FALSE(F.Game.FThrowPending);
+  EXPECT_EQ(F.Game.FCurrentPlayer, -1);
+}
+
+}  // namespace
