@@ -1,0 +1,149 @@
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <vector>
+
+#include "game/game.h"
+#include "gfx/cp1251.h"
+#include "tests/support/scratch_dir.h"
+
+namespace {
+
+struct TRun {
+  int Status = -1;
+  std::string Out;
+};
+
+// Runs thousand-cli with the arguments (shell words); `redirect` picks which stream is kept.
+TRun RunCli(const std::string& args, const char* redirect = "2>/dev/null") {
+  const std::string command = std::string(THOUSAND_RUNTIME_DIR) + "/thousand-cli " + args + " " + redirect;
+  TRun run;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  std::size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.Out.append(buffer, got);
+  const int status = ::pclose(pipe);
+  run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+TRun RunCliErrors(const std::string& args) { return RunCli(args, "2>&1 >/dev/null"); }
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST(CliSave, PrintsPlayersCurrentAndRules) {
+  TScratchDir dir;
+  TGame game;
+  TPlayer human;
+  human.FName = Cp1251("Вася");
+  game.FPlayers.Add(human);
+  TPlayer computer;
+  computer.FName = "Bot";
+  computer.FKind = PlayerKindComputer;
+  game.FPlayers.Add(computer);
+  game.StartGame();
+  TPlayer& bot = game.FPlayers.Player(1);
+  bot.FScore = 880;
+  bot.FScoreDelta = 5;
+  bot.FBolts = 2;
+  bot.FBarrelTries = 1;
+  bot.FBarrelFalls = 2;
+  bot.FEntered = true;
+  game.SetCurrentPlayer(1);
+  game.Options.ENTERSCORE = 100;
+  ASSERT_TRUE(game.SaveGame(dir.File("game.sav")));
+
+  const TRun run = RunCli("save " + dir.File("game.sav"));
+  EXPECT_EQ(run.Status, 0);
+  const std::string expected =
+      "player 0: name=Вася kind=0 level=0 total=0 bolts=0 barrel_tries=0 barrel_falls=0 entered=0\n"
+      "player 1: name=Bot kind=1 level=0 total=885 bolts=2 barrel_tries=1 barrel_falls=2 entered=1\n"
+      "current: 1\n" +
+      FormatOptionLines(game.Options);
+  EXPECT_EQ(run.Out, expected);
+}
+
+TEST(CliSave, RefusesWhatTheGameRefusesWithTheReason) {
+  TScratchDir dir;
+  TGame game;
+  ASSERT_TRUE(game.SaveGame(dir.File("empty.sav")));
+  const std::string good = dir.Read("empty.sav");
+  dir.Write("magic.sav", "XOLVANE" + good.substr(7));
+  std::string changed = good;
+  changed.back() ^= 1;
+  dir.Write("sum.sav", changed);
+  dir.Write("short.sav", good.substr(0, 10));
+  const struct {
+    std::string Args;
+    const char* Reason;
+  } cases[] = {
+      {"save " + dir.File("none.sav"), "missing"},
+      {"save " + dir.File("magic.sav"), "magic"},
+      {"save " + dir.File("sum.sav"), "checksum"},
+      {"save " + dir.File("short.sav"), "truncated"},
+      {"save", "give one saved game"},
+      {"save a.sav b.sav", "give one saved game"},
+  };
+  for (const auto& c : cases) {
+    const TRun run = RunCliErrors(c.Args);
+    EXPECT_EQ(run.Status, 2) << c.Args;
+    EXPECT_NE(run.Out.find(c.Reason), std::string::npos) << c.Args << ": " << run.Out;
+  }
+}
+
+TEST(CliSimulate, PrintsTheLinesInOrderAndRepeatsItselfForASeed) {
+  const TRun first = RunCli("simulate --games 12 --players 3 --seed 5");
+  ASSERT_EQ(first.Status, 0);
+  const std::vector<std::string> lines = Lines(first.Out);
+  const char* keys[] = {"games: ",          "players: ",        "turns_mean: ",         "turns_median: ",
+                        "wins_by_seat: ",   "bolt_penalties_per_game: ", "barrel_falls_per_game: ",
+                        "score_wipes_per_game: ", "dump_trucks_per_game: ", "overtakes_per_game: ",
+                        "throws_by_dice: ", "zero_throw_share: ", "games_per_second: "};
+  ASSERT_EQ(lines.size(), std::size(keys));
+  for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_TRUE(lines[i].starts_with(keys[i])) << lines[i];
+  EXPECT_EQ(lines[0], "games: 12");
+  EXPECT_EQ(lines[1], "players: 3");
+
+  double shares = 0;
+  std::istringstream wins(lines[4].substr(std::string("wins_by_seat: ").size()));
+  for (std::string share; std::getline(wins, share, ',');) shares += std::stod(share);
+  EXPECT_NEAR(shares, 1.0, 1e-3);
+
+  const TRun again = RunCli("simulate --players 3 --seed 5 --games 12");
+  std::vector<std::string> againLines = Lines(again.Out);
+  againLines.pop_back();
+  EXPECT_EQ(againLines, std::vector<std::string>(lines.begin(), lines.end() - 1));
+}
+
+TEST(CliSimulate, JsonCarriesTheSameKeysAndRulesFilesChangeTheGames) {
+  TScratchDir dir;
+  dir.Write("nobarrel.st", "[OPTIONS]\nBARRELSTYPE=0\n");
+  const TRun json = RunCli("simulate --games 5 --players 2 --seed 9 --json --rules " + dir.File("nobarrel.st"));
+  ASSERT_EQ(json.Status, 0);
+  EXPECT_TRUE(json.Out.starts_with("{\"games\": 5, \"players\": 2, "));
+  EXPECT_NE(json.Out.find("\"wins_by_seat\": ["), std::string::npos);
+  EXPECT_NE(json.Out.find("\"barrel_falls_per_game\": 0.000"), std::string::npos);
+  EXPECT_TRUE(json.Out.ends_with("}\n"));
+}
+
+TEST(CliSimulate, RefusesBadArguments) {
+  for (const char* args : {"", "--games 10", "--players 4", "--games 0 --players 4", "--games 5 --players 1",
+                           "--games 5 --players 7", "--games x --players 4", "--games 5 --players 4 --seed -1",
+                           "--games 5 --players 4 --rules /no/such.st", "--games 5 --players 4 --fast",
+                           "--games 5 --players"}) {
+    const TRun run = RunCli(std::string("simulate ") + args);
+    EXPECT_EQ(run.Status, 2) << args;
+    EXPECT_TRUE(run.Out.empty()) << args;
+  }
+}
+
+}  // namespace
