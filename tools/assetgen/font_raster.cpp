@@ -38,7 +38,10 @@ struct TInk {
 };
 
 TInk LoadInk(FT_Face face, unsigned char code) {
-  const FT_UInt index = FT_Get_Char_Index(face, CodePointOf(code));
+  const char32_t codePoint = CodePointOf(code);
+  if (codePoint == 0xFFFD)
+    throw std::runtime_error("code " + std::to_string(code) + " has no character in Windows-1251");
+  const FT_UInt index = FT_Get_Char_Index(face, codePoint);
   if (index == 0 && code != ' ')
     throw std::runtime_error("font lacks the character of code " + std::to_string(code));
   if (FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME))
