@@ -44,6 +44,7 @@ public:
   bool Clicked();
 
   int PressTicks() const { return FPressTicks; }
+  void SetPressTicks(int ticks) { FPressTicks = ticks; }
   TWidgetState PrevState() const { return FPrevState; }
 
 private:
