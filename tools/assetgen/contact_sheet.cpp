@@ -140,3 +140,32 @@ TImage FontSheet(const TGlyphMap& font) {
   }
   return canvas.Image;
 }
+
+TImage BannerSheet(const std::vector<TSheetBanner>& banners, const TGlyphMap& font) {
+  constexpr int Gap = 10;
+  const int captionHeight = LineHeight(font) + 6;
+  int width = Gap, height = 0;
+  for (const TSheetBanner& banner : banners) {
+    int columnWidth = TextWidth(font, banner.Caption), columnHeight = captionHeight;
+    for (const TImage& frame : banner.Frames) {
+      columnWidth = std::max(columnWidth, frame.Width);
+      columnHeight += frame.Height + Gap / 2;
+    }
+    width += columnWidth + Gap;
+    height = std::max(height, columnHeight);
+  }
+  TCanvas canvas(width, height + 2 * Gap, 0x00303030);
+  int x = Gap;
+  for (const TSheetBanner& banner : banners) {
+    int y = Gap, columnWidth = TextWidth(font, banner.Caption);
+    canvas.Text(font, banner.Caption, x, y, 0x00FFFFFF);
+    y += captionHeight;
+    for (const TImage& frame : banner.Frames) {
+      canvas.Blit(frame, x, y, false, 0);
+      y += frame.Height + Gap / 2;
+      columnWidth = std::max(columnWidth, frame.Width);
+    }
+    x += columnWidth + Gap;
+  }
+  return canvas.Image;
+}
