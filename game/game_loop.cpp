@@ -110,6 +110,7 @@ void TGameLoop::ScheduleComputerMove() {
 
 void TGameLoop::AutoPressTick(int ticks) {
   FAutoPressDelay = ticks;
-  if (ticks != 0 || FGame.FGameOver) return;
+  // A press decided for a computer is never made for someone else (a game loaded meanwhile).
+  if (ticks != 0 || FGame.FGameOver || !CurrentIsComputer()) return;
   PressTableButton(FGame.FButtons[FAutoPressButton == AutoPressThrow ? TTableButtons::Do : TTableButtons::Cancel]);
 }

@@ -53,6 +53,9 @@ void TGame::StartGame() {
 void TGame::SetCurrentPlayer(int index) {
   FCurrentPlayer = FPlayers.Count() == 0 ? -1 : (index >= 0 && index < FPlayers.Count() ? index : 0);
   FTurnScore = 0;
+  // Giving the turn ends a pause that was still running (a load, a new game, a deletion), so
+  // the pause cannot later pass the turn on from the player who now has it.
+  FPassDelay = 0;
   ResetDice(false);
   if (FGameOver) {
     SetMessage(StartMessage());

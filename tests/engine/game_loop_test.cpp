@@ -103,6 +103,17 @@ TEST_F(GameLoop, NothingIsPressedForAGameThatEndedDuringTheWait) {
   EXPECT_NE(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Pressed);
 }
 
+TEST_F(GameLoop, APressDecidedForAComputerIsNeverMadeForAPerson) {
+  AddPlayers({PlayerKindComputer, PlayerKindHuman});
+  F.Game.StartGame();
+  Loop.ScheduleComputerMove();
+  F.Game.SetCurrentPlayer(1);  // as loading a game where the person has the turn
+  StepUntil([&] { return Loop.AutoPressDelay() == 0; });
+  StepUntil([] { return false; }, 10);
+  EXPECT_FALSE(F.Game.FThrowPending);
+  EXPECT_EQ(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Normal);
+}
+
 TEST_F(GameLoop, FinishRollingCompletesThePauseAndTheThrowAtOnce) {
   AddPlayers({PlayerKindHuman, PlayerKindHuman});
   F.Game.StartGame();

@@ -407,14 +407,31 @@ TEST(TurnRules, PlayersLeavingMidGameNeverLeaveATurnWithNobody) {
 TEST(TurnRules, DeletingDuringThePauseEndsTheGameWhenItRunsOut) {
   TGameFixture f;
   f.Start(3);
-  f.Game.SetCurrentPlayer(2);
+  f.Game.SetCurrentPlayer(1);
   f.Throw(Nothing);
-  f.Game.DeletePlayer(0);
-  EXPECT_EQ(f.Game.FCurrentPlayer, 0);  // the index named nobody any more: the first plays on
-  f.Game.FPlayers.Clear();              // bypassing DeletePlayer is survived too
+  f.Game.DeletePlayer(0);  // another player: the pause runs on
+  EXPECT_EQ(f.Game.FCurrentPlayer, 1);
+  EXPECT_EQ(f.Game.FPassDelay, TGame::PassDelayTicks);
+  f.Game.FPlayers.Clear();  // bypassing DeletePlayer is survived too
   while (f.Game.FPassDelay > 0) f.Game.TickPassDelay();
   EXPECT_EQ(f.Game.FCurrentPlayer, -1);
   EXPECT_TRUE(f.Game.FGameOver);
+}
+
+TEST(TurnRules, ANewGameOrLoadDuringThePauseKeepsTheTurnWithItsPlayer) {
+  TGameFixture f;
+  f.Start(2);
+  f.Throw(Nothing);
+  ASSERT_EQ(f.Game.FPassDelay, TGame::PassDelayTicks);
+  f.Game.DeletePlayer(0);
+  f.Game.DeletePlayer(0);
+  TPlayer player;
+  player.FName = "A";
+  f.Game.FPlayers.Add(player);
+  f.Game.FPlayers.Add(player);
+  f.Game.StartGame();
+  for (int tick = 0; tick < 100; ++tick) f.Game.TickPassDelay();
+  EXPECT_EQ(f.Game.FCurrentPlayer, 0);
 }
 
 TEST(MessagePanel, OpensClosesAndSwapsTextsOnTime) {
