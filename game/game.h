@@ -16,7 +16,7 @@ enum class TThrowOutcome {
   Scored,     // the turn goes on: throw again or record
   Overshoot,  // the turn went past MaxTurnScore: its points are lost, the turn passes
   Zero,       // nothing scored: the turn is lost, the turn passes
-  NoTurn,     // no player has the turn (all were deleted): the throw counts for nobody
+  NoTurn,     // no game or no player (all were deleted): the throw counts for nobody
 };
 
 // How often the score rules struck since the game started; read by the rules lab.

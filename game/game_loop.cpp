@@ -82,6 +82,7 @@ void TGameLoop::OnThrowClicked(TStepEvents&) {
 }
 
 void TGameLoop::OnRecordClicked(TStepEvents& events) {
+  if (FGame.FGameOver) return;
   events.TurnRecorded = true;
   FGame.RecordTurn();
   if (FGame.FGameOver) {

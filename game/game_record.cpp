@@ -21,7 +21,8 @@ void TGame::Win(TPlayer& player) {
 
 void TGame::RecordTurn() {
   TPlayer* player = CurrentPlayer();
-  if (player == nullptr) {
+  // A press that ran out after the game ended records nothing.
+  if (FGameOver || player == nullptr) {
     if (!FGameOver) FinishGame();
     return;
   }

@@ -74,7 +74,9 @@ void TGame::DeletePlayer(int index) {
 
 TThrowOutcome TGame::ThrowSettled() {
   const int points = SettleThrow();
-  if (CurrentPlayer() == nullptr) {
+  // A throw still rolling when the game ended (a failed load, every player deleted) counts
+  // for nobody.
+  if (FGameOver || CurrentPlayer() == nullptr) {
     if (!FGameOver) FinishGame();
     return TThrowOutcome::NoTurn;
   }

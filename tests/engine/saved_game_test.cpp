@@ -144,6 +144,19 @@ TEST_F(SavedGame, RefusedFilesLeaveThePlayersAndRulesButEndTheGame) {
   }
 }
 
+TEST_F(SavedGame, AThrowRollingThroughAFailedLoadCountsForNobody) {
+  Loaded.Start(2);
+  Loaded.SetTotal(0, 400);
+  Loaded.Player(0).FBolts = 2;
+  Loaded.Game.StartThrowWith({2, 3, 4, 6, 6});
+  EXPECT_FALSE(Loaded.Game.LoadGame(Dir.File("none.sav")));
+  Loaded.RollToRest();
+  EXPECT_EQ(Loaded.Game.ThrowSettled(), TThrowOutcome::NoTurn);
+  EXPECT_EQ(Loaded.Player(0).FBolts, 2);
+  EXPECT_EQ(Loaded.Player(0).Total(), 400);
+  EXPECT_EQ(Loaded.Game.FPassDelay, 0);
+}
+
 TEST_F(SavedGame, AMissingFileIsRefusedWithoutAMessage) {
   TFakeMessageBox box;
   EXPECT_EQ(Loaded.Game.LoadGameWithReason(Dir.File("none.sav")), TSavedGameError::Missing);

@@ -215,6 +215,10 @@ TEST(TurnRules, TheScoreBarrelSeatsThenWinsWithTheRestOfTheWay) {
   EXPECT_EQ(State(f.Game, TTableButtons::Start), TButtonState::Normal);
   EXPECT_EQ(State(f.Game, TTableButtons::Do), TButtonState::Disabled);
   EXPECT_EQ(State(f.Game, TTableButtons::Menu), TButtonState::Normal);
+  // A record press that runs out after the win changes nothing.
+  f.Game.RecordTurn();
+  EXPECT_EQ(f.Player(0).Total(), 1000);
+  EXPECT_EQ(f.Player(0).FBarrelTries, 1);
 }
 
 TEST(TurnRules, ThreeScorelessTurnsOnTheBarrelAreAFallAndTheThirdFallWipes) {
