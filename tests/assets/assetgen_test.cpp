@@ -116,6 +116,13 @@ TEST(AssetgenEncoders, AnimatedGifKeepsFramesDelaysAndFewColoursExactly) {
   EXPECT_THROW(EncodeAnimatedGif({first, other}), std::runtime_error);
 }
 
+TEST(AssetgenFont, CharsetListsCodesInOrderWithTheSpaceAndSkipsComments) {
+  EXPECT_EQ(CharsetCodes("# not these: XYZ\nba\nЁ a\n"),
+            (std::vector<unsigned char>{' ', 'a', 'b', 0xA8}));
+  EXPECT_EQ(CharsetCodes(""), (std::vector<unsigned char>{' '}));
+  EXPECT_THROW(CharsetCodes("€≠"), std::runtime_error);  // ≠ is not in Windows-1251
+}
+
 TEST(AssetgenFont, RefusesAMissingFontAndACodeWithoutACharacter) {
   EXPECT_THROW(RenderGlyphs("/nonexistent/font.ttf", 13, {'A'}), std::runtime_error);
   EXPECT_THROW(RenderGlyphs(THOUSAND_FONT_FILE, 13, {0x98}), std::runtime_error);  // unassigned

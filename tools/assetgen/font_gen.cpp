@@ -11,38 +11,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "gfx/cp1251.h"
 #include "tools/assetgen/font_raster.h"
 #include "tools/assetgen/image_files.h"
 #include "tools/assetgen/svg_render.h"
 #include "tools/col_writer.h"
-
-namespace {
-
-// The characters of the set as Windows-1251 codes, in code order, the space included.
-std::vector<unsigned char> CodesOf(const std::string& charsetText) {
-  std::vector<bool> wanted(256, false);
-  wanted[' '] = true;
-  size_t lineStart = 0;
-  while (lineStart < charsetText.size()) {
-    size_t lineEnd = charsetText.find('\n', lineStart);
-    if (lineEnd == std::string::npos) lineEnd = charsetText.size();
-    const std::string line = charsetText.substr(lineStart, lineEnd - lineStart);
-    lineStart = lineEnd + 1;
-    if (line.empty() || line[0] == '#') continue;
-    const std::string codes = Cp1251(line);
-    if (Utf8(codes) != line)
-      throw std::runtime_error("charset line has a character outside Windows-1251: " + line);
-    for (unsigned char code : codes)
-      if (code != ' ') wanted[code] = true;
-  }
-  std::vector<unsigned char> codes;
-  for (int code = 0; code < 256; ++code)
-    if (wanted[code]) codes.push_back(static_cast<unsigned char>(code));
-  return codes;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 5) {
@@ -50,7 +22,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    const std::vector<unsigned char> codes = CodesOf(ReadFileBytes(argv[3]));
+    const std::vector<unsigned char> codes = CharsetCodes(ReadFileBytes(argv[3]));
     const TGlyphSet glyphs = RenderGlyphs(argv[1], std::stoi(argv[2]), codes);
     std::vector<TColRecord> records;
     for (const auto& [code, image] : glyphs.Glyphs)

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 #include "gfx/cp1251.h"
 
@@ -101,3 +102,27 @@ TGlyphSet RenderGlyphs(const std::string& fontPath, int pixelSize,
   }
   return set;
 }
+
+// Marks every code first, so the order and repeats of the file do not matter.
+std::vector<unsigned char> CharsetCodes(const std::string& charsetText) {
+  std::vector<bool> wanted(256, false);
+  wanted[' '] = true;
+  size_t lineStart = 0;
+  while (lineStart < charsetText.size()) {
+    size_t lineEnd = charsetText.find('\n', lineStart);
+    if (lineEnd == std::string::npos) lineEnd = charsetText.size();
+    const std::string line = charsetText.substr(lineStart, lineEnd - lineStart);
+    lineStart = lineEnd + 1;
+    if (line.empty() || line[0] == '#') continue;
+    const std::string codes = Cp1251(line);
+    if (Utf8(codes) != line)
+      throw std::runtime_error("charset line has a character outside Windows-1251: " + line);
+    for (unsigned char code : codes)
+      if (code != ' ') wanted[code] = true;
+  }
+  std::vector<unsigned char> codes;
+  for (int code = 0; code < 256; ++code)
+    if (wanted[code]) codes.push_back(static_cast<unsigned char>(code));
+  return codes;
+}
+

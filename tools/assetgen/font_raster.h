@@ -14,6 +14,11 @@ struct TGlyphSet {
   std::map<unsigned char, TImage> Glyphs;  // by Windows-1251 code
 };
 
+// The Windows-1251 codes of a charset file (UTF-8 lines of characters, "#" lines are
+// comments), in code order, the space always included. Throws std::runtime_error for a
+// character the code page lacks.
+std::vector<unsigned char> CharsetCodes(const std::string& charsetText);
+
 // Renders the given Windows-1251 codes of a TrueType font at a pixel size, monochrome and
 // hinted. Every image is Ascent + Descent high (the extremes over the whole set) and as
 // wide as the character's advance, widened only where the ink sticks out beyond it.
