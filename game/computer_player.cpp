@@ -25,8 +25,9 @@ bool TGame::ComputerWantsThrow() const {
     return true;
 
   const int freeDice = FreeDiceCount();
-  if (freeDice == 0 || freeDice == 5) return true;
   if (freeDice == 4) return turn <= ComputerMaxTurnWithFourDice;
-  const TComputerOdds odds = ComputerOddsByFreeDice[freeDice];
-  return Rng().RandomReal() < odds.Chance && turn <= odds.MaxTurn;
+  for (const TComputerOdds& odds : ComputerOdds) {
+    if (odds.FreeDice == freeDice) return Rng().RandomReal() < odds.Chance && turn <= odds.MaxTurn;
+  }
+  return true;  // five free dice (or none)
 }

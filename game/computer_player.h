@@ -1,15 +1,19 @@
 #pragma once
 
 // The computer player decides through TGame::ComputerWantsThrow (computer_player.cpp): a fixed
-// ladder of rules, no look-ahead, at most one random draw.
+// ladder of rules, no look-ahead, at most one random draw. Its numbers:
 
-// Below this turn score a level-0 computer may throw again, by the dice free for the next
-// throw (index 1..3); with four free dice it needs no draw.
+// With one to three dice free a level-0 computer throws again when a draw in [0, 1) falls
+// below Chance and the turn score is at most MaxTurn; with four it throws up to 125 without
+// drawing, with five always.
 struct TComputerOdds {
-  double Chance;  // throw again when the draw is below this
-  int MaxTurn;    // and the turn score is at most this
+  int FreeDice;
+  double Chance;
+  int MaxTurn;
 };
-inline constexpr TComputerOdds ComputerOddsByFreeDice[4] = {{0, 0}, {0.25, 40}, {0.4, 70}, {0.7, 100}};
+inline constexpr TComputerOdds ComputerOdds[] = {{1, 0.25, 40}, {2, 0.4, 70}, {3, 0.7, 100}};
 inline constexpr int ComputerMaxTurnWithFourDice = 125;
+// Above this the computer records whatever the dice (unless a rule forbids it).
 inline constexpr int ComputerAlwaysRecordAbove = 150;
+// Recording into the lowest this many points of a hole is avoided.
 inline constexpr int ComputerHoleMargin = 25;
