@@ -6,8 +6,13 @@
 #include "gfx/graph_collection.h"
 #include "gfx/image.h"
 
-TLettersCollection::TLettersCollection() {
+TLettersCollection::TLettersCollection() { Clear(); }
+
+void TLettersCollection::Clear() {
+  TSurfaceCollection::Clear();
   for (auto& font : FGlyphIndex) font.fill(-1);
+  FGlyphWidth.fill(0);
+  FGlyphHeight.fill(0);
 }
 
 std::uint8_t TLettersCollection::GlyphCode(std::string_view name) {

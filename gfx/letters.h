@@ -29,6 +29,9 @@ public:
 
   TLettersCollection();
 
+  // Frees the glyph surfaces and forgets every font.
+  void Clear() override;
+
   // Builds font number `font` (0..9, others do nothing) from every entry of a loaded glyph
   // container, in its order; `pump` runs after every twentieth entry.
   void AddFont(const TGraphCollection& glyphs, const TLetterStyle& style, int font,

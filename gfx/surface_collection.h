@@ -28,7 +28,7 @@ public:
   const std::string& GetName(int index) const;
 
   void Delete(int index);
-  void Clear() { FEntries.clear(); }
+  virtual void Clear() { FEntries.clear(); }
 
 protected:
   struct TEntry {

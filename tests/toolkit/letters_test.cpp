@@ -53,6 +53,15 @@ TEST_F(LettersTest, BuildsOneGlyphSurfacePerEntryAndFont) {
   EXPECT_EQ(Glyph(3, 'A'), -1);
 }
 
+TEST_F(LettersTest, ClearForgetsEveryFont) {
+  FLetters.Clear();
+  EXPECT_EQ(FLetters.Count(), 0);
+  EXPECT_EQ(Glyph(0, 'A'), -1);
+  EXPECT_EQ(FLetters.TextWidth("A"), 10);
+  FLetters.DrawLine(FTarget, 0, 0, "A", laLeft, laTop);
+  EXPECT_EQ(FirstInk(), std::pair(-1, -1));
+}
+
 TEST_F(LettersTest, FontNumbersOutsideTheTableDoNothing) {
   TGraphCollection container;
   container.AddGraphic(gkBitmap, "65", fixtures::Bmp(fixtures::Pattern({"#"})));
