@@ -127,3 +127,11 @@ std::uint32_t TSurface::Pixel(int x, int y) const {
   if (!FSurface || x < 0 || y < 0 || x >= FSurface->w || y >= FSurface->h) return 0;
   return Row(y)[x] & kRgbMask;
 }
+
+void TSurface::ReadPixels(std::uint32_t* out) const {
+  for (int y = 0; y < Height(); ++y) {
+    std::uint32_t* row = out + static_cast<size_t>(y) * Width();
+    std::memcpy(row, Row(y), static_cast<size_t>(Width()) * sizeof(std::uint32_t));
+    for (int x = 0; x < Width(); ++x) row[x] &= kRgbMask;
+  }
+}

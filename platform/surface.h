@@ -42,6 +42,9 @@ public:
 
   // The pixel value at (x, y); 0 outside the surface.
   std::uint32_t Pixel(int x, int y) const;
+  // All pixels, rows top to bottom without gaps, into `out` (room for Width() x Height()),
+  // for handing a finished frame to the screen.
+  void ReadPixels(std::uint32_t* out) const;
 
   std::uint32_t ColorKey() const { return FColorKey; }
   void SetColorKey(std::uint32_t key);

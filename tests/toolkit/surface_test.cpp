@@ -71,6 +71,18 @@ TEST(Surface, RefusesUnusableSizesAndImages) {
   EXPECT_TRUE(surface.SetSize(0, 0));
 }
 
+TEST(Surface, ReadsAllPixelsRowByRow) {
+  const TImage image = Numbered(3, 2);
+  TSurface surface;
+  ASSERT_TRUE(surface.LoadImage(image));
+  surface.FillRect({2, 1, 1, 1}, 0xFF123456);
+  std::vector<std::uint32_t> pixels(6, 0xDEADBEEF);
+  surface.ReadPixels(pixels.data());
+  std::vector<std::uint32_t> expected = image.Pixels;
+  expected[5] = 0x123456;
+  EXPECT_EQ(pixels, expected);
+}
+
 TEST(Surface, PixelOutsideIsZero) {
   TSurface surface;
   ASSERT_TRUE(surface.LoadImage(fixtures::Filled(2, 2, 0xFFFFFF)));
