@@ -117,6 +117,8 @@ public:
   TSavedGameError LoadGameWithReason(const std::string& fileName);
 
 private:
+  // FThrowCount brought into 0..5, so that a count set from outside never reaches past the dice.
+  int DiceInThrow() const;
   bool InHole(int total) const;
   bool OnScoreBarrel(int total) const;
   // A total equal to DUMPTRUCKSCORE falls to 0.

@@ -8,6 +8,12 @@ namespace {
 
 constexpr std::array<float, TGame::DiceCount> ThrowPosX{0, 6, -6, 12, -12};
 
+// Spreads the thrown dice along X: one in the middle, an even count either side of it.
+void PlaceThrowDie(TZarnik& die, int index, int count) {
+  die.PosX = ThrowPosX[index] - (count % 2 == 0 ? 3.0f : 0.0f);
+  die.PosZ = -3 * static_cast<float>(Rng().RandomReal());
+}
+
 }  // namespace
 
 void TGame::ResetDice(bool randomFaces) {
@@ -21,16 +27,6 @@ void TGame::ResetDice(bool randomFaces) {
   FThrowCount = 0;
   FThrowPending = false;
 }
-
-namespace {
-
-// Spreads the thrown dice along X: one in the middle, an even count either side of it.
-void PlaceThrowDie(TZarnik& die, int index, int count) {
-  die.PosX = ThrowPosX[index] - (count % 2 == 0 ? 3.0f : 0.0f);
-  die.PosZ = -3 * static_cast<float>(Rng().RandomReal());
-}
-
-}  // namespace
 
 void TGame::StartThrow() {
   FThrowCount = 0;
@@ -62,16 +58,17 @@ bool TGame::StartThrowWith(const std::array<int, DiceCount>& faces) {
   return allUsable;
 }
 
+int TGame::DiceInThrow() const { return std::clamp(FThrowCount, 0, DiceCount); }
+
 bool TGame::DiceMoving() const {
-  return std::any_of(ThrowDice.begin(), ThrowDice.begin() + FThrowCount,
-                     [](const TZarnik& die) { return die.Moving; });
+  return std::any_of(ThrowDice.begin(), ThrowDice.begin() + DiceInThrow(), [](const TZarnik& die) { return die.Moving; });
 }
 
-void TGame::StepDice() { StepMovingDice(std::span<TZarnik>(ThrowDice.data(), FThrowCount)); }
+void TGame::StepDice() { StepMovingDice(std::span<TZarnik>(ThrowDice.data(), DiceInThrow())); }
 
 bool TGame::TakeLandingEvent() {
   bool landed = false;
-  for (int i = 0; i < FThrowCount; ++i) {
+  for (int i = 0; i < DiceInThrow(); ++i) {
     landed = landed || ThrowDice[i].LandingEvent;
     ThrowDice[i].LandingEvent = false;
   }
@@ -92,15 +89,16 @@ int TGame::SettleThrow() {
   if (!FThrowPending || DiceMoving()) return 0;
   FThrowPending = false;
 
+  const int count = DiceInThrow();
   std::array<int, DiceCount> faces{};
-  for (int i = 0; i < FThrowCount; ++i) faces[i] = ThrowDice[i].Face;
-  const TThrowScore score = ScoreFaces(std::span<const int>(faces.data(), FThrowCount));
+  for (int i = 0; i < count; ++i) faces[i] = ThrowDice[i].Face;
+  const TThrowScore score = ScoreFaces(std::span<const int>(faces.data(), count));
 
   int slot = static_cast<int>(std::find_if(RowDice.begin(), RowDice.end(), [](const TZarnik& die) { return !die.Kept; }) -
                               RowDice.begin());
   // Scoring dice join the kept part of the row first, then the rest of the throw follows.
   for (const bool scoring : {true, false}) {
-    for (int i = 0; i < FThrowCount && slot < DiceCount; ++i) {
+    for (int i = 0; i < count && slot < DiceCount; ++i) {
       if (score.Scores(i) != scoring) continue;
       TZarnik& row = RowDice[slot++];
       row.SetPose(faces[i]);

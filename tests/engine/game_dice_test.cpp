@@ -33,6 +33,21 @@ TEST(GameDice, NothingMovesBeforeTheFirstThrow) {
   }
 }
 
+TEST(GameDice, AThrowCountSetFromOutsideNeverReachesPastTheDice) {
+  for (const int count : {-3, 9}) {
+    TGameFixture f;
+    f.Game.ResetDice(false);
+    f.Game.StartThrowWith({1, 1, 1, 1, 1});
+    f.Game.FThrowCount = count;
+    for (int step = 0; step < 300; ++step) {
+      f.Game.StepDice();
+      f.Game.TakeLandingEvent();
+    }
+    EXPECT_FALSE(f.Game.DiceMoving());
+    EXPECT_EQ(f.Game.SettleThrow(), count < 0 ? 0 : 1000) << count;
+  }
+}
+
 TEST(GameDice, ThrownDiceStandApartByTheirCount) {
   const std::vector<std::vector<float>> positions = {
       {0}, {-3, 3}, {0, 6, -6}, {-3, 3, -9, 9}, {0, 6, -6, 12, -12}};
