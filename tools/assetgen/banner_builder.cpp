@@ -15,8 +15,11 @@ namespace {
 TColRecord Banner(const TManifestLine& line, const std::string& sourceDir,
                   const std::string& previewDir) {
   const auto& w = line.Words;
-  if (w.size() < 5 || w[0] != "banner") throw std::runtime_error("expected: banner REPEAT LINK FILE DELAY...");
+  if (w.size() < 5 || w[0] != "banner")
+    throw std::runtime_error("expected: banner REPEAT LINK FILE DELAY...");
   const std::string svg = ReadSvgFile(sourceDir + "/" + w[3]);
+  if (SvgHasElement(svg, "frame" + std::to_string(w.size() - 4)))
+    throw std::runtime_error(w[3] + " has more frames than delays");
   std::vector<TGifFrameSource> frames;
   for (size_t i = 4; i < w.size(); ++i) {
     const int number = static_cast<int>(i - 4);

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <exception>
 #include <string>
-#include <vector>
 
 #include "tools/assetgen/image_files.h"
 #include "tools/assetgen/sound_synth.h"

@@ -70,15 +70,17 @@ class TGraphBuilder {
 
   void AddStates(const std::string& names, std::uint32_t background, const std::string& source,
                  const std::string& label) {
-    size_t start = 0;
-    for (int state = 0; state < 3; ++state) {
+    std::vector<std::string> split;
+    for (size_t start = 0;;) {
       const size_t bar = names.find('|', start);
-      if ((state < 2) != (bar != std::string::npos))
-        throw std::runtime_error("states need exactly three names N|P|D");
-      const std::string name = names.substr(start, bar == std::string::npos ? bar : bar - start);
+      split.push_back(names.substr(start, bar == std::string::npos ? bar : bar - start));
+      if (bar == std::string::npos) break;
       start = bar + 1;
+    }
+    if (split.size() != 3) throw std::runtime_error("states need exactly three names N|P|D");
+    for (int state = 0; state < 3; ++state) {
       const TImage image = FlattenKeyed(Render(source, label, StateIds[state]), background);
-      Add(gkBitmap, SpriteColorKey, name, image, EncodeBmp(image));
+      Add(gkBitmap, SpriteColorKey, split[state], image, EncodeBmp(image));
     }
   }
 

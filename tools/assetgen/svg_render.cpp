@@ -28,14 +28,24 @@ std::string TakeError(GError* error) {
   return text;
 }
 
-}  // namespace
-
-TRaster RenderSvg(std::string_view svg, std::string_view elementId) {
+std::unique_ptr<RsvgHandle, TGObjectUnref> OpenSvg(std::string_view svg) {
   GError* error = nullptr;
   std::unique_ptr<RsvgHandle, TGObjectUnref> handle(rsvg_handle_new_from_data(
       reinterpret_cast<const guint8*>(svg.data()), svg.size(), &error));
   if (!handle) throw std::runtime_error("SVG not readable: " + TakeError(error));
   rsvg_handle_set_dpi(handle.get(), 96.0);
+  return handle;
+}
+
+}  // namespace
+
+bool SvgHasElement(std::string_view svg, std::string_view elementId) {
+  return rsvg_handle_has_sub(OpenSvg(svg).get(), ("#" + std::string(elementId)).c_str());
+}
+
+TRaster RenderSvg(std::string_view svg, std::string_view elementId) {
+  GError* error = nullptr;
+  const std::unique_ptr<RsvgHandle, TGObjectUnref> handle = OpenSvg(svg);
 
   double width = 0, height = 0;
   if (!rsvg_handle_get_intrinsic_size_in_pixels(handle.get(), &width, &height))

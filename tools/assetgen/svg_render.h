@@ -21,6 +21,10 @@ struct TRaster {
 // the reason when the document or the id is bad.
 TRaster RenderSvg(std::string_view svg, std::string_view elementId = {});
 
+// Whether the SVG document has an element with this id. Throws like RenderSvg for a bad
+// document.
+bool SvgHasElement(std::string_view svg, std::string_view elementId);
+
 // Reads an SVG file, replacing every <!--#include FILE--> with the text of FILE (relative to
 // the SVG's folder), so pictures can share their materials (wood, baize, brass).
 std::string ReadSvgFile(const std::string& path);
