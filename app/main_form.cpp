@@ -1,0 +1,224 @@
+#include "app/main_form.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "app/settings.h"
+#include "assets/embedded.h"
+#include "gfx/cp1251.h"
+#include "gfx/file_utils.h"
+#include "gfx/loading_window.h"
+#include "gfx/table_button_widgets.h"
+#include "game/game_messages.h"
+#include "game/random.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/sound.h"
+
+namespace {
+
+// The caption of the window and of the message boxes.
+constexpr const char* kTitle = "Тысяча";
+
+struct TLoadFailure {
+  const char* Message;
+  const char* FileName;
+};
+
+// By LoadError 1, 2, 3.
+constexpr TLoadFailure kLoadFailures[] = {
+    {"Ошибка загрузки графики!\r\nОтстутствует файл %s", "graph.col"},
+    {"Ошибка загрузки шрифтов!\r\nОтстутствует файл %s", "font.col"},
+    {"Ошибка загрузки рекламы!\r\nОтстутствует файл %s", "rekl.col"},
+};
+
+bool Inside(const TRect& rect, int x, int y) {
+  return x >= rect.Left && x < rect.Left + rect.Width && y >= rect.Top && y < rect.Top + rect.Height;
+}
+
+}  // namespace
+
+TfmMain::TfmMain(TDesktopServices services)
+    : DiceView([this] { return MakeSdlGlContext(FWindow.Handle()); }, ShowPanel, ClientHeight),
+      FServices(std::move(services)),
+      FWindow(kTitle, ClientWidth, ClientHeight, TWindowFrame::wfCaption) {
+  FormCreate();
+}
+
+TfmMain::~TfmMain() { FormDestroy(); }
+
+void TfmMain::FormCreate() {
+  SeedRandomFromClock();
+  Game = std::make_unique<TGame>();
+  Loop = std::make_unique<TGameLoop>(*Game);
+  Game->ResetDice(true);
+  Game->SetMessage(StartMessage());
+  UseOpenGL = true;
+  Reklama = std::make_unique<TReklama>();
+  LoadError = 0;
+  OptionsFile = OptionsFilePath(FServices.Folder);
+  std::error_code error;
+  if (std::filesystem::is_regular_file(OptionsFile, error)) Game->LoadOptions(OptionsFile);
+  MenuButtons = std::make_unique<TSefraButtonCollection>();
+  OptionControls = std::make_unique<TSefraControlCollection>();
+  const TFileVersion version = GetFileVersion();
+  char text[64];
+  std::snprintf(text, sizeof text, "%d.%d.%d.%d", version.Major, version.Minor, version.Release, version.Build);
+  VersionText = text;
+  HoverLink = 0;
+  SetScreen(TScreenKind::skTable);
+  DialogFolder = FServices.Folder;
+  SelectedPlayer = 0;
+  KnownPlayerCount = 0;
+  NewPlayerName = Cp1251("Игрок 1");
+  NewPlayerKind = 0;
+  NewPlayerLevel = 0;
+  CaretPhase = 0;
+  NetProvider.clear();
+  LocalAddress.clear();
+  FWindow.SetIcon(EmbeddedWindowIcon());
+}
+
+void TfmMain::SetScreen(TScreenKind screen) {
+  CurrentScreen = screen;
+  MenuButtons->Clear();
+  // The menu screens build their widgets and show the overlay as they arrive; the table
+  // screen alone hides it.
+  MenuVisible = screen != TScreenKind::skTable;
+}
+
+void TfmMain::FormShow() {
+  DXDraw.SetSize(ClientWidth, ClientHeight);
+  {
+    TfmLoading loading({*Game, Sprites, Letters, DieSprites, *Reklama, DisplayBitsPerPixel}, FServices.Folder,
+                       FServices.Clock);
+    loading.LoadAll();
+    LoadError = loading.LoadError;
+    if (loading.QuitRequested()) Close();
+  }
+  if (LoadError != 0) ReportLoadError();
+  Game->ResetDice(true);
+  CreateTableButtons(Game->FButtons, TableButtons, &Sprites);
+  Game->UpdateButtons();
+  if (UseOpenGL) DiceView.CreateDiceContext();
+  // After a failed load nothing is painted before the first tick closes the window.
+  if (LoadError == 0) FWindow.Show();
+  FTimerEnabled = true;
+}
+
+void TfmMain::ReportLoadError() const {
+  if (LoadError < 1 || LoadError > 3) return;
+  const TLoadFailure& failure = kLoadFailures[LoadError - 1];
+  char text[160];
+  std::snprintf(text, sizeof text, Cp1251(failure.Message).c_str(), failure.FileName);
+  FServices.Messages.Show(text);
+}
+
+void TfmMain::DXTimerTimer() {
+  if (!FTimerEnabled) return;
+  if (LoadError != 0) {
+    Close();
+    return;
+  }
+  // A network session replaces this step with its own once network play arrives.
+  LocalTableStep();
+}
+
+void TfmMain::LocalTableStep() {
+  PlayStepSounds(Loop->TableStep());
+  FInvalidated = true;
+}
+
+void TfmMain::PlayStepSounds(const TStepEvents& events) {
+  if (events.Landing) FServices.Sound.Play(0);
+  if (events.Settled && events.Outcome == TThrowOutcome::Zero) FServices.Sound.Play(1);
+  if (events.GameStarted) FServices.Sound.Play(2);
+  if (events.GameWon) FServices.Sound.Play(3);
+}
+
+void TfmMain::FormPaint() {
+  FInvalidated = false;
+  if (LoadError != 0 || !FWindow.BeginFrame()) return;
+  // The table screen itself arrives with the table drawing; until then its background.
+  if (const TSurface* back = Sprites.FindSurface("BACK")) DXDraw.Draw(0, 0, *back, false);
+  FWindow.DrawSurface(DXDraw, 0, 0);
+  DiceView.Paint(*Game);
+  if (MenuVisible && FWindow.BeginFrame()) FWindow.DrawSurface(DXDrawMenu, MenuBounds.Left, MenuBounds.Top);
+  if (CaptureFrames) LastFrame = FWindow.ReadFrame();
+  FWindow.Present();
+  ++FPaints;
+}
+
+void TfmMain::FormKeyDown(int key) {
+  constexpr int kEscape = 27;
+  if (key == kEscape) Close();
+}
+
+// Typing into the menu screens' fields arrives with those screens.
+void TfmMain::FormKeyPress(std::uint8_t) {}
+// The table's presses (buttons, banner strip) arrive with the table screen.
+void TfmMain::DXDrawMouseDown(TMouseButton, int, int) {}
+// The menu screens' presses and hovering arrive with those screens.
+void TfmMain::DXDrawMenuMouseDown(TMouseButton, int, int) {}
+void TfmMain::DXDrawMenuMouseMove(int, int) {}
+
+bool TfmMain::InMenu(int x, int y) const { return MenuVisible && Inside(MenuBounds, x, y); }
+
+void TfmMain::MouseDown(TMouseButton button, int x, int y) {
+  if (InMenu(x, y)) {
+    DXDrawMenuMouseDown(button, x - MenuBounds.Left, y - MenuBounds.Top);
+    return;
+  }
+  // The 3D view was a panel of its own over the table: its presses never reached the table.
+  if (Inside(ShowPanel, x, y)) return;
+  DXDrawMouseDown(button, x, y);
+}
+
+void TfmMain::MouseMove(int x, int y) {
+  if (InMenu(x, y)) DXDrawMenuMouseMove(x - MenuBounds.Left, y - MenuBounds.Top);
+}
+
+void TfmMain::FormDestroy() {
+  if (FDestroyed) return;
+  FDestroyed = true;
+  FTimerEnabled = false;
+  DiceView.ReleaseDiceContext();
+  // The game's table buttons stand in for widgets of TableButtons: the game goes first.
+  Loop.reset();
+  Game.reset();
+  TableButtons.Clear();
+  MenuButtons.reset();
+  OptionControls.reset();
+  Reklama.reset();
+}
+
+void TfmMain::Dispatch(const SDL_Event& event) { DispatchWindowEvent(event, FWindow.Id(), *this); }
+
+void TfmMain::ProcessEvents() {
+  SDL_Event event;
+  while (!FClosed && SDL_PollEvent(&event)) Dispatch(event);
+}
+
+void TfmMain::Tick() {
+  DXTimerTimer();
+  if (FInvalidated && !FClosed) FormPaint();
+}
+
+void TfmMain::Run() {
+  std::uint32_t lastTick = FServices.Clock.Milliseconds();
+  while (!FClosed) {
+    const std::int32_t wait = static_cast<std::int32_t>(TickMs) - ElapsedMs(lastTick, FServices.Clock.Milliseconds());
+    SDL_Event event;
+    if (wait > 0) {
+      if (SDL_WaitEventTimeout(&event, wait)) Dispatch(event);
+      ProcessEvents();
+      continue;
+    }
+    ProcessEvents();
+    // A late tick is not caught up: the game slows down instead.
+    lastTick = FServices.Clock.Milliseconds();
+    if (!FClosed) Tick();
+  }
+}

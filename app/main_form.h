@@ -1,0 +1,143 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "ads/reklama.h"
+#include "app/screen_kind.h"
+#include "dice/dice_view.h"
+#include "game/game.h"
+#include "game/game_loop.h"
+#include "gfx/button_collection.h"
+#include "gfx/control_collection.h"
+#include "gfx/image.h"
+#include "gfx/letters.h"
+#include "gfx/surface_collection.h"
+#include "platform/surface.h"
+#include "platform/window.h"
+#include "platform/window_events.h"
+
+class IClock;
+class ILinkOpener;
+class IMessageBox;
+class ISound;
+union SDL_Event;
+
+// What the main window uses of the desktop, handed in so that tests can put fakes in place.
+struct TDesktopServices {
+  IMessageBox& Messages;
+  ISound& Sound;
+  ILinkOpener& Links;
+  const IClock& Clock;
+  std::string Folder;  // the executable's folder: settings, rule sets and containers
+};
+
+// The game's main window: owns the game controller, the banner list, the sprite lists, the
+// widget lists and the desktop objects; drives everything from a 15 ms tick with one paint
+// per tick.
+class TfmMain : private IWindowEvents {
+public:
+  static constexpr int ClientWidth = 600;
+  static constexpr int ClientHeight = 420;
+  static constexpr TRect ShowPanel{4, 96, 330, 165};  // pnShow: the 3D view of the throw
+  static constexpr std::uint32_t TickMs = 15;
+  static constexpr int DisplayBitsPerPixel = 32;
+
+  // Creates the window (hidden) and runs FormCreate.
+  explicit TfmMain(TDesktopServices services);
+  // FormDestroy.
+  ~TfmMain() override;
+  TfmMain(const TfmMain&) = delete;
+  TfmMain& operator=(const TfmMain&) = delete;
+
+  bool WindowReady() const { return FWindow.Valid(); }
+
+  void FormCreate();
+  // Loads the containers behind the loading window, reports a failure, creates the 3D view,
+  // shows the window and starts the tick.
+  void FormShow();
+  // The tick: closes after a failed load, else one table step.
+  void DXTimerTimer();
+  void FormPaint();
+  void FormKeyDown(int key);
+  void FormKeyPress(std::uint8_t key);
+  void DXDrawMouseDown(TMouseButton button, int x, int y);
+  void DXDrawMenuMouseDown(TMouseButton button, int x, int y);
+  void DXDrawMenuMouseMove(int x, int y);
+  void FormDestroy();
+
+  void SetScreen(TScreenKind screen);
+  void LocalTableStep();
+  void Close() { FClosed = true; }
+  bool Closed() const { return FClosed; }
+
+  // The message loop: events as they come, a tick (and its paint) once 15 ms have passed
+  // since the last one, never more than one per turn. Returns when the window closes.
+  void Run();
+  // Hands pending desktop events to the handlers.
+  void ProcessEvents();
+  // One tick as the loop runs it: the timer's step, then the paint it asked for.
+  void Tick();
+
+  // Owned state (names as the other parts of the shell know them).
+  std::unique_ptr<TGame> Game;
+  std::unique_ptr<TGameLoop> Loop;
+  std::unique_ptr<TReklama> Reklama;
+  std::unique_ptr<TSefraButtonCollection> MenuButtons;
+  std::unique_ptr<TSefraControlCollection> OptionControls;
+  TSurfaceSortCollection Sprites;
+  TLettersCollection Letters;
+  TSurfaceSortCollection DieSprites;
+  TSefraButtonCollection TableButtons;
+  TScreenKind CurrentScreen = TScreenKind::skTable;
+  std::uint8_t LoadError = 0;
+  std::string VersionText;
+  std::uint8_t HoverLink = 0;
+  std::int32_t CaretPhase = 0;
+  std::int32_t SelectedPlayer = 0;
+  std::uint8_t KnownPlayerCount = 0;
+  std::string NewPlayerName;
+  std::uint8_t NewPlayerKind = 0;
+  std::uint8_t NewPlayerLevel = 0;
+  std::uint8_t OptionsPage = 0;
+  std::string NetProvider;
+  std::string LocalAddress;
+  bool UseOpenGL = true;
+  std::string DialogFolder;  // where the file dialogs open
+  std::string OptionsFile;   // the rule set named by the settings file
+
+  // The table surface, the menu overlay with its place, and the 3D view of the throw.
+  TSurface DXDraw;
+  TSurface DXDrawMenu;
+  TRect MenuBounds;
+  bool MenuVisible = false;
+  TDiceView DiceView;
+
+  // Tests read back each composed frame when this is set.
+  bool CaptureFrames = false;
+  TImage LastFrame;
+  int Paints() const { return FPaints; }
+  bool TimerEnabled() const { return FTimerEnabled; }
+  TGameWindow& Window() { return FWindow; }
+
+private:
+  void KeyDown(int virtualKey) override { FormKeyDown(virtualKey); }
+  void KeyPress(std::uint8_t code) override { FormKeyPress(code); }
+  void MouseDown(TMouseButton button, int x, int y) override;
+  void MouseMove(int x, int y) override;
+  void CloseRequested() override { Close(); }
+
+  void Dispatch(const SDL_Event& event);
+  void ReportLoadError() const;
+  void PlayStepSounds(const TStepEvents& events);
+  bool InMenu(int x, int y) const;
+
+  TDesktopServices FServices;
+  TGameWindow FWindow;
+  bool FTimerEnabled = false;
+  bool FInvalidated = false;
+  bool FClosed = false;
+  bool FDestroyed = false;
+  int FPaints = 0;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// The settings file beside the executable: "tolvane.ini", read once at start-up, never written.
+inline constexpr const char* SettingsFileName = "tolvane.ini";
+inline constexpr const char* DefaultOptionsFile = "classic.st";
+
+// The rule-set file that "OPTIONSFILE" in section "MAIN" names ("classic.st" when the file
+// or the key is missing). A bare file name is taken from `folder`; a name with a folder
+// part, absolute or relative, is used unchanged.
+std::string OptionsFilePath(const std::string& folder);

@@ -1,0 +1,132 @@
+#include "gfx/loading_window.h"
+
+#include <SDL.h>
+
+#include <exception>
+#include <filesystem>
+
+#include "ads/reklama.h"
+#include "assets/embedded.h"
+#include "dice/dice_scene.h"
+#include "dice/die_sprites.h"
+#include "dice/gl_headers.h"
+#include "game/game.h"
+#include "game/random.h"
+#include "gfx/graph_collection.h"
+#include "gfx/jpeg_decoder.h"
+#include "gfx/letters.h"
+#include "gfx/sprite_loading.h"
+#include "platform/clock.h"
+
+namespace {
+
+constexpr std::uint32_t kPreviewInterval = 15;
+
+TImage LoadingPicture() {
+  const auto jpeg = EmbeddedLoadingPicture();
+  try {
+    return DecodeJpeg(std::string_view(reinterpret_cast<const char*>(jpeg.data()), jpeg.size()));
+  } catch (const std::exception&) {
+    return {};  // the window shows its black panel on black
+  }
+}
+
+float RandomSpin() { return 2.0f + 5.0f * static_cast<float>(Rng().RandomReal()); }
+
+}  // namespace
+
+TfmLoading::TfmLoading(TLoadTargets targets, std::string dataFolder, const IClock& clock)
+    : FTargets(targets),
+      FDataFolder(std::move(dataFolder)),
+      FClock(clock),
+      FWindow("Загрузка...", Width, Height, TWindowFrame::wfBorderless),
+      FPicture(LoadingPicture()) {
+  FWindow.Show();
+  TGame& game = FTargets.Game;
+  game.ResetDice(true);
+  for (TZarnik& die : game.RowDice) {
+    const float sx = RandomSpin();
+    const float sy = RandomSpin();
+    die.SetSpin(sx, sy, RandomSpin());
+  }
+  PaintPreview();
+}
+
+TfmLoading::~TfmLoading() { TSdlGlContext::ReleaseCurrent(); }
+
+std::string TfmLoading::PathOf(const char* fileName) const {
+  return (std::filesystem::path(FDataFolder) / fileName).string();
+}
+
+void TfmLoading::PaintPreview() {
+  FLastPaint = FClock.Milliseconds();
+  if (!FWindow.BeginFrame()) return;
+  FWindow.DrawImage(FPicture, 0, 0);
+  const int bottom = Height - PreviewPanel.Top - PreviewPanel.Height;
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(PreviewPanel.Left, bottom, PreviewPanel.Width, PreviewPanel.Height);
+  SetDiceState();
+  LoadSpriteCamera();
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  DrawPreviewDice(FTargets.Game.RowDice, PreviewPanel.Left, bottom);
+  FWindow.Present();
+  ++FPreviewPaints;
+}
+
+void TfmLoading::ProcessMessages() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) {
+    if (event.type == SDL_QUIT)
+      FQuitRequested = true;
+    else
+      DispatchWindowEvent(event, FWindow.Id(), *this);
+  }
+  if (ElapsedMs(FLastPaint, FClock.Milliseconds()) >= static_cast<std::int32_t>(kPreviewInterval)) PaintPreview();
+}
+
+bool TfmLoading::LoadGraphics() {
+  FTargets.Sprites.Clear();
+  TGraphCollection container;
+  container.FileName = PathOf("graph.col");
+  container.AfterRecord = [this] { ProcessMessages(); };
+  try {
+    if (!container.LoadFromFile()) return false;
+    LoadSprites(container, FTargets.Sprites, [this] { ProcessMessages(); });
+  } catch (const std::exception&) {
+    LoadError = 1;
+    return false;
+  }
+  return true;
+}
+
+bool TfmLoading::LoadFonts() {
+  TGraphCollection container;
+  container.FileName = PathOf("font.col");
+  container.AfterRecord = [this] { ProcessMessages(); };
+  try {
+    if (!container.LoadFromFile()) return false;
+    for (int font = 0; font < kStandardFontCount; ++font)
+      FTargets.Letters.AddFont(container, StandardFontStyle(font, FTargets.DisplayBitsPerPixel), font,
+                               [this] { ProcessMessages(); });
+  } catch (const std::exception&) {
+    LoadError = 2;
+    return false;
+  }
+  return true;
+}
+
+bool TfmLoading::LoadAll() {
+  if (!LoadGraphics()) {
+    LoadError = 1;
+    return false;
+  }
+  if (!LoadFonts()) {
+    LoadError = 2;
+    return false;
+  }
+  RenderDieSprites(FWindow.Context(), FTargets.Game.RowDice, FTargets.DieSprites, [this] { ProcessMessages(); });
+  FTargets.Banners.FileName = PathOf("rekl.col");
+  if (FTargets.Banners.Load() && FTargets.Banners.Count() > 1) return true;
+  LoadError = 3;
+  return false;
+}

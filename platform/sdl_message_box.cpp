@@ -1,0 +1,13 @@
+#include "platform/sdl_message_box.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "gfx/cp1251.h"
+
+void TSdlMessageBox::Show(const std::string& text) {
+  const std::string message = Utf8(text);
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, FTitle.c_str(), message.c_str(), FParent) != 0)
+    std::fprintf(stderr, "%s\n", message.c_str());
+}

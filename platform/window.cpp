@@ -1,0 +1,100 @@
+#include "platform/window.h"
+
+#include <SDL.h>
+#define GL_GLEXT_PROTOTYPES
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <algorithm>
+
+#include "platform/surface.h"
+
+TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindowFrame frame)
+    : FWidth(width), FHeight(height) {
+  TSdlGlContext::RequestAttributes();
+  Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
+  if (frame == TWindowFrame::wfBorderless) flags |= SDL_WINDOW_BORDERLESS;
+  FWindow = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+  if (!FWindow) return;
+  FContext = std::make_unique<TSdlGlContext>(FWindow);
+  if (FContext->MakeCurrent()) {
+    // Vertical sync where the driver allows it; a paint may then wait for the display.
+    SDL_GL_SetSwapInterval(1);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glPixelZoom(1.0f, -1.0f);  // rows are given top row first
+  }
+}
+
+TGameWindow::~TGameWindow() {
+  FContext.reset();
+  if (FWindow) SDL_DestroyWindow(FWindow);
+}
+
+std::uint32_t TGameWindow::Id() const { return FWindow ? SDL_GetWindowID(FWindow) : 0; }
+
+void TGameWindow::Show() {
+  if (FWindow) SDL_ShowWindow(FWindow);
+}
+
+void TGameWindow::SetIcon(std::span<const unsigned char> bmpFile) {
+  if (!FWindow || bmpFile.empty()) return;
+  SDL_RWops* stream = SDL_RWFromConstMem(bmpFile.data(), static_cast<int>(bmpFile.size()));
+  SDL_Surface* icon = stream ? SDL_LoadBMP_RW(stream, 1) : nullptr;
+  if (!icon) return;
+  SDL_SetWindowIcon(FWindow, icon);
+  SDL_FreeSurface(icon);
+}
+
+bool TGameWindow::BeginFrame() {
+  if (!Valid() || !FContext->MakeCurrent()) return false;
+  glViewport(0, 0, FWidth, FHeight);
+  return true;
+}
+
+void TGameWindow::DrawPixels(const std::uint32_t* pixels, int width, int height, int left, int top) {
+  if (!pixels || width <= 0 || height <= 0) return;
+  // The raster position is the top left corner; the zoom of -1 lays the rows downwards.
+  // A 3D view may share this context: pictures are laid flat, whatever it left enabled.
+  glPushAttrib(GL_ENABLE_BIT);
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_BLEND);
+  glDisable(GL_SCISSOR_TEST);
+  glWindowPos2i(left, FHeight - top);
+  glDrawPixels(width, height, GL_BGRA, GL_UNSIGNED_BYTE, pixels);
+  glPopAttrib();
+}
+
+void TGameWindow::DrawImage(const TImage& image, int left, int top) {
+  if (image.Pixels.size() != static_cast<size_t>(image.Width) * image.Height) return;
+  DrawPixels(image.Pixels.data(), image.Width, image.Height, left, top);
+}
+
+void TGameWindow::DrawSurface(const TSurface& surface, int left, int top) {
+  const int width = surface.Width();
+  const int height = surface.Height();
+  FUpload.resize(static_cast<size_t>(width) * height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) FUpload[static_cast<size_t>(y) * width + x] = surface.Pixel(x, y);
+  DrawPixels(FUpload.data(), width, height, left, top);
+}
+
+TImage TGameWindow::ReadFrame() {
+  TImage frame{FWidth, FHeight, std::vector<std::uint32_t>(static_cast<size_t>(FWidth) * FHeight)};
+  std::vector<std::uint32_t> rows(frame.Pixels.size());
+  glReadPixels(0, 0, FWidth, FHeight, GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
+  // GL counts rows from the bottom.
+  for (int y = 0; y < FHeight; ++y) {
+    const std::uint32_t* from = rows.data() + static_cast<size_t>(FHeight - 1 - y) * FWidth;
+    std::transform(from, from + FWidth, frame.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * FWidth,
+                   [](std::uint32_t pixel) { return pixel & 0x00FFFFFFu; });
+  }
+  return frame;
+}
+
+void TGameWindow::Present() {
+  if (FWindow) SDL_GL_SwapWindow(FWindow);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "gfx/image.h"
+#include "platform/gl_context.h"
+
+struct SDL_Window;
+class TSurface;
+
+enum class TWindowFrame : std::uint8_t { wfCaption, wfBorderless };
+
+// A fixed-size SDL window with its own OpenGL context for composing frames: 2D pictures are
+// laid onto the back buffer at client positions, 3D views draw into it with contexts of
+// their own, and Present shows the result. Created hidden and centred on the desktop.
+class TGameWindow {
+public:
+  // `title` is UTF-8. Check Valid(): a machine without a display gives no window.
+  TGameWindow(const std::string& title, int width, int height, TWindowFrame frame);
+  ~TGameWindow();
+  TGameWindow(const TGameWindow&) = delete;
+  TGameWindow& operator=(const TGameWindow&) = delete;
+
+  bool Valid() const { return FWindow != nullptr && FContext && FContext->Valid(); }
+  SDL_Window* Handle() const { return FWindow; }
+  std::uint32_t Id() const;
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+
+  void Show();
+  // The window and task bar icon from a BMP file; unusable data leaves the default icon.
+  void SetIcon(std::span<const unsigned char> bmpFile);
+
+  // The window's own context, for 3D work that shares it (the loading preview).
+  IGlContext& Context() { return *FContext; }
+
+  // Makes the window's own context current for 2D work (also after a 3D view drew).
+  bool BeginFrame();
+  // Lays 0x00RRGGBB rows (top row first) with their top left corner at (left, top).
+  void DrawPixels(const std::uint32_t* pixels, int width, int height, int left, int top);
+  void DrawImage(const TImage& image, int left, int top);
+  void DrawSurface(const TSurface& surface, int left, int top);
+  // The composed back buffer, top row first; call before Present.
+  TImage ReadFrame();
+  void Present();
+
+private:
+  SDL_Window* FWindow = nullptr;
+  std::unique_ptr<TSdlGlContext> FContext;
+  int FWidth;
+  int FHeight;
+  std::vector<std::uint32_t> FUpload;  // a surface's pixels on their way to the screen
+};

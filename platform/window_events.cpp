@@ -1,0 +1,78 @@
+#include "platform/window_events.h"
+
+#include <SDL.h>
+
+#include "gfx/cp1251.h"
+
+int VirtualKeyOf(int sdlKey) {
+  switch (sdlKey) {
+    case SDLK_ESCAPE: return 27;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return 13;
+    case SDLK_BACKSPACE: return 8;
+    default: return 0;
+  }
+}
+
+std::vector<std::uint8_t> TypedCodes(std::string_view utf8) {
+  std::vector<std::uint8_t> codes;
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    // One character: a lead byte and its continuation bytes.
+    std::size_t end = i + 1;
+    while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
+    const std::string_view character = utf8.substr(i, end - i);
+    const std::string code = Cp1251(character);
+    if (code.size() == 1 && (code[0] != '?' || character == "?")) codes.push_back(static_cast<std::uint8_t>(code[0]));
+    i = end;
+  }
+  return codes;
+}
+
+namespace {
+
+std::uint32_t WindowIdOf(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_WINDOWEVENT: return event.window.windowID;
+    case SDL_KEYDOWN: return event.key.windowID;
+    case SDL_TEXTINPUT: return event.text.windowID;
+    case SDL_MOUSEBUTTONDOWN: return event.button.windowID;
+    case SDL_MOUSEMOTION: return event.motion.windowID;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+void DispatchWindowEvent(const SDL_Event& event, std::uint32_t windowId, IWindowEvents& events) {
+  if (event.type == SDL_QUIT) {
+    events.CloseRequested();
+    return;
+  }
+  if (WindowIdOf(event) != windowId) return;
+  switch (event.type) {
+    case SDL_WINDOWEVENT:
+      if (event.window.event == SDL_WINDOWEVENT_CLOSE) events.CloseRequested();
+      break;
+    case SDL_KEYDOWN: {
+      const int key = VirtualKeyOf(event.key.keysym.sym);
+      if (key == 0) break;
+      events.KeyDown(key);
+      // Text input brings the printable characters; these two keys type a control code.
+      if (key == 8 || key == 13) events.KeyPress(static_cast<std::uint8_t>(key));
+      break;
+    }
+    case SDL_TEXTINPUT:
+      for (std::uint8_t code : TypedCodes(event.text.text)) events.KeyPress(code);
+      break;
+    case SDL_MOUSEBUTTONDOWN: {
+      const std::uint8_t button = event.button.button;
+      if (button == SDL_BUTTON_LEFT) events.MouseDown(TMouseButton::mbLeft, event.button.x, event.button.y);
+      if (button == SDL_BUTTON_RIGHT) events.MouseDown(TMouseButton::mbRight, event.button.x, event.button.y);
+      if (button == SDL_BUTTON_MIDDLE) events.MouseDown(TMouseButton::mbMiddle, event.button.x, event.button.y);
+      break;
+    }
+    case SDL_MOUSEMOTION: events.MouseMove(event.motion.x, event.motion.y); break;
+    default: break;
+  }
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+union SDL_Event;
+
+enum class TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
+
+// What a game window hands on from the desktop. Coordinates are client pixels.
+class IWindowEvents {
+public:
+  virtual ~IWindowEvents() = default;
+  // Windows virtual key codes: 27 Esc, 13 Enter, 8 Backspace; 0 never arrives.
+  virtual void KeyDown(int virtualKey) = 0;
+  // A typed character as a Windows-1251 code (Backspace 8, Enter 13).
+  virtual void KeyPress(std::uint8_t code) = 0;
+  virtual void MouseDown(TMouseButton button, int x, int y) = 0;
+  virtual void MouseMove(int x, int y) = 0;
+  // The close box or the system's request to quit.
+  virtual void CloseRequested() = 0;
+};
+
+// The Windows virtual key of an SDL key, or 0 for keys the game does not name.
+int VirtualKeyOf(int sdlKey);
+
+// The Windows-1251 codes of typed UTF-8 text; characters the code page lacks are dropped.
+std::vector<std::uint8_t> TypedCodes(std::string_view utf8);
+
+// Hands one SDL event that belongs to the window `windowId` to `events`; events of other
+// windows are ignored. A quit request counts for every window.
+void DispatchWindowEvent(const SDL_Event& event, std::uint32_t windowId, IWindowEvents& events);
