@@ -14,7 +14,8 @@ namespace {
 
 void BM_GraphCol(benchmark::State& state) {
   for (auto _ : state)
-    benchmark::DoNotOptimize(BuildContainer(BuildGraphRecords(THOUSAND_ASSETS_DIR "/graph/graph.manifest")));
+    benchmark::DoNotOptimize(
+        BuildContainer(BuildGraphRecords(THOUSAND_ASSETS_DIR "/graph/graph.manifest")));
 }
 BENCHMARK(BM_GraphCol)->Unit(benchmark::kMillisecond);
 
@@ -22,7 +23,8 @@ void BM_FontCol(benchmark::State& state) {
   const std::vector<unsigned char> codes =
       CharsetCodes(ReadFileBytes(THOUSAND_ASSETS_DIR "/font/charset.txt"));
   for (auto _ : state) {
-    const TGlyphSet glyphs = RenderGlyphs(THOUSAND_FONT_FILE, std::stoi(THOUSAND_FONT_PIXEL_SIZE), codes);
+    const TGlyphSet glyphs =
+        RenderGlyphs(THOUSAND_FONT_FILE, std::stoi(THOUSAND_FONT_PIXEL_SIZE), codes);
     for (const auto& [code, image] : glyphs.Glyphs) benchmark::DoNotOptimize(EncodeBmp(image));
   }
 }
@@ -30,7 +32,8 @@ BENCHMARK(BM_FontCol)->Unit(benchmark::kMillisecond);
 
 void BM_ReklCol(benchmark::State& state) {
   for (auto _ : state)
-    benchmark::DoNotOptimize(BuildContainer(BuildBannerRecords(THOUSAND_ASSETS_DIR "/banners/banners.manifest")));
+    benchmark::DoNotOptimize(
+        BuildContainer(BuildBannerRecords(THOUSAND_ASSETS_DIR "/banners/banners.manifest")));
 }
 BENCHMARK(BM_ReklCol)->Unit(benchmark::kMillisecond);
 

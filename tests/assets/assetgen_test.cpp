@@ -24,8 +24,8 @@ TImage Pattern(int width, int height) {
   image.Height = height;
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
-      image.Pixels.push_back(static_cast<std::uint32_t>((x * 40 & 0xFF) << 16 | (y * 30 & 0xFF) << 8 |
-                                                        ((x + y) * 7 & 0xFF)));
+      image.Pixels.push_back(static_cast<std::uint32_t>(
+          (x * 40 & 0xFF) << 16 | (y * 30 & 0xFF) << 8 | ((x + y) * 7 & 0xFF)));
   return image;
 }
 
@@ -109,7 +109,8 @@ TEST(AssetgenEncoders, AnimatedGifKeepsFramesDelaysAndFewColoursExactly) {
     const std::uint32_t want = second.Picture.Pixels[i];
     const std::uint32_t got = gif.Frames[1].Palette[gif.Frames[1].Indices[i]];
     for (int shift = 0; shift <= 16; shift += 8)
-      EXPECT_NEAR(static_cast<int>((got >> shift) & 0xFF), static_cast<int>((want >> shift) & 0xFF), 8);
+      EXPECT_NEAR(static_cast<int>((got >> shift) & 0xFF), static_cast<int>((want >> shift) & 0xFF),
+                  8);
   }
   EXPECT_THROW(EncodeAnimatedGif({}), std::runtime_error);
   TGifFrameSource other{Pattern(5, 4), 10};

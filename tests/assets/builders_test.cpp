@@ -19,7 +19,8 @@ constexpr const char* TwoFrames =
 constexpr const char* Labelled =
     "<svg xmlns='http://www.w3.org/2000/svg' width='8' height='4'>"
     "<g id='normal'><rect width='8' height='4'/><text>{{LABEL}}</text></g>"
-    "<g id='pressed'><rect width='8' height='4'/></g><g id='disabled'><rect width='8' height='4'/></g>"
+    "<g id='pressed'><rect width='8' height='4'/></g><g id='disabled'><rect width='8' "
+    "height='4'/></g>"
     "<text>{{LABLE}}</text></svg>";
 
 void Write(const std::filesystem::path& path, const std::string& text) {

@@ -15,7 +15,8 @@ namespace {
 
 std::uint32_t Le(std::string_view bytes, size_t at, int width) {
   std::uint32_t value = 0;
-  for (int i = width - 1; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+  for (int i = width - 1; i >= 0; --i)
+    value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
   return value;
 }
 
@@ -47,10 +48,10 @@ TEST(EmbeddedAssets, SoundsHaveTheirExactFormatsAndLengths) {
 
     // Audible: the loudest sample reaches well away from silence.
     int peak = 0;
-    for (size_t at = 44; at + formats[index].Bits / 8 <= wav.size(); at += formats[index].Bits / 8) {
-      const int sample = formats[index].Bits == 8
-                             ? (static_cast<int>(Le(wav, at, 1)) - 128) * 256
-                             : static_cast<std::int16_t>(Le(wav, at, 2));
+    for (size_t at = 44; at + formats[index].Bits / 8 <= wav.size();
+         at += formats[index].Bits / 8) {
+      const int sample = formats[index].Bits == 8 ? (static_cast<int>(Le(wav, at, 1)) - 128) * 256
+                                                  : static_cast<std::int16_t>(Le(wav, at, 2));
       peak = std::max(peak, std::abs(sample));
     }
     EXPECT_GT(peak, 16000);

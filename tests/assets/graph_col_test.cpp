@@ -28,10 +28,11 @@ const TImage& Sprite(const std::string& name) {
 std::vector<std::string> PushButtonNames() {
   std::vector<std::string> names;
   for (const char* suffix : {"DO", "CAN", "START", "MENU", "OK", "ADD", "DEL"})
-    for (const char* prefix : {"BT_", "BT1_", "BT2_"}) names.push_back(prefix + std::string(suffix));
-  for (const char* stem : {"BT_PLAYERS", "BT_OPTIONS", "BT_SAVE", "BT_LOAD", "BT_NET",
-                           "BT_BARRELS", "BT_BOLTS", "BT_YAMA", "BT_RAZNOE", "BT_RESET",
-                           "BT_CANCEL", "BT_SERV", "BT_CL"})
+    for (const char* prefix : {"BT_", "BT1_", "BT2_"})
+      names.push_back(prefix + std::string(suffix));
+  for (const char* stem :
+       {"BT_PLAYERS", "BT_OPTIONS", "BT_SAVE", "BT_LOAD", "BT_NET", "BT_BARRELS", "BT_BOLTS",
+        "BT_YAMA", "BT_RAZNOE", "BT_RESET", "BT_CANCEL", "BT_SERV", "BT_CL"})
     for (const char* state : {"1", "2", "3"}) names.push_back(stem + std::string(state));
   return names;
 }
@@ -45,8 +46,11 @@ TEST(GraphCol, BackgroundsHaveExactlyTheirOverlaySizesAndAreJpeg) {
   const struct {
     const char* Name;
     int Width, Height;
-  } backgrounds[] = {{"BACK", 600, 420}, {"MENU2", 310, 363}, {"PLAYERS", 382, 400},
-                     {"OPTIONS", 382, 345}, {"CL_SERVER", 379, 135}};
+  } backgrounds[] = {{"BACK", 600, 420},
+                     {"MENU2", 310, 363},
+                     {"PLAYERS", 382, 400},
+                     {"OPTIONS", 382, 345},
+                     {"CL_SERVER", 379, 135}};
   for (const auto& b : backgrounds) {
     SCOPED_TRACE(b.Name);
     EXPECT_EQ(Sprite(b.Name).Width, b.Width);
@@ -61,8 +65,11 @@ TEST(GraphCol, SpriteGroupsShareOneSizeThatFitsTheirPlace) {
   buttons.push_back("BT_MASK");
   const std::vector<TSizeGroup> groups = {
       // Column heads and status icons: in a 29-pixel row before the names at x 380.
-      {{"STAT"}, 16, 28, 16, 28}, {{"SCORE"}, 16, 28, 16, 28}, {{"BOLT"}, 16, 28, 16, 28},
-      {{"BARREL"}, 16, 28, 16, 28}, {{"SPADE"}, 16, 28, 16, 28},
+      {{"STAT"}, 16, 28, 16, 28},
+      {{"SCORE"}, 16, 28, 16, 28},
+      {{"BOLT"}, 16, 28, 16, 28},
+      {{"BARREL"}, 16, 28, 16, 28},
+      {{"SPADE"}, 16, 28, 16, 28},
       // From x 340 past the barrel counters centred at 576; rows are 29 apart.
       {{"PN_UP"}, 240, 250, 16, 28},
       // Halves meeting at x 468 inside the table's right part (340..596), tall enough for
@@ -118,7 +125,8 @@ TEST(GraphCol, HitMasksCoverTheirButtonsVisiblePixelsOnly) {
   const struct {
     const char* Mask;
     const char* Normal;
-  } masks[] = {{"BT_MASK", "BT_DO"}, {"BT_CLOSEM", "BT_CLOSE1"}, {"UPM", "UP1"}, {"DOWNM", "DOWN1"}};
+  } masks[] = {
+      {"BT_MASK", "BT_DO"}, {"BT_CLOSEM", "BT_CLOSE1"}, {"UPM", "UP1"}, {"DOWNM", "DOWN1"}};
   for (const auto& m : masks) {
     SCOPED_TRACE(m.Mask);
     const TImage& mask = Sprite(m.Mask);

@@ -24,7 +24,8 @@ TEST(ReproducibleAssets, GeneratorsRemakeTheBuiltContainersExactly) {
   } runs[] = {
       {THOUSAND_GRAPH_GEN " " THOUSAND_ASSETS_DIR "/graph/graph.manifest " + out + "/graph.col",
        "graph.col"},
-      {THOUSAND_FONT_GEN " " THOUSAND_FONT_FILE " " THOUSAND_FONT_PIXEL_SIZE " " THOUSAND_ASSETS_DIR "/font/charset.txt " +
+      {THOUSAND_FONT_GEN " " THOUSAND_FONT_FILE " " THOUSAND_FONT_PIXEL_SIZE " " THOUSAND_ASSETS_DIR
+                         "/font/charset.txt " +
            out + "/font.col",
        "font.col"},
       {THOUSAND_BANNER_GEN " " THOUSAND_ASSETS_DIR "/banners/banners.manifest " + out + "/rekl.col",

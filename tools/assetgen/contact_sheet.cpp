@@ -84,12 +84,13 @@ TImage SpriteSheet(const std::vector<TSheetSprite>& sprites, const TGlyphMap& fo
   constexpr int SheetWidth = 1240, Gap = 10;
   const int labelHeight = LineHeight(font) + 4;
   // Lay out first, in rows that wrap at the sheet's width, to know the height.
-  struct TPlace { int X, Y; };
+  struct TPlace {
+    int X, Y;
+  };
   std::vector<TPlace> places;
   int x = Gap, y = Gap, rowHeight = 0;
   for (const TSheetSprite& sprite : sprites) {
-    const int cellWidth =
-        std::max(sprite.Image.Width, TextWidth(font, sprite.Name)) + Gap;
+    const int cellWidth = std::max(sprite.Image.Width, TextWidth(font, sprite.Name)) + Gap;
     if (x + cellWidth > SheetWidth && x > Gap) {
       x = Gap;
       y += rowHeight + Gap;
@@ -104,8 +105,7 @@ TImage SpriteSheet(const std::vector<TSheetSprite>& sprites, const TGlyphMap& fo
     const TSheetSprite& sprite = sprites[i];
     canvas.Checker(places[i].X, places[i].Y, sprite.Image.Width, sprite.Image.Height);
     canvas.Blit(sprite.Image, places[i].X, places[i].Y, sprite.Keyed, sprite.ColorKey);
-    canvas.Text(font, sprite.Name, places[i].X, places[i].Y + sprite.Image.Height + 2,
-                0x00FFFFFF);
+    canvas.Text(font, sprite.Name, places[i].X, places[i].Y + sprite.Image.Height + 2, 0x00FFFFFF);
   }
   return canvas.Image;
 }

@@ -24,13 +24,13 @@ struct TSheetSprite {
 TImage SpriteSheet(const std::vector<TSheetSprite>& sprites, const TGlyphMap& font);
 
 struct TSheetBanner {
-  std::string Caption;        // Windows-1251
+  std::string Caption;         // Windows-1251
   std::vector<TImage> Frames;  // as the strip shows them, each laid over the one before
 };
 
 // The banners side by side, each with its frames from top to bottom under its caption.
 TImage BannerSheet(const std::vector<TSheetBanner>& banners, const TGlyphMap& font);
 
-// Every glyph (its whole box, doubled in size) in a grid with its code, then sample lines in the game's three text colours
-// with the one-pixel shadow the game adds, on the table's baize.
+// Every glyph (its whole box, doubled in size) in a grid with its code, then sample lines in the
+// game's three text colours with the one-pixel shadow the game adds, on the table's baize.
 TImage FontSheet(const TGlyphMap& font);

@@ -125,4 +125,3 @@ std::vector<unsigned char> CharsetCodes(const std::string& charsetText) {
     if (wanted[code]) codes.push_back(static_cast<unsigned char>(code));
   return codes;
 }
-

@@ -9,8 +9,8 @@
 
 // Glyph images of a bitmap font: white where the letter is, black elsewhere.
 struct TGlyphSet {
-  int Ascent = 0;   // pixels above the baseline, the same in every image
-  int Descent = 0;  // pixels below it
+  int Ascent = 0;                          // pixels above the baseline, the same in every image
+  int Descent = 0;                         // pixels below it
   std::map<unsigned char, TImage> Glyphs;  // by Windows-1251 code
 };
 

@@ -12,7 +12,8 @@ namespace {
 // Colours are gathered at 5 bits a channel: 32768 cells, plenty for drawn banners.
 constexpr int CellCount = 1 << 15;
 int CellOf(std::uint32_t rgb) {
-  return static_cast<int>(((rgb >> 19) & 0x1F) << 10 | ((rgb >> 11) & 0x1F) << 5 | ((rgb >> 3) & 0x1F));
+  return static_cast<int>(((rgb >> 19) & 0x1F) << 10 | ((rgb >> 11) & 0x1F) << 5 |
+                          ((rgb >> 3) & 0x1F));
 }
 int CellChannel(int cell, int channel) { return (cell >> (10 - 5 * channel)) & 0x1F; }
 
@@ -42,7 +43,8 @@ std::vector<std::uint32_t> ChoosePalette(const std::vector<std::uint64_t>& count
       std::uint64_t pixels = 0;
       for (int cell : boxes[b].Cells) pixels += counts[cell];
       for (int channel = 0; channel < 3; ++channel) {
-        const std::uint64_t score = static_cast<std::uint64_t>(range(boxes[b], channel) + 1) * pixels;
+        const std::uint64_t score =
+            static_cast<std::uint64_t>(range(boxes[b], channel) + 1) * pixels;
         if (range(boxes[b], channel) > 0 && score > bestScore) {
           bestScore = score;
           best = static_cast<int>(b);
@@ -93,7 +95,8 @@ std::vector<std::uint8_t> NearestIndexByCell(const std::vector<std::uint32_t>& p
     for (size_t i = 0; i < palette.size(); ++i) {
       int distance = 0;
       for (int c = 0; c < 3; ++c) {
-        const int d = CellChannel(cell, c) * 255 / 31 - static_cast<int>((palette[i] >> (16 - 8 * c)) & 0xFF);
+        const int d =
+            CellChannel(cell, c) * 255 / 31 - static_cast<int>((palette[i] >> (16 - 8 * c)) & 0xFF);
         distance += d * d;
       }
       if (distance < bestDistance) {

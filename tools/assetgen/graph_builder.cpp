@@ -59,8 +59,9 @@ class TGraphBuilder {
                  const std::string& forcedId = {}) {
     const size_t hash = source.find('#');
     const std::string file = source.substr(0, hash);
-    const std::string id =
-        !forcedId.empty() ? forcedId : hash == std::string::npos ? "" : source.substr(hash + 1);
+    const std::string id = !forcedId.empty()           ? forcedId
+                           : hash == std::string::npos ? ""
+                                                       : source.substr(hash + 1);
     auto cached = Sources.find(file);
     if (cached == Sources.end())
       cached = Sources.emplace(file, ReadSvgFile(SourceDir + "/" + file)).first;

@@ -1,12 +1,11 @@
 #include "tools/assetgen/image_files.h"
 
 #include <cairo.h>
+#include <jpeglib.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
-
-#include <jpeglib.h>
 
 namespace {
 
@@ -81,7 +80,7 @@ std::string EncodeBmpWithAlpha(const TRaster& raster) {
   PutLe(out, 0x000000FF, 4);
   PutLe(out, 0xFF000000, 4);
   PutLe(out, 0x73524742, 4);  // "sRGB"
-  out.append(48, '\0');        // end points and gamma, unused with sRGB
+  out.append(48, '\0');       // end points and gamma, unused with sRGB
   for (int y = raster.Height - 1; y >= 0; --y)
     for (int x = 0; x < raster.Width; ++x) {
       // cairo keeps colour premultiplied by coverage; a BMP keeps it straight.

@@ -32,7 +32,8 @@ void AddBell(std::vector<double>& out, int rate, double start, double hz, double
     const double t = static_cast<double>(i) / rate;
     const double attack = std::min(1.0, t / 0.004);
     const double decay = std::exp(-t * 4.5 / length);
-    const double tone = std::sin(2 * Pi * hz * t) + 0.45 * std::sin(2 * Pi * hz * 2 * t) * std::exp(-t * 6) +
+    const double tone = std::sin(2 * Pi * hz * t) +
+                        0.45 * std::sin(2 * Pi * hz * 2 * t) * std::exp(-t * 6) +
                         0.2 * std::sin(2 * Pi * hz * 3.01 * t) * std::exp(-t * 9);
     out[first + i] += level * attack * decay * tone;
   }
@@ -58,8 +59,8 @@ void AddHorn(std::vector<double>& out, int rate, double start, double hz, double
 std::vector<double> DiceClatter(int rate, int samples) {
   std::vector<double> out(samples, 0.0);
   TNoise noise;
-  const double hits[][2] = {{0.000, 1.0}, {0.038, 0.7}, {0.061, 0.85}, {0.112, 0.6},
-                            {0.158, 0.75}, {0.205, 0.45}, {0.262, 0.5}, {0.301, 0.3},
+  const double hits[][2] = {{0.000, 1.0},  {0.038, 0.7},  {0.061, 0.85}, {0.112, 0.6},
+                            {0.158, 0.75}, {0.205, 0.45}, {0.262, 0.5},  {0.301, 0.3},
                             {0.352, 0.32}, {0.405, 0.18}, {0.440, 0.12}};
   for (const auto& [start, level] : hits) {
     const int first = static_cast<int>(start * rate);
@@ -82,8 +83,8 @@ std::vector<double> LostTurn(int rate, int samples) {
   double phase = 0;
   for (int i = 0; i < samples; ++i) {
     const double t = static_cast<double>(i) / rate;
-    const double hz = 520.0 * std::pow(180.0 / 520.0, t / length) *
-                      (1.0 + 0.03 * std::sin(2 * Pi * 14 * t));
+    const double hz =
+        520.0 * std::pow(180.0 / 520.0, t / length) * (1.0 + 0.03 * std::sin(2 * Pi * 14 * t));
     phase += 2 * Pi * hz / rate;
     const double envelope = std::min(1.0, t / 0.008) * std::pow(1.0 - t / length, 0.7);
     out[i] = envelope * (std::sin(phase) + 0.35 * std::sin(3 * phase) + 0.15 * std::sin(5 * phase));

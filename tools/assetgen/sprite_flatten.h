@@ -1,8 +1,7 @@
 #pragma once
 
-#include <cstdint>
-
 #include <cstddef>  // gfx/image.h uses size_t without including it
+#include <cstdint>
 
 #include "gfx/image.h"
 #include "tools/assetgen/svg_render.h"

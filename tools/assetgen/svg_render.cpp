@@ -30,8 +30,8 @@ std::string TakeError(GError* error) {
 
 std::unique_ptr<RsvgHandle, TGObjectUnref> OpenSvg(std::string_view svg) {
   GError* error = nullptr;
-  std::unique_ptr<RsvgHandle, TGObjectUnref> handle(rsvg_handle_new_from_data(
-      reinterpret_cast<const guint8*>(svg.data()), svg.size(), &error));
+  std::unique_ptr<RsvgHandle, TGObjectUnref> handle(
+      rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svg.data()), svg.size(), &error));
   if (!handle) throw std::runtime_error("SVG not readable: " + TakeError(error));
   rsvg_handle_set_dpi(handle.get(), 96.0);
   return handle;
