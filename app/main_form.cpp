@@ -198,7 +198,10 @@ void TfmMain::Dispatch(const SDL_Event& event) { DispatchWindowEvent(event, FWin
 
 void TfmMain::ProcessEvents() {
   SDL_Event event;
-  while (!FClosed && SDL_PollEvent(&event)) Dispatch(event);
+  // Drained to the end even once closed: SDL_PollEvent stops at a marker of its own, and one
+  // left in the queue would hide the events behind it from the next caller.
+  while (SDL_PollEvent(&event))
+    if (!FClosed) Dispatch(event);
 }
 
 void TfmMain::Tick() {

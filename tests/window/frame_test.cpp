@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <fstream>
+#include <string>
+
+#include "tools/assetgen/image_files.h"
+#include "window_fixture.h"
+
+namespace {
+
+class FrameTest : public TWindowTest {
+protected:
+  void SetUp() override {
+    Form = MakeForm();
+    Form->FormShow();
+    ASSERT_EQ(Form->LoadError, 0);
+    Form->CaptureFrames = true;
+  }
+
+  // Whether every sampled pixel outside the 3D panel is the table's background.
+  void ExpectTableAround(const TImage& frame) {
+    const TSurface* back = Form->Sprites.FindSurface("BACK");
+    ASSERT_NE(back, nullptr);
+    for (const auto& [x, y] : {std::pair{0, 0}, {599, 0}, {2, 150}, {340, 150}, {599, 419}, {0, 419}, {100, 300}, {450, 200}})
+      EXPECT_EQ(frame.Pixel(x, y), back->Pixel(x, y)) << x << "," << y;
+  }
+
+  bool PanelLit(const TImage& frame) {
+    const TRect panel = TfmMain::ShowPanel;
+    return AnyLit(frame, panel.Left, panel.Top, panel.Width, panel.Height);
+  }
+
+  std::unique_ptr<TfmMain> Form;
+};
+
+TEST_F(FrameTest, WithoutAThrowTheTableShowsAroundABlackPanel) {
+  Form->Tick();
+  ASSERT_EQ(Form->Paints(), 1);
+  ExpectTableAround(Form->LastFrame);
+  EXPECT_FALSE(PanelLit(Form->LastFrame));
+}
+
+TEST_F(FrameTest, AThrowShowsItsDiceInThePanelAndSoundsOnceOnLanding) {
+  Form->Game->StartThrow();
+  int ticks = 0;
+  while (Form->Game->DiceMoving() && ticks < 200) {
+    Form->Tick();
+    ++ticks;
+  }
+  EXPECT_FALSE(Form->Game->DiceMoving());
+  EXPECT_EQ(Form->Paints(), ticks);
+  ExpectTableAround(Form->LastFrame);
+  EXPECT_TRUE(PanelLit(Form->LastFrame));
+  ASSERT_FALSE(Sound.Played.empty());
+  // One clatter per tick on which some die first touched down: between one and five.
+  EXPECT_EQ(std::count(Sound.Played.begin(), Sound.Played.end(), 0), static_cast<long>(Sound.Played.size()));
+  EXPECT_LE(Sound.Played.size(), 5u);
+
+  // The program's look for the README: five dice at rest on the table.
+  const std::string png = EncodePng(Form->LastFrame);
+  std::ofstream(std::string(THOUSAND_RUNTIME_DIR) + "/screenshot.png", std::ios::binary) << png;
+}
+
+TEST_F(FrameTest, AnOpenOverlayIsLaidOverTableAndDice) {
+  Form->Game->StartThrow();
+  Form->DXDrawMenu.SetSize(200, 100);
+  Form->DXDrawMenu.Fill(0x00123456);
+  Form->MenuBounds = {50, 120, 200, 100};  // over the 3D panel
+  Form->MenuVisible = true;
+  for (int i = 0; i < 40; ++i) Form->Tick();
+  const TImage& frame = Form->LastFrame;
+  EXPECT_EQ(frame.Pixel(50, 120), 0x00123456u);
+  EXPECT_EQ(frame.Pixel(249, 219), 0x00123456u);
+  EXPECT_NE(frame.Pixel(250, 150), 0x00123456u);
+  ExpectTableAround(frame);
+}
+
+TEST_F(FrameTest, EveryTickPaintsOnceAlsoWhenNothingChanged) {
+  for (int i = 0; i < 5; ++i) Form->Tick();
+  EXPECT_EQ(Form->Paints(), 5);
+}
+
+struct TCloseCase {
+  const char* Name;
+  SDL_Event (*Make)(std::uint32_t windowId);
+};
+
+SDL_Event EscapeKey(std::uint32_t windowId) {
+  SDL_Event event{};
+  event.type = SDL_KEYDOWN;
+  event.key.windowID = windowId;
+  event.key.keysym.sym = SDLK_ESCAPE;
+  return event;
+}
+
+SDL_Event CloseBox(std::uint32_t windowId) {
+  SDL_Event event{};
+  event.type = SDL_WINDOWEVENT;
+  event.window.windowID = windowId;
+  event.window.event = SDL_WINDOWEVENT_CLOSE;
+  return event;
+}
+
+class CloseTest : public TWindowTest, public ::testing::WithParamInterface<TCloseCase> {};
+
+TEST_P(CloseTest, ClosesTheWindowOnEveryScreen) {
+  for (TScreenKind screen : {TScreenKind::skTable, TScreenKind::skMainMenu, TScreenKind::skPlayers}) {
+    auto form = MakeForm();
+    form->SetScreen(screen);
+    SDL_Event event = GetParam().Make(form->Window().Id());
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
+    form->ProcessEvents();
+    EXPECT_TRUE(form->Closed()) << static_cast<int>(screen);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, CloseTest,
+                         ::testing::Values(TCloseCase{"Escape", EscapeKey}, TCloseCase{"CloseBox", CloseBox}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+}  // namespace

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include "ads/reklama.h"
+#include "game/game.h"
+#include "gfx/letters.h"
+#include "gfx/loading_window.h"
+#include "gfx/surface_collection.h"
+#include "platform/clock.h"
+#include "window_fixture.h"
+
+namespace {
+
+class LoadingWindowTest : public TWindowTest {
+protected:
+  TLoadTargets Targets() { return {Game, Sprites, Letters, DieSprites, Banners, 32}; }
+
+  TGame Game;
+  TSurfaceSortCollection Sprites;
+  TLettersCollection Letters;
+  TSurfaceSortCollection DieSprites;
+  TReklama Banners;
+};
+
+TEST_F(LoadingWindowTest, ShowsTumblingDiceAndRepaintsThemWhileLoading) {
+  TSdlClock clock;
+  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock);
+  EXPECT_EQ(loading.PreviewPaints(), 1);
+  for (const TZarnik& die : Game.RowDice) {
+    EXPECT_TRUE(die.Shown);
+    EXPECT_FALSE(die.Kept);
+    for (float spin : {die.SpinX, die.SpinY, die.SpinZ}) {
+      EXPECT_GE(spin, 2.0f);
+      EXPECT_LT(spin, 7.0f);
+    }
+  }
+  EXPECT_TRUE(loading.LoadAll());
+  EXPECT_EQ(loading.LoadError, 0);
+  EXPECT_GT(loading.PreviewPaints(), 1);
+}
+
+TEST_F(LoadingWindowTest, ThePreviewPanelIsDrawnOverThePicture) {
+  TFakeClock clock;
+  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock);
+  // The offscreen driver draws into a single buffer, so the shown frame can be read back.
+  ASSERT_TRUE(loading.Window().BeginFrame());
+  const TImage frame = loading.Window().ReadFrame();
+  const TRect panel = TfmLoading::PreviewPanel;
+  EXPECT_TRUE(AnyLit(frame, 0, panel.Top + panel.Height, TfmLoading::Width, 10)) << "the picture below the panel";
+  EXPECT_TRUE(AnyLit(frame, panel.Left + 66, panel.Top, 66, panel.Height)) << "a die in the middle cell";
+}
+
+TEST_F(LoadingWindowTest, RefusesToCloseAndKeepsAQuitForLater) {
+  TFakeClock clock;
+  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock);
+  SDL_Event close{};
+  close.type = SDL_WINDOWEVENT;
+  close.window.event = SDL_WINDOWEVENT_CLOSE;
+  close.window.windowID = loading.Window().Id();
+  SDL_PushEvent(&close);
+  loading.ProcessMessages();
+  EXPECT_EQ(loading.RefusedCloses(), 1);
+  EXPECT_FALSE(loading.QuitRequested());
+
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  SDL_PushEvent(&quit);
+  loading.ProcessMessages();
+  EXPECT_TRUE(loading.QuitRequested());
+  EXPECT_TRUE(loading.LoadAll());
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/settings.h"
+#include "container_test_files.h"
+#include "game/options.h"
+#include "tests/support/scratch_dir.h"
+#include "window_fixture.h"
+
+namespace {
+
+struct TSettingsCase {
+  const char* Name;
+  const char* Ini;       // nullptr: no settings file
+  const char* Expected;  // "~" stands for the executable's folder
+};
+
+class OptionsFilePathTest : public ::testing::TestWithParam<TSettingsCase> {};
+
+TEST_P(OptionsFilePathTest, ResolvesTheNamedRuleSet) {
+  TScratchDir folder;
+  if (GetParam().Ini) folder.Write("tolvane.ini", GetParam().Ini);
+  std::string expected = GetParam().Expected;
+  if (expected.starts_with("~")) expected = folder.Path().string() + expected.substr(1);
+  EXPECT_EQ(OptionsFilePath(folder.Path().string()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OptionsFilePathTest,
+    ::testing::Values(TSettingsCase{"NoFile", nullptr, "~/classic.st"},
+                      TSettingsCase{"NoKey", "[MAIN]\nOTHER=1\n", "~/classic.st"},
+                      TSettingsCase{"OtherSection", "[RULES]\nOPTIONSFILE=x.st\n", "~/classic.st"},
+                      TSettingsCase{"BareName", "[MAIN]\nOPTIONSFILE=strict.st\n", "~/strict.st"},
+                      TSettingsCase{"KeyCaseIgnored", "[main]\noptionsfile=strict.st\n", "~/strict.st"},
+                      TSettingsCase{"RelativeFolder", "[MAIN]\nOPTIONSFILE=rules/strict.st\n", "rules/strict.st"},
+                      TSettingsCase{"AbsolutePath", "[MAIN]\nOPTIONSFILE=/srv/rules/a.st\n", "/srv/rules/a.st"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+class StartupSettingsTest : public TWindowTest {};
+
+TEST_F(StartupSettingsTest, LoadsTheNamedRuleSetFromTheExecutablesFolder) {
+  TScratchDir folder;
+  folder.Write("tolvane.ini", "[MAIN]\nOPTIONSFILE=strict.st\n");
+  CopyRuntimeFiles(folder.Path(), {"strict.st"});
+  auto form = MakeForm(folder.Path().string());
+  EXPECT_EQ(form->Game->Options.ENTERSCORE, 75);
+  EXPECT_TRUE(Messages.Texts.empty());
+}
+
+TEST_F(StartupSettingsTest, AMissingRuleSetKeepsTheBuiltInRulesSilently) {
+  TScratchDir folder;
+  folder.Write("tolvane.ini", "[MAIN]\nOPTIONSFILE=gone.st\n");
+  auto form = MakeForm(folder.Path().string());
+  EXPECT_EQ(form->Game->Options, TGameOptions{});
+  EXPECT_TRUE(Messages.Texts.empty());
+}
+
+// The rule sets shipped beside the executable load as the rule-set writer would write them.
+TEST(ShippedRuleSets, ClassicHoldsTheDefaultsAndEveryExampleDiffers) {
+  const std::string folder = THOUSAND_RUNTIME_DIR;
+  TGameOptions classic;
+  ASSERT_TRUE(LoadOptions(folder + "/classic.st", classic));
+  EXPECT_EQ(classic, TGameOptions{});
+  EXPECT_EQ(ReadWholeFile(folder + "/classic.st"), OptionsToIni(TGameOptions{}));
+  for (const char* name : {"simple.st", "open_barrel.st", "strict.st"}) {
+    TGameOptions options;
+    ASSERT_TRUE(LoadOptions(folder + "/" + name, options));
+    EXPECT_NE(options, TGameOptions{}) << name;
+    EXPECT_EQ(ReadWholeFile(folder + "/" + name), OptionsToIni(options)) << name << " is not as the writer writes it";
+  }
+  EXPECT_EQ(OptionsFilePath(folder), folder + "/classic.st");
+}
+
+}  // namespace
