@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One machine's member of a network session. A machine has exactly one; the game's players
+// are a separate matter.
+using TSessionPlayerId = std::uint32_t;
+
+struct TSessionPlayer {
+  TSessionPlayerId Id = 0;  // never 0
+  std::string Name;
+};
+
+// What the session hands to the game, always from Poll (between ticks) or, for a block sent
+// to this machine's own member, from inside that Send.
+class ISessionEvents {
+public:
+  virtual ~ISessionEvents() = default;
+  // First this machine's own member (after hosting or joining), then every later joiner.
+  virtual void PlayerAdded(const TSessionPlayer& player) = 0;
+  virtual void MessageReceived(TSessionPlayerId from, std::string_view block) = 0;
+};
+
+// A network session: one machine hosts a named session, the others find it by address and
+// join it. Delivery is ordered and lossless. Every call runs on the window's thread.
+class ISession {
+public:
+  static constexpr std::uint16_t GamePort = 5348;
+  // The address of a Send that goes to every member but this machine's own.
+  static constexpr TSessionPlayerId ToAll = 0;
+
+  virtual ~ISession() = default;
+
+  virtual void SetEvents(ISessionEvents* events) = 0;
+
+  // The service providers by name, and choosing one of them.
+  virtual std::vector<std::string> Providers() const = 0;
+  virtual bool SelectProvider(std::string_view name) = 0;
+
+  // The address that EnumSessions and Join look for a host at.
+  virtual void SetAddress(std::string address) = 0;
+
+  // Opens a new session as its host. False when it cannot (the port is taken, a session is
+  // already open).
+  virtual bool Host(std::string_view sessionName, std::string_view playerName) = 0;
+  // The names of the sessions at the set address; empty when none answers.
+  virtual std::vector<std::string> EnumSessions() = 0;
+  virtual bool Join(std::string_view sessionName, std::string_view playerName) = 0;
+
+  // Hosting or joined, and the host still reachable.
+  virtual bool Active() const = 0;
+  virtual std::vector<TSessionPlayer> Players() const = 0;
+
+  // To one member, or to all others with ToAll. A block for this machine's own member is
+  // handed to MessageReceived before Send returns. Without an open session nothing happens.
+  virtual void Send(TSessionPlayerId to, std::string_view block) = 0;
+
+  // Moves a bounded amount of traffic and hands what arrived to the events; called between
+  // ticks, so that a burst can never stall one.
+  virtual void Poll() = 0;
+
+  virtual void Close() = 0;
+};

@@ -1,0 +1,548 @@
+// The only file that includes asio: it is slow to compile.
+#include "platform/session_tcp.h"
+
+#include <asio.hpp>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "platform/session_wire.h"
+
+using asio::ip::tcp;
+using namespace SessionWire;
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+// One TCP connection: reads frames one after another and writes whatever is queued, in
+// order. Handlers keep it alive; once closed it calls nothing any more.
+class TLink : public std::enable_shared_from_this<TLink> {
+public:
+  // Answers false for a payload that breaks the protocol: the link then closes.
+  using TOnPayload = std::function<bool(std::string_view payload)>;
+  using TOnClosed = std::function<void()>;
+
+  TLink(tcp::socket socket, std::size_t maxQueued) : FSocket(std::move(socket)), FMaxQueued(maxQueued) {
+    asio::error_code ignored;
+    FSocket.set_option(tcp::no_delay(true), ignored);
+  }
+
+  void Start(TOnPayload onPayload, TOnClosed onClosed) {
+    FOnPayload = std::move(onPayload);
+    FOnClosed = std::move(onClosed);
+    ReadHeader();
+  }
+
+  void Write(std::string_view frame) {
+    if (FClosed) return;
+    FQueued += frame;
+    if (FQueued.size() + FWriting.size() > FMaxQueued) return FailLater();
+    if (FWriting.empty()) Flush();
+  }
+
+  // Closes without telling the owner (it asked for it).
+  void Close() {
+    if (FClosed) return;
+    FClosed = true;
+    asio::error_code ignored;
+    FSocket.shutdown(tcp::socket::shutdown_both, ignored);
+    FSocket.close(ignored);
+  }
+
+  bool Closed() const { return FClosed; }
+
+private:
+  void Fail() {
+    if (FClosed) return;
+    Close();
+    if (FOnClosed) FOnClosed();
+  }
+
+  // For a failure found while the owner is writing: it may be walking its connections.
+  void FailLater() {
+    if (FClosed) return;
+    Close();
+    asio::post(FSocket.get_executor(), [self = shared_from_this()] {
+      if (self->FOnClosed) self->FOnClosed();
+    });
+  }
+
+  void ReadHeader() {
+    asio::async_read(FSocket, asio::buffer(FHeader), [self = shared_from_this()](asio::error_code error, std::size_t) {
+      if (self->FClosed) return;
+      const std::optional<std::uint32_t> size = error ? std::nullopt : PayloadLength(self->FHeader);
+      if (!size) return self->Fail();
+      self->ReadBody(*size);
+    });
+  }
+
+  void ReadBody(std::uint32_t size) {
+    FBody.resize(size);
+    asio::async_read(FSocket, asio::buffer(FBody), [self = shared_from_this()](asio::error_code error, std::size_t) {
+      if (self->FClosed) return;
+      if (error || !self->FOnPayload(self->FBody)) return self->Fail();
+      if (!self->FClosed) self->ReadHeader();
+    });
+  }
+
+  void Flush() {
+    FWriting.swap(FQueued);
+    asio::async_write(FSocket, asio::buffer(FWriting), [self = shared_from_this()](asio::error_code error, std::size_t) {
+      if (self->FClosed) return;
+      if (error) return self->Fail();
+      self->FWriting.clear();
+      if (!self->FQueued.empty()) self->Flush();
+    });
+  }
+
+  tcp::socket FSocket;
+  std::size_t FMaxQueued;
+  std::array<char, HeaderSize> FHeader{};
+  std::string FBody;
+  std::string FQueued;   // waiting for the write in progress
+  std::string FWriting;  // the write in progress
+  TOnPayload FOnPayload;
+  TOnClosed FOnClosed;
+  bool FClosed = false;
+};
+
+struct TAddedEvent {
+  TSessionPlayer Player;
+};
+
+struct TMessageEvent {
+  TSessionPlayerId From = 0;
+  TSessionPlayerId To = 0;  // what the sender addressed; the host relays by it
+  std::string Block;
+};
+
+using TEvent = std::variant<TAddedEvent, TMessageEvent>;
+
+}  // namespace
+
+class TTcpSession::TImpl {
+public:
+  explicit TImpl(TTcpSessionSettings settings)
+      : FSettings(std::move(settings)), FWork(asio::make_work_guard(FContext)) {}
+
+  ~TImpl() { Close(); }
+
+  TTcpSessionSettings FSettings;
+  ISessionEvents* FEvents = nullptr;
+  std::string FAddress;
+
+  // The context outlives everything below it: handlers it still holds are destroyed with it.
+  asio::io_context FContext;
+  asio::executor_work_guard<asio::io_context::executor_type> FWork;
+
+  // Lost: the host went away; what arrived before is still handed out, nothing is sent.
+  enum class TMode { None, Host, Listed, Joining, Joined, Lost };
+  TMode FMode = TMode::None;
+  TSessionPlayer FSelf;
+  std::deque<TEvent> FQueue;
+
+  // Hosting.
+  enum class TStage { Hello, Join, Member };
+  struct TPeer {
+    std::shared_ptr<TLink> Link;
+    TStage Stage = TStage::Hello;
+    TClock::time_point Deadline;
+    TSessionPlayer Player;
+    bool Announced = false;  // its PlayerAdded was handed to the game: it now gets broadcasts
+  };
+  std::optional<tcp::acceptor> FAcceptor;
+  std::string FSessionName;
+  std::map<const TLink*, TPeer> FPeers;
+  TSessionPlayerId FNextId = 1;
+
+  // Joining.
+  std::shared_ptr<TLink> FHostLink;
+  std::vector<std::string> FSessionNames;
+  bool FListed = false;  // the host's list of sessions arrived
+  std::vector<TSessionPlayer> FMembers;
+
+  bool Active() const { return FMode == TMode::Host || FMode == TMode::Joined; }
+
+  // --- Both sides ---
+
+  void DeliverLocally(TSessionPlayerId from, std::string_view block) {
+    if (FEvents != nullptr) FEvents->MessageReceived(from, block);
+  }
+
+  void Poll() {
+    for (int i = 0; i < FSettings.PollBudget && FContext.poll_one() > 0; ++i) {
+    }
+    if (FMode == TMode::Host) DropSlowHandshakes();
+    for (int i = 0; i < FSettings.EventBudget && !FQueue.empty(); ++i) {
+      TEvent event = std::move(FQueue.front());
+      FQueue.pop_front();
+      if (FMode == TMode::Host) {
+        DeliverAsHost(event);
+      } else if (FMode == TMode::Joined || FMode == TMode::Lost) {
+        DeliverAsClient(event);
+      }
+    }
+  }
+
+  void Send(TSessionPlayerId to, std::string_view block) {
+    if (!Active() || block.empty() || block.size() > MaxBlock) return;
+    if (to == FSelf.Id) return DeliverLocally(FSelf.Id, block);
+    if (FMode == TMode::Joined) {
+      FHostLink->Write(MessageFrame(to, block));
+    } else {
+      Relay(FSelf.Id, to, block);
+    }
+  }
+
+  void Close() {
+    for (auto& [key, peer] : FPeers) peer.Link->Close();
+    FPeers.clear();
+    if (FAcceptor) {
+      asio::error_code ignored;
+      FAcceptor->close(ignored);
+      FAcceptor.reset();
+    }
+    if (FHostLink) FHostLink->Close();
+    FHostLink.reset();
+    FMembers.clear();
+    FSessionNames.clear();
+    FQueue.clear();
+    FSelf = {};
+    FMode = TMode::None;
+  }
+
+  // Runs the network until `done` holds or the wait limit passes.
+  template <typename TDone>
+  bool WaitFor(TDone done) {
+    const TClock::time_point deadline = TClock::now() + FSettings.WaitLimit;
+    while (!done()) {
+      if (TClock::now() >= deadline) return false;
+      FContext.run_one_for(std::chrono::milliseconds(1));
+      if (FSettings.WhileWaiting) FSettings.WhileWaiting();
+    }
+    return true;
+  }
+
+  // --- Hosting ---
+
+  bool Host(std::string_view sessionName, std::string_view playerName) {
+    if (FMode != TMode::None) return false;
+    asio::error_code error;
+    tcp::acceptor acceptor(FContext);
+    acceptor.open(tcp::v4(), error);
+    if (!error) acceptor.set_option(tcp::acceptor::reuse_address(true), error);
+    if (!error) acceptor.bind(tcp::endpoint(asio::ip::address_v4::any(), FSettings.Port), error);
+    if (!error) acceptor.listen(asio::socket_base::max_listen_connections, error);
+    if (error) return false;
+    FAcceptor.emplace(std::move(acceptor));
+    FSessionName = sessionName;
+    FSelf = {FNextId++, std::string(playerName)};
+    FMode = TMode::Host;
+    FQueue.push_back(TAddedEvent{FSelf});
+    Accept();
+    return true;
+  }
+
+  std::uint16_t HostPort() const {
+    asio::error_code error;
+    if (FMode != TMode::Host || !FAcceptor) return 0;
+    const tcp::endpoint endpoint = FAcceptor->local_endpoint(error);
+    return error ? 0 : endpoint.port();
+  }
+
+  void Accept() {
+    FAcceptor->async_accept([this](asio::error_code error, tcp::socket socket) {
+      if (error == asio::error::operation_aborted || !FAcceptor || !FAcceptor->is_open()) return;
+      if (!error) AddPeer(std::move(socket));
+      Accept();
+    });
+  }
+
+  void AddPeer(tcp::socket socket) {
+    auto link = std::make_shared<TLink>(std::move(socket), FSettings.MaxQueuedBytes);
+    const TLink* key = link.get();
+    TPeer& peer = FPeers[key];
+    peer.Link = link;
+    peer.Deadline = TClock::now() + FSettings.HandshakeLimit;
+    link->Start([this, key](std::string_view payload) { return OnPeerPayload(key, payload); },
+                [this, key] { DropPeer(key); });
+  }
+
+  std::size_t MemberCount() const {
+    std::size_t count = 1;  // the host's own
+    for (const auto& [key, peer] : FPeers) count += peer.Stage == TStage::Member ? 1 : 0;
+    return count;
+  }
+
+  std::vector<TSessionPlayer> HostPlayers() const {
+    std::vector<TSessionPlayer> players{FSelf};
+    for (const auto& [key, peer] : FPeers) {
+      if (peer.Stage == TStage::Member) players.push_back(peer.Player);
+    }
+    return players;
+  }
+
+  bool OnPeerPayload(const TLink* key, std::string_view payload) {
+    TPeer& peer = FPeers.at(key);
+    const std::optional<TFrame> frame = SplitPayload(payload);
+    if (!frame) return false;
+    switch (peer.Stage) {
+      case TStage::Hello:
+        if (frame->Type != TFrameType::Hello || !ParseHello(frame->Body)) return false;
+        peer.Stage = TStage::Join;
+        peer.Link->Write(SessionsFrame({FSessionName}));
+        return true;
+      case TStage::Join: {
+        if (frame->Type != TFrameType::Join) return false;
+        const std::optional<TJoinRequest> request = ParseJoin(frame->Body);
+        if (!request || request->Session != FSessionName || MemberCount() >= MaxPlayers) return false;
+        peer.Stage = TStage::Member;
+        peer.Player = {FNextId++, request->Player};
+        peer.Link->Write(JoinedFrame(peer.Player.Id, HostPlayers()));
+        FQueue.push_back(TAddedEvent{peer.Player});
+        return true;
+      }
+      case TStage::Member: {
+        if (frame->Type != TFrameType::Message) return false;
+        std::optional<TMessageFrame> message = ParseMessage(frame->Body);
+        if (!message) return false;
+        FQueue.push_back(TMessageEvent{peer.Player.Id, message->Peer, std::move(message->Block)});
+        return true;
+      }
+    }
+    return false;
+  }
+
+  // A member that leaves is gone from the session; the others hear of it.
+  void DropPeer(const TLink* key) {
+    const auto found = FPeers.find(key);
+    if (found == FPeers.end()) return;
+    const bool announced = found->second.Announced;
+    const TSessionPlayerId id = found->second.Player.Id;
+    found->second.Link->Close();
+    FPeers.erase(found);
+    if (announced) Broadcast(PlayerRemovedFrame(id), id);
+  }
+
+  void DropSlowHandshakes() {
+    const TClock::time_point now = TClock::now();
+    std::vector<const TLink*> late;
+    for (const auto& [key, peer] : FPeers) {
+      if (peer.Stage != TStage::Member && now >= peer.Deadline) late.push_back(key);
+    }
+    for (const TLink* key : late) DropPeer(key);
+  }
+
+  TPeer* FindMember(TSessionPlayerId id) {
+    for (auto& [key, peer] : FPeers) {
+      if (peer.Stage == TStage::Member && peer.Player.Id == id) return &peer;
+    }
+    return nullptr;
+  }
+
+  // To every announced member except `except`.
+  void Broadcast(std::string_view frame, TSessionPlayerId except) {
+    for (auto& [key, peer] : FPeers) {
+      if (peer.Announced && peer.Player.Id != except) peer.Link->Write(frame);
+    }
+  }
+
+  // A block from `from` (this machine or a member) addressed to `to`.
+  void Relay(TSessionPlayerId from, TSessionPlayerId to, std::string_view block) {
+    if (to == ToAll) {
+      Broadcast(MessageFrame(from, block), from);
+      if (from != FSelf.Id) DeliverLocally(from, block);
+    } else if (to == FSelf.Id) {
+      DeliverLocally(from, block);
+    } else if (TPeer* peer = FindMember(to)) {
+      peer->Link->Write(MessageFrame(from, block));
+    }
+  }
+
+  // Relaying here rather than on arrival keeps one order for all: whatever the host's game
+  // has seen before a member was announced is in the state the game sends to it.
+  void DeliverAsHost(TEvent& event) {
+    if (auto* message = std::get_if<TMessageEvent>(&event)) return Relay(message->From, message->To, message->Block);
+    const TSessionPlayer& player = std::get<TAddedEvent>(event).Player;
+    if (player.Id != FSelf.Id) {
+      TPeer* peer = FindMember(player.Id);
+      if (peer == nullptr) return;  // left before it was announced
+      Broadcast(PlayerAddedFrame(player), player.Id);
+      peer->Announced = true;
+    }
+    if (FEvents != nullptr) FEvents->PlayerAdded(player);
+  }
+
+  // --- Joining ---
+
+  void DeliverAsClient(TEvent& event) {
+    if (auto* message = std::get_if<TMessageEvent>(&event)) return DeliverLocally(message->From, message->Block);
+    if (FEvents != nullptr) FEvents->PlayerAdded(std::get<TAddedEvent>(event).Player);
+  }
+
+  std::optional<tcp::endpoint> HostEndpoint() {
+    asio::error_code error;
+    const asio::ip::address_v4 address = asio::ip::make_address_v4(FAddress, error);
+    if (!error) return tcp::endpoint(address, FSettings.Port);
+    tcp::resolver resolver(FContext);
+    const auto results = resolver.resolve(tcp::v4(), FAddress, std::to_string(FSettings.Port), error);
+    if (error || results.empty()) return std::nullopt;
+    return results.begin()->endpoint();
+  }
+
+  void DropHostLink(TMode mode) {
+    if (FHostLink) FHostLink->Close();
+    FHostLink.reset();
+    FSessionNames.clear();
+    FListed = false;
+    FMembers.clear();
+    FMode = mode;
+  }
+
+  // Connects to the set address and lists its sessions, keeping the connection for Join.
+  bool ListSessions() {
+    if (FMode == TMode::Host || FMode == TMode::Joined) return false;
+    DropHostLink(TMode::None);
+    FQueue.clear();
+    const std::optional<tcp::endpoint> endpoint = HostEndpoint();
+    if (!endpoint) return false;
+    auto socket = std::make_shared<tcp::socket>(FContext);
+    auto result = std::make_shared<std::optional<asio::error_code>>();
+    socket->async_connect(*endpoint, [socket, result](asio::error_code error) { *result = error; });
+    if (!WaitFor([&] { return result->has_value(); }) || **result) {
+      asio::error_code ignored;
+      socket->close(ignored);
+      return false;
+    }
+    FHostLink = std::make_shared<TLink>(std::move(*socket), FSettings.MaxQueuedBytes);
+    FMode = TMode::Listed;
+    FHostLink->Start([this](std::string_view payload) { return OnHostPayload(payload); }, [this] { OnHostClosed(); });
+    FHostLink->Write(HelloFrame());
+    const std::shared_ptr<TLink> link = FHostLink;
+    if (!WaitFor([&] { return FListed || link->Closed(); }) || link->Closed()) {
+      DropHostLink(TMode::None);
+      return false;
+    }
+    return true;
+  }
+
+  bool OnHostPayload(std::string_view payload) {
+    const std::optional<TFrame> frame = SplitPayload(payload);
+    if (!frame) return false;
+    switch (FMode) {
+      case TMode::Listed: {
+        if (FListed || frame->Type != TFrameType::Sessions) return false;
+        std::optional<std::vector<std::string>> names = ParseSessions(frame->Body);
+        if (!names) return false;
+        FSessionNames = std::move(*names);
+        FListed = true;
+        return true;
+      }
+      case TMode::Joining: {
+        if (frame->Type != TFrameType::Joined) return false;
+        std::optional<TJoinedReply> reply = ParseJoined(frame->Body);
+        if (!reply) return false;
+        FSelf.Id = reply->Self;
+        FMembers = std::move(reply->Players);
+        FMode = TMode::Joined;
+        FQueue.push_back(TAddedEvent{FSelf});
+        return true;
+      }
+      case TMode::Joined: return OnSessionFrame(*frame);
+      default: return false;
+    }
+  }
+
+  bool OnSessionFrame(const TFrame& frame) {
+    switch (frame.Type) {
+      case TFrameType::PlayerAdded: {
+        const std::optional<TSessionPlayer> player = ParsePlayerAdded(frame.Body);
+        if (!player) return false;
+        FMembers.push_back(*player);
+        FQueue.push_back(TAddedEvent{*player});
+        return true;
+      }
+      case TFrameType::PlayerRemoved: {
+        const std::optional<TSessionPlayerId> id = ParsePlayerRemoved(frame.Body);
+        if (!id) return false;
+        std::erase_if(FMembers, [&](const TSessionPlayer& member) { return member.Id == *id; });
+        return true;
+      }
+      case TFrameType::Message: {
+        std::optional<TMessageFrame> message = ParseMessage(frame.Body);
+        if (!message) return false;
+        FQueue.push_back(TMessageEvent{message->Peer, FSelf.Id, std::move(message->Block)});
+        return true;
+      }
+      default: return false;
+    }
+  }
+
+  // The host is gone: the session ends; what arrived before it went is still handed out.
+  void OnHostClosed() { DropHostLink(FMode == TMode::Joined ? TMode::Lost : TMode::None); }
+
+  std::vector<std::string> EnumSessions() {
+    if (!ListSessions()) return {};
+    return FSessionNames;
+  }
+
+  bool Join(std::string_view sessionName, std::string_view playerName) {
+    if (FMode == TMode::Host || FMode == TMode::Joined) return false;
+    if (FMode != TMode::Listed || !FHostLink || FHostLink->Closed()) {
+      if (!ListSessions()) return false;
+    }
+    if (std::find(FSessionNames.begin(), FSessionNames.end(), sessionName) == FSessionNames.end()) return false;
+    FSelf = {0, std::string(playerName)};
+    FMode = TMode::Joining;
+    const std::shared_ptr<TLink> link = FHostLink;
+    link->Write(JoinFrame(sessionName, playerName));
+    if (!WaitFor([&] { return FMode == TMode::Joined || link->Closed(); }) || FMode != TMode::Joined) {
+      DropHostLink(TMode::None);
+      FQueue.clear();
+      FSelf = {};
+      return false;
+    }
+    return true;
+  }
+};
+
+TTcpSession::TTcpSession(TTcpSessionSettings settings) : FImpl(std::make_unique<TImpl>(std::move(settings))) {}
+
+TTcpSession::~TTcpSession() = default;
+
+void TTcpSession::SetEvents(ISessionEvents* events) { FImpl->FEvents = events; }
+
+std::vector<std::string> TTcpSession::Providers() const { return {std::string(ProviderName)}; }
+
+bool TTcpSession::SelectProvider(std::string_view name) { return name == ProviderName; }
+
+void TTcpSession::SetAddress(std::string address) { FImpl->FAddress = std::move(address); }
+
+bool TTcpSession::Host(std::string_view sessionName, std::string_view playerName) {
+  return FImpl->Host(sessionName, playerName);
+}
+
+std::vector<std::string> TTcpSession::EnumSessions() { return FImpl->EnumSessions(); }
+
+bool TTcpSession::Join(std::string_view sessionName, std::string_view playerName) {
+  return FImpl->Join(sessionName, playerName);
+}
+
+bool TTcpSession::Active() const { return FImpl->Active(); }
+
+std::vector<TSessionPlayer> TTcpSession::Players() const {
+  if (FImpl->FMode == TImpl::TMode::Host) return FImpl->HostPlayers();
+  if (FImpl->FMode == TImpl::TMode::Joined) return FImpl->FMembers;
+  return {};
+}
+
+void TTcpSession::Send(TSessionPlayerId to, std::string_view block) { FImpl->Send(to, block); }
+
+void TTcpSession::Poll() { FImpl->Poll(); }
+
+void TTcpSession::Close() { FImpl->Close(); }
+
+std::uint16_t TTcpSession::HostPort() const { return FImpl->HostPort(); }
