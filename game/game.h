@@ -56,6 +56,10 @@ public:
   TTableButtons FButtons;
   bool FNetGame = false;
   bool FNetHost = false;
+  // The host's session member, where requests go (0 until known), and the address typed on
+  // the network screen.
+  std::uint32_t FServerId = 0;
+  std::string FServerAddress;
   TRuleTally Tally;
 
   // Rule-set files and the packed rules (game_options.cpp).
@@ -109,6 +113,14 @@ public:
   // The computer player's choice: throw again (true) or record (false) (computer_player.cpp).
   // Draws at most one random number and changes nothing else.
   bool ComputerWantsThrow() const;
+
+  // The game state a joining machine receives: the current player, turn score, pass delay,
+  // pending throw, the ten dice and the game-over flag (game_state_text.cpp).
+  static constexpr std::size_t StateTextSize = 38;
+  std::string StateToString() const;
+  // Changes nothing and answers false for a text too short or with a face outside 1..6. A
+  // current player beyond the list becomes the first (none with no players).
+  bool StateFromString(std::string_view text);
 
   // Saved games (saved_game.cpp).
   bool SaveGame(const std::string& fileName) const;

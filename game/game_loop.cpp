@@ -11,6 +11,13 @@ bool TGameLoop::CurrentIsComputer() const {
   return player != nullptr && player->FKind == PlayerKindComputer;
 }
 
+// In a network game a computer player is played by its own machine only; the others follow
+// its moves from the host's messages, so that each decision is requested once.
+bool TGameLoop::ComputerMovesHere() const {
+  const TPlayer* player = FGame.CurrentPlayer();
+  return CurrentIsComputer() && (!FGame.FNetGame || player->FLocal);
+}
+
 TStepEvents TGameLoop::TableStep() {
   TStepEvents events;
   events.Landing = FGame.TakeLandingEvent();
@@ -104,7 +111,7 @@ bool TGameLoop::PressButton(TTableButtons::TIndex button) {
 }
 
 void TGameLoop::ScheduleComputerMove() {
-  if (FGame.FGameOver || !CurrentIsComputer()) return;
+  if (FGame.FGameOver || !ComputerMovesHere()) return;
   FAutoPressButton = FGame.ComputerWantsThrow() ? AutoPressThrow : AutoPressRecord;
   FAutoPressDelay = FPacing.ComputerPressDelay;
 }
@@ -112,6 +119,6 @@ void TGameLoop::ScheduleComputerMove() {
 void TGameLoop::AutoPressTick(int ticks) {
   FAutoPressDelay = ticks;
   // A press decided for a computer is never made for someone else (a game loaded meanwhile).
-  if (ticks != 0 || FGame.FGameOver || !CurrentIsComputer()) return;
+  if (ticks != 0 || FGame.FGameOver || !ComputerMovesHere()) return;
   PressTableButton(FGame.FButtons[FAutoPressButton == AutoPressThrow ? TTableButtons::Do : TTableButtons::Cancel]);
 }

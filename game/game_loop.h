@@ -70,6 +70,7 @@ protected:
 private:
   void HandleClicks(TStepEvents& events);
   bool CurrentIsComputer() const;
+  bool ComputerMovesHere() const;
 
   TGame& FGame;
   TLoopPacing FPacing;

@@ -1,0 +1,66 @@
+#include <algorithm>
+
+#include "dice/zarnik.h"
+#include "game/game.h"
+#include "gfx/file_utils.h"
+
+namespace {
+
+constexpr std::size_t ThrowDiceAt = 7;
+constexpr std::size_t RowDiceAt = 22;
+constexpr std::size_t GameOverAt = 37;
+
+char Flag(bool value) { return value ? '1' : '0'; }
+
+void PutDie(std::string& text, const TZarnik& die) {
+  text += static_cast<char>(die.Face);
+  text += Flag(die.Kept);
+  text += Flag(die.Shown);
+}
+
+void TakeDie(std::string_view at, TZarnik& die) {
+  die.SetPose(static_cast<std::uint8_t>(at[0]));
+  die.Kept = at[1] == '1';
+  die.Shown = at[2] == '1';
+  die.Moving = false;
+}
+
+bool FacesValid(std::string_view text, std::size_t at) {
+  for (int i = 0; i < TGame::DiceCount; ++i) {
+    if (!TZarnik::ValidFace(static_cast<std::uint8_t>(text[at + 3 * i]))) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string TGame::StateToString() const {
+  std::string text;
+  text.reserve(StateTextSize);
+  text += static_cast<char>(FCurrentPlayer);  // -1 travels as 255
+  text += IntToBin4(FTurnScore);
+  text += static_cast<char>(FPassDelay);
+  text += Flag(FThrowPending);
+  for (const TZarnik& die : ThrowDice) PutDie(text, die);
+  for (const TZarnik& die : RowDice) PutDie(text, die);
+  text += Flag(FGameOver);
+  return text;
+}
+
+bool TGame::StateFromString(std::string_view text) {
+  if (text.size() < StateTextSize || !FacesValid(text, ThrowDiceAt) || !FacesValid(text, RowDiceAt)) return false;
+  const int current = static_cast<std::uint8_t>(text[0]);
+  FCurrentPlayer = FPlayers.Count() == 0 ? -1 : (current < FPlayers.Count() ? current : 0);
+  FTurnScore = Bin4ToInt(text.substr(1, 4));
+  FPassDelay = static_cast<std::uint8_t>(text[5]);
+  FThrowPending = text[6] == '1';
+  for (int i = 0; i < DiceCount; ++i) {
+    TakeDie(text.substr(ThrowDiceAt + 3 * i), ThrowDice[i]);
+    TakeDie(text.substr(RowDiceAt + 3 * i), RowDice[i]);
+  }
+  // The dice of a pending throw are the row's free dice, as StartThrow counted them; without
+  // the count the joiner would score that throw as nothing.
+  FThrowCount = FThrowPending ? FreeDiceCount() : 0;
+  FGameOver = text[GameOverAt] == '1';
+  return true;
+}
