@@ -1,0 +1,93 @@
+// What each message kind does on the machine that receives it.
+#include <array>
+#include <charconv>
+
+#include "game/options.h"
+#include "net/net_table_loop.h"
+
+namespace {
+
+// The whole text as a decimal number, or -1.
+int ParseIndex(std::string_view text) {
+  int value = -1;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  return error == std::errc() && stop == end && !text.empty() ? value : -1;
+}
+
+}  // namespace
+
+void TNetTableLoop::MessageReceived(TSessionPlayerId, std::string_view block) {
+  const std::optional<TGameMessage> message = UnpackGameMessage(block);
+  if (!message) return;
+  switch (message->Kind) {
+    case gmRules: return ReceiveRules(message->Text);
+    case gmState: return ReceiveState(message->Text);
+    case gmPlayerAdded: return ReceivePlayer(message->Text);
+    case gmPlayerDeleted: return ReceiveDeletion(message->Text);
+    case gmStart: return ReceiveStart();
+    case gmThrow: return ReceiveThrow(message->Text);
+    case gmBank: return ReceiveBank();
+    default: return;
+  }
+}
+
+void TNetTableLoop::ReceiveRules(std::string_view text) {
+  if (text.size() >= PackedOptionsSize) Game().OptionsFromString(text);
+}
+
+void TNetTableLoop::ReceiveState(std::string_view text) { Game().StateFromString(text); }
+
+// The player arrives with its packed score and counters, as from a saved game.
+void TNetTableLoop::ReceivePlayer(std::string_view text) {
+  TPlayer player;
+  player.FLocal = false;
+  if (!player.LoadFromString(text)) return;
+  TGame& game = Game();
+  const int index = game.FPlayers.Add(player);
+  game.FPlayers.Player(index).LoadFromString(text);
+  RefreshButtons();
+}
+
+void TNetTableLoop::ReceiveDeletion(std::string_view text) {
+  Game().DeletePlayer(ParseIndex(text));
+  RefreshButtons();
+}
+
+// Every machine schedules the first move of its own computer player; the host's step does
+// the same for its own.
+void TNetTableLoop::ReceiveStart() {
+  TStepEvents events;
+  TGameLoop::OnStartClicked(events);
+  Report(events);
+}
+
+// The host draws the faces and sends them to all; everyone else replays them.
+void TNetTableLoop::ReceiveThrow(std::string_view text) {
+  TGame& game = Game();
+  if (!game.FNetHost && text.size() < TGame::DiceCount) return;
+  TStepEvents events;
+  FinishRolling(events);
+  if (game.FNetHost) {
+    game.StartThrow();
+    std::string faces;
+    for (const TZarnik& die : game.ThrowDice) faces += static_cast<char>(die.Face);
+    SendGameMessage(gmThrow, faces, ISession::ToAll);
+  } else {
+    std::array<int, TGame::DiceCount> faces{};
+    for (int i = 0; i < TGame::DiceCount; ++i) faces[i] = static_cast<std::uint8_t>(text[i]);
+    game.StartThrowWith(faces);
+  }
+  game.DisableTurnButtons();
+  Report(events);
+}
+
+void TNetTableLoop::ReceiveBank() {
+  TGame& game = Game();
+  if (game.FGameOver) return;
+  TStepEvents events;
+  FinishRolling(events);
+  if (game.FNetHost) SendGameMessage(gmBank, {}, ISession::ToAll);
+  TGameLoop::OnRecordClicked(events);
+  Report(events);
+}

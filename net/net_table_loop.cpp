@@ -1,0 +1,95 @@
+#include "net/net_table_loop.h"
+
+#include "game/random.h"
+
+TNetTableLoop::TNetTableLoop(TGame& game, ISession& session, TLoopPacing pacing)
+    : TGameLoop(game, pacing), FSession(session) {
+  FSession.SetEvents(this);
+}
+
+TNetTableLoop::~TNetTableLoop() { FSession.SetEvents(nullptr); }
+
+bool TNetTableLoop::HostGame(const std::string& localAddress) {
+  FSession.SetAddress(localAddress);
+  if (!FSession.Host(SessionName, HostPlayerName)) return false;
+  Game().FNetGame = true;
+  return true;
+}
+
+bool TNetTableLoop::JoinGame(const std::string& serverAddress) {
+  TGame& game = Game();
+  game.FGameOver = true;
+  game.FPlayers.Clear();
+  game.SetCurrentPlayer(0);
+  FSession.SetAddress(serverAddress);
+  const std::vector<std::string> sessions = FSession.EnumSessions();
+  if (sessions.empty()) return false;
+  if (!FSession.Join(sessions.front(), std::to_string(Rng().Random(JoinNameRange)))) return false;
+  game.FNetGame = true;
+  return true;
+}
+
+int TNetTableLoop::AddPlayer(TPlayer player) {
+  player.FLocal = true;
+  TGame& game = Game();
+  const int index = game.FPlayers.Add(std::move(player));
+  if (game.FNetGame) SendGameMessage(gmPlayerAdded, game.FPlayers.Player(index).SaveToString(), ISession::ToAll);
+  return index;
+}
+
+void TNetTableLoop::DeletePlayer(int index) {
+  TGame& game = Game();
+  if (index < 0 || index >= game.FPlayers.Count()) return;
+  game.DeletePlayer(index);
+  if (game.FNetGame) SendGameMessage(gmPlayerDeleted, std::to_string(index), ISession::ToAll);
+}
+
+void TNetTableLoop::SendGameMessage(std::int32_t kind, std::string_view text, TSessionPlayerId to) {
+  FSession.Send(to, PackGameMessage(kind, text));
+}
+
+void TNetTableLoop::SendJoinState(TSessionPlayerId to) {
+  const TGame& game = Game();
+  SendGameMessage(gmRules, game.OptionsToString(), to);
+  for (int i = 0; i < game.FPlayers.Count(); ++i) SendGameMessage(gmPlayerAdded, game.FPlayers.Player(i).SaveToString(), to);
+  SendGameMessage(gmState, game.StateToString(), to);
+}
+
+void TNetTableLoop::PlayerAdded(const TSessionPlayer& player) {
+  TGame& game = Game();
+  if (game.FNetHost) return SendJoinState(player.Id);
+  game.FNetHost = player.Name == HostPlayerName;
+  for (const TSessionPlayer& member : FSession.Players()) {
+    if (member.Name != HostPlayerName) continue;
+    game.FServerId = member.Id;
+    break;
+  }
+}
+
+// The two turn buttons only ask the host; they stay disabled until its answer comes back, so
+// that a second press cannot send a second request meant for the same turn.
+void TNetTableLoop::OnThrowClicked(TStepEvents& events) {
+  if (!Game().FNetGame) return TGameLoop::OnThrowClicked(events);
+  Game().DisableTurnButtons();
+  SendGameMessage(gmThrow, {}, Game().FServerId);
+}
+
+void TNetTableLoop::OnRecordClicked(TStepEvents& events) {
+  if (!Game().FNetGame) return TGameLoop::OnRecordClicked(events);
+  Game().DisableTurnButtons();
+  SendGameMessage(gmBank, {}, Game().FServerId);
+}
+
+void TNetTableLoop::OnStartClicked(TStepEvents& events) {
+  TGameLoop::OnStartClicked(events);
+  if (Game().FNetGame) SendGameMessage(gmStart, {}, ISession::ToAll);
+}
+
+void TNetTableLoop::RefreshButtons() {
+  const TGame& game = Game();
+  if (!game.FThrowPending && game.FPassDelay == 0) Game().UpdateButtons();
+}
+
+void TNetTableLoop::Report(const TStepEvents& events) {
+  if (FEventSink) FEventSink(events);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "game/game_loop.h"
+#include "net/game_message.h"
+#include "platform/session.h"
+
+// The table step of a network game and the game's side of the session. Outside a network
+// game (FNetGame false) the table buttons act as in a local game; during one, a throw or a
+// record only sends a request to the host, which carries it out and sends it to every
+// machine, so every machine replays the same actions in the host's order. The window polls
+// the session between ticks; its events arrive here.
+class TNetTableLoop : public TGameLoop, public ISessionEvents {
+public:
+  static constexpr std::string_view SessionName = "FFF";
+  static constexpr std::string_view HostPlayerName = "SERVER";
+  // A joining machine's session name is a random number below this.
+  static constexpr int JoinNameRange = 65000;
+
+  // Becomes the session's event handler.
+  TNetTableLoop(TGame& game, ISession& session, TLoopPacing pacing = {});
+  ~TNetTableLoop() override;
+
+  // Receives what the session's messages brought about between ticks (the sounds of a
+  // start, a throw settled early, a won game), as TableStep returns it for a tick.
+  void SetEventSink(std::function<void(const TStepEvents&)> sink) { FEventSink = std::move(sink); }
+
+  // The network screen. Hosting keeps the players and the game; joining first ends the game
+  // and deletes every player. Both start the network game when they succeed.
+  bool HostGame(const std::string& localAddress);
+  bool JoinGame(const std::string& serverAddress);
+
+  // The players screen: adds a player of this machine, or deletes one, here and, during a
+  // network game, on every other machine. AddPlayer returns the new index.
+  int AddPlayer(TPlayer player);
+  void DeletePlayer(int index);
+
+  void SendGameMessage(std::int32_t kind, std::string_view text, TSessionPlayerId to);
+  // The host's greeting to a joined machine: the rules, each player, then the game state.
+  void SendJoinState(TSessionPlayerId to);
+
+  // A session member was added (the first is this machine's own).
+  void PlayerAdded(const TSessionPlayer& player) override;
+  // A message record arrived; kinds outside 2..8 and texts too short for their kind are
+  // ignored.
+  void MessageReceived(TSessionPlayerId from, std::string_view block) override;
+
+protected:
+  void OnStartClicked(TStepEvents& events) override;
+  void OnThrowClicked(TStepEvents& events) override;
+  void OnRecordClicked(TStepEvents& events) override;
+
+private:
+  void ReceiveRules(std::string_view text);
+  void ReceiveState(std::string_view text);
+  void ReceivePlayer(std::string_view text);
+  void ReceiveDeletion(std::string_view text);
+  void ReceiveStart();
+  void ReceiveThrow(std::string_view text);
+  void ReceiveBank();
+  // UpdateButtons, unless a throw or the pause after a lost turn is under way: those end by
+  // setting the buttons themselves, and enabling "BT_DO" meanwhile would let a request
+  // through for the wrong turn.
+  void RefreshButtons();
+  void Report(const TStepEvents& events);
+
+  ISession& FSession;
+  std::function<void(const TStepEvents&)> FEventSink;
+};
