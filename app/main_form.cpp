@@ -96,6 +96,7 @@ void TfmMain::FormShow() {
                        FServices.Clock);
     loading.LoadAll();
     LoadError = loading.LoadError;
+    LoadTimes = loading.LoadTimes;
     if (loading.QuitRequested()) Close();
   }
   if (LoadError != 0) ReportLoadError();

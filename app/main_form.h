@@ -13,6 +13,7 @@
 #include "gfx/control_collection.h"
 #include "gfx/image.h"
 #include "gfx/letters.h"
+#include "gfx/loading_window.h"
 #include "gfx/surface_collection.h"
 #include "platform/surface.h"
 #include "platform/window.h"
@@ -106,6 +107,7 @@ public:
   bool UseOpenGL = true;
   std::string DialogFolder;  // where the file dialogs open
   std::string OptionsFile;   // the rule set named by the settings file
+  TLoadTimes LoadTimes;      // how long the loading steps took
 
   // The table surface, the menu overlay with its place, and the 3D view of the throw.
   TSurface DXDraw;

@@ -116,17 +116,31 @@ bool TfmLoading::LoadFonts() {
 }
 
 bool TfmLoading::LoadAll() {
-  if (!LoadGraphics()) {
+  std::uint32_t start = FClock.Milliseconds();
+  // The time since `start`, and `start` moved on to now.
+  const auto lap = [&] {
+    const std::uint32_t now = FClock.Milliseconds();
+    const std::int32_t elapsed = ElapsedMs(start, now);
+    start = now;
+    return elapsed;
+  };
+  const bool graphics = LoadGraphics();
+  LoadTimes.Graphics = lap();
+  if (!graphics) {
     LoadError = 1;
     return false;
   }
-  if (!LoadFonts()) {
+  const bool fonts = LoadFonts();
+  LoadTimes.Fonts = lap();
+  if (!fonts) {
     LoadError = 2;
     return false;
   }
   RenderDieSprites(FWindow.Context(), FTargets.Game.RowDice, FTargets.DieSprites, [this] { ProcessMessages(); });
+  LoadTimes.DieSprites = lap();
   FTargets.Banners.FileName = PathOf("rekl.col");
-  if (FTargets.Banners.Load() && FTargets.Banners.Count() > 1) return true;
-  LoadError = 3;
-  return false;
+  const bool banners = FTargets.Banners.Load() && FTargets.Banners.Count() > 1;
+  LoadTimes.Banners = lap();
+  if (!banners) LoadError = 3;
+  return banners;
 }

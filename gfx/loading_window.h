@@ -24,6 +24,14 @@ struct TLoadTargets {
   int DisplayBitsPerPixel;          // picks the font colours
 };
 
+// How long each loading step took, in milliseconds.
+struct TLoadTimes {
+  std::int32_t Graphics = 0;
+  std::int32_t Fonts = 0;
+  std::int32_t DieSprites = 0;
+  std::int32_t Banners = 0;
+};
+
 // The small borderless window shown while the containers load: its picture and three row
 // dice tumbling in the panel at (1, 3). It refuses to close. Loading runs on the caller's
 // thread; every step lets pending events run and the preview repaint every 15 ms.
@@ -52,6 +60,7 @@ public:
   void PaintPreview();
 
   std::uint8_t LoadError = 0;
+  TLoadTimes LoadTimes;
 
   TGameWindow& Window() { return FWindow; }
   int PreviewPaints() const { return FPreviewPaints; }
