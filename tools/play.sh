@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
-exec build/default/bin/thousand-cli demo
+exec build/default/bin/thousand
