@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/mouse_routing.h"
 #include "app/settings.h"
 #include "assets/embedded.h"
 #include "gfx/cp1251.h"
@@ -33,10 +34,6 @@ constexpr TLoadFailure kLoadFailures[] = {
     {"Ошибка загрузки шрифтов!\r\nОтстутствует файл %s", "font.col"},
     {"Ошибка загрузки рекламы!\r\nОтстутствует файл %s", "rekl.col"},
 };
-
-bool Inside(const TRect& rect, int x, int y) {
-  return x >= rect.Left && x < rect.Left + rect.Width && y >= rect.Top && y < rect.Top + rect.Height;
-}
 
 }  // namespace
 
@@ -165,20 +162,16 @@ void TfmMain::DXDrawMouseDown(TMouseButton, int, int) {}
 void TfmMain::DXDrawMenuMouseDown(TMouseButton, int, int) {}
 void TfmMain::DXDrawMenuMouseMove(int, int) {}
 
-bool TfmMain::InMenu(int x, int y) const { return MenuVisible && Inside(MenuBounds, x, y); }
-
 void TfmMain::MouseDown(TMouseButton button, int x, int y) {
-  if (InMenu(x, y)) {
-    DXDrawMenuMouseDown(button, x - MenuBounds.Left, y - MenuBounds.Top);
-    return;
-  }
-  // The 3D view was a panel of its own over the table: its presses never reached the table.
-  if (Inside(ShowPanel, x, y)) return;
-  DXDrawMouseDown(button, x, y);
+  const TRoutedMouse routed = RouteMouse(x, y, MenuVisible, MenuBounds, ShowPanel);
+  if (routed.Target == TMouseTarget::mtMenu) DXDrawMenuMouseDown(button, routed.X, routed.Y);
+  if (routed.Target == TMouseTarget::mtTable) DXDrawMouseDown(button, routed.X, routed.Y);
 }
 
+// Only the menu screens follow the mouse.
 void TfmMain::MouseMove(int x, int y) {
-  if (InMenu(x, y)) DXDrawMenuMouseMove(x - MenuBounds.Left, y - MenuBounds.Top);
+  const TRoutedMouse routed = RouteMouse(x, y, MenuVisible, MenuBounds, ShowPanel);
+  if (routed.Target == TMouseTarget::mtMenu) DXDrawMenuMouseMove(routed.X, routed.Y);
 }
 
 void TfmMain::FormDestroy() {

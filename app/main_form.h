@@ -133,7 +133,6 @@ private:
   void Dispatch(const SDL_Event& event);
   void ReportLoadError() const;
   void PlayStepSounds(const TStepEvents& events);
-  bool InMenu(int x, int y) const;
 
   TDesktopServices FServices;
   TGameWindow FWindow;
