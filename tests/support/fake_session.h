@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/session.h"
+
+// A session without a network: records what is sent, hands a send to its own member back at
+// once (as the real one does) and answers hosting and joining as told.
+class TFakeSession final : public ISession {
+public:
+  struct TSent {
+    TSessionPlayerId To = 0;
+    std::string Block;
+  };
+
+  TSessionPlayer Self{1, "SERVER"};
+  std::vector<TSessionPlayer> Members{Self};
+  std::vector<std::string> Sessions{"FFF"};
+  bool HostSucceeds = true;
+  bool JoinSucceeds = true;
+  bool Open = false;
+  std::string Address;
+  std::string JoinedSession;
+  std::string JoinedAs;
+  std::vector<TSent> Sent;
+  ISessionEvents* Events = nullptr;
+
+  void SetEvents(ISessionEvents* events) override { Events = events; }
+  std::vector<std::string> Providers() const override { return {"TCP/IP"}; }
+  bool SelectProvider(std::string_view name) override { return name == "TCP/IP"; }
+  void SetAddress(std::string address) override { Address = std::move(address); }
+  bool Host(std::string_view, std::string_view) override { return Open = HostSucceeds; }
+  std::vector<std::string> EnumSessions() override { return Sessions; }
+  bool Join(std::string_view session, std::string_view player) override {
+    JoinedSession = session;
+    JoinedAs = player;
+    return Open = JoinSucceeds;
+  }
+  bool Active() const override { return Open; }
+  std::vector<TSessionPlayer> Players() const override { return Members; }
+  void Send(TSessionPlayerId to, std::string_view block) override {
+    if (to == Self.Id) {
+      if (Events != nullptr) Events->MessageReceived(Self.Id, block);
+      return;
+    }
+    Sent.push_back({to, std::string(block)});
+  }
+  void Poll() override {}
+  void Close() override { Open = false; }
+};
