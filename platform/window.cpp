@@ -96,5 +96,6 @@ TImage TGameWindow::ReadFrame() {
 }
 
 void TGameWindow::Present() {
-  if (FWindow) SDL_GL_SwapWindow(FWindow);
+  // Swapped in the window's own context, whose swap interval was set, whatever drew last.
+  if (Valid() && FContext->MakeCurrent()) SDL_GL_SwapWindow(FWindow);
 }

@@ -46,6 +46,7 @@ public:
   void DrawSurface(const TSurface& surface, int left, int top);
   // The composed back buffer, top row first; call before Present.
   TImage ReadFrame();
+  // Shows the composed frame.
   void Present();
 
 private:
