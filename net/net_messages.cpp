@@ -38,20 +38,27 @@ void TNetTableLoop::ReceiveRules(std::string_view text) {
 
 void TNetTableLoop::ReceiveState(std::string_view text) { Game().StateFromString(text); }
 
-// The player arrives with its packed score and counters, as from a saved game.
+// The player arrives with its packed score and counters, as from a saved game. The host
+// passes a client's player on to every client, the one that asked included.
 void TNetTableLoop::ReceivePlayer(std::string_view text) {
   TPlayer player;
-  player.FLocal = false;
+  player.FLocal = !FOwnPlayersAsked.empty() && FOwnPlayersAsked.front() == text;
   if (!player.LoadFromString(text)) return;
+  if (player.FLocal) FOwnPlayersAsked.pop_front();
   TGame& game = Game();
   const int index = game.FPlayers.Add(player);
   game.FPlayers.Player(index).LoadFromString(text);
   RefreshButtons();
+  if (game.FNetHost) SendGameMessage(gmPlayerAdded, text, ISession::ToAll);
 }
 
 void TNetTableLoop::ReceiveDeletion(std::string_view text) {
-  Game().DeletePlayer(ParseIndex(text));
+  TGame& game = Game();
+  const int index = ParseIndex(text);
+  if (index < 0 || index >= game.FPlayers.Count()) return;
+  game.DeletePlayer(index);
   RefreshButtons();
+  if (game.FNetHost) SendGameMessage(gmPlayerDeleted, text, ISession::ToAll);
 }
 
 // Every machine schedules the first move of its own computer player; the host's step does

@@ -31,7 +31,13 @@ bool TNetTableLoop::JoinGame(const std::string& serverAddress) {
 
 int TNetTableLoop::AddPlayer(TPlayer player) {
   player.FLocal = true;
+  player.ResetScore();
   TGame& game = Game();
+  if (game.FNetGame && !game.FNetHost) {
+    FOwnPlayersAsked.push_back(player.SaveToString());
+    SendGameMessage(gmPlayerAdded, FOwnPlayersAsked.back(), game.FServerId);
+    return -1;
+  }
   const int index = game.FPlayers.Add(std::move(player));
   if (game.FNetGame) SendGameMessage(gmPlayerAdded, game.FPlayers.Player(index).SaveToString(), ISession::ToAll);
   return index;
@@ -40,6 +46,7 @@ int TNetTableLoop::AddPlayer(TPlayer player) {
 void TNetTableLoop::DeletePlayer(int index) {
   TGame& game = Game();
   if (index < 0 || index >= game.FPlayers.Count()) return;
+  if (game.FNetGame && !game.FNetHost) return SendGameMessage(gmPlayerDeleted, std::to_string(index), game.FServerId);
   game.DeletePlayer(index);
   if (game.FNetGame) SendGameMessage(gmPlayerDeleted, std::to_string(index), ISession::ToAll);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -35,7 +36,10 @@ public:
   bool JoinGame(const std::string& serverAddress);
 
   // The players screen: adds a player of this machine, or deletes one, here and, during a
-  // network game, on every other machine. AddPlayer returns the new index.
+  // network game, on every other machine. The host puts every change of the players in one
+  // order: a client only asks it and applies its own change when the host sends it back, so
+  // that changes made at the same moment on two machines cannot leave two different lists.
+  // AddPlayer returns the new index, or -1 when the player is to come back from the host.
   int AddPlayer(TPlayer player);
   void DeletePlayer(int index);
 
@@ -70,4 +74,6 @@ private:
 
   ISession& FSession;
   std::function<void(const TStepEvents&)> FEventSink;
+  // Players this client asked the host to add, as packed: they come back as its own.
+  std::deque<std::string> FOwnPlayersAsked;
 };

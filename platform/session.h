@@ -14,8 +14,8 @@ struct TSessionPlayer {
   std::string Name;
 };
 
-// What the session hands to the game, always from Poll (between ticks) or, for a block sent
-// to this machine's own member, from inside that Send.
+// What the session hands to the game: from Poll (between ticks); this machine's own member
+// from inside Host or Join; a block sent to this machine's own member from inside that Send.
 class ISessionEvents {
 public:
   virtual ~ISessionEvents() = default;

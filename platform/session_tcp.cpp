@@ -168,6 +168,12 @@ public:
 
   // --- Both sides ---
 
+  // This machine's own member is announced as part of hosting or joining, before anything
+  // that arrives later.
+  void AnnounceSelf() {
+    if (FEvents != nullptr) FEvents->PlayerAdded(FSelf);
+  }
+
   void DeliverLocally(TSessionPlayerId from, std::string_view block) {
     if (FEvents != nullptr) FEvents->MessageReceived(from, block);
   }
@@ -241,8 +247,8 @@ public:
     FSessionName = sessionName;
     FSelf = {FNextId++, std::string(playerName)};
     FMode = TMode::Host;
-    FQueue.push_back(TAddedEvent{FSelf});
     Accept();
+    AnnounceSelf();
     return true;
   }
 
@@ -448,7 +454,6 @@ public:
         FSelf.Id = reply->Self;
         FMembers = std::move(reply->Players);
         FMode = TMode::Joined;
-        FQueue.push_back(TAddedEvent{FSelf});
         return true;
       }
       case TMode::Joined: return OnSessionFrame(*frame);
@@ -505,6 +510,7 @@ public:
       FSelf = {};
       return false;
     }
+    AnnounceSelf();
     return true;
   }
 };

@@ -22,13 +22,11 @@ protected:
   // host's member id 5).
   void BecomeHost() {
     ASSERT_TRUE(Loop.HostGame("127.0.0.1"));
-    Loop.PlayerAdded(Session.Self);
   }
   void BecomeClient() {
     Session.Self = {9, "31337"};
     Session.Members = {{5, "SERVER"}, {9, "31337"}};
     ASSERT_TRUE(Loop.JoinGame("127.0.0.1"));
-    Loop.PlayerAdded(Session.Self);
   }
 
   void AddPlayers(std::initializer_list<std::pair<std::uint8_t, bool>> kindsAndLocal) {
@@ -260,6 +258,45 @@ TEST_F(NetHandlers, ThePlayersScreenTellsTheOtherMachines) {
   EXPECT_EQ(sent[2].Text, "0");
 }
 
+TEST_F(NetHandlers, AClientsPlayerChangesGoThroughTheHost) {
+  BecomeClient();
+  TPlayer player;
+  player.FName = "Mine";
+  EXPECT_EQ(Loop.AddPlayer(player), -1);
+  EXPECT_EQ(F.Game.FPlayers.Count(), 0);
+  ASSERT_EQ(SentTo(5).size(), 1u);
+  const std::string packed = SentTo(5)[0].Text;
+  TPlayer other;
+  other.FName = "Other";
+  Receive(gmPlayerAdded, other.SaveToString());  // another machine's came first
+  Receive(gmPlayerAdded, packed);
+  ASSERT_EQ(F.Game.FPlayers.Count(), 2);
+  EXPECT_FALSE(F.Player(0).FLocal);
+  EXPECT_TRUE(F.Player(1).FLocal);
+  EXPECT_EQ(F.Player(1).FName, "Mine");
+
+  Loop.DeletePlayer(0);
+  EXPECT_EQ(F.Game.FPlayers.Count(), 2);
+  EXPECT_EQ(SentTo(5).back().Kind, gmPlayerDeleted);
+  EXPECT_EQ(SentTo(5).back().Text, "0");
+  EXPECT_TRUE(SentTo(ISession::ToAll).empty());
+}
+
+TEST_F(NetHandlers, TheHostPassesAClientsPlayerChangesToAll) {
+  BecomeHost();
+  TPlayer player;
+  player.FName = "Theirs";
+  Receive(gmPlayerAdded, player.SaveToString());
+  Receive(gmPlayerDeleted, "3");  // nobody there: not passed on
+  Receive(gmPlayerDeleted, "0");
+  const std::vector<TGameMessage> sent = SentTo(ISession::ToAll);
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[0].Kind, gmPlayerAdded);
+  EXPECT_EQ(sent[0].Text, player.SaveToString());
+  EXPECT_EQ(sent[1].Kind, gmPlayerDeleted);
+  EXPECT_EQ(F.Game.FPlayers.Count(), 0);
+}
+
 // Only the machine a computer player sits at schedules its press; on the others its moves
 // come from the host.
 TEST_F(NetHandlers, AComputerPlayerMovesFromItsOwnMachineOnly) {
@@ -313,7 +350,6 @@ TEST_F(NetHandlers, RandomTextsOfEveryKind) {
     TNetTableLoop loop(game.Game, session);
     if (host) {
       ASSERT_TRUE(loop.HostGame("127.0.0.1"));
-      loop.PlayerAdded(session.Self);
     } else {
       ASSERT_TRUE(loop.JoinGame("127.0.0.1"));
     }

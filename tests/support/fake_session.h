@@ -30,12 +30,12 @@ public:
   std::vector<std::string> Providers() const override { return {"TCP/IP"}; }
   bool SelectProvider(std::string_view name) override { return name == "TCP/IP"; }
   void SetAddress(std::string address) override { Address = std::move(address); }
-  bool Host(std::string_view, std::string_view) override { return Open = HostSucceeds; }
+  bool Host(std::string_view, std::string_view) override { return Opened(HostSucceeds); }
   std::vector<std::string> EnumSessions() override { return Sessions; }
   bool Join(std::string_view session, std::string_view player) override {
     JoinedSession = session;
     JoinedAs = player;
-    return Open = JoinSucceeds;
+    return Opened(JoinSucceeds);
   }
   bool Active() const override { return Open; }
   std::vector<TSessionPlayer> Players() const override { return Members; }
@@ -48,4 +48,12 @@ public:
   }
   void Poll() override {}
   void Close() override { Open = false; }
+
+private:
+  // Announces this machine's own member within the call, as the real session does.
+  bool Opened(bool succeeds) {
+    Open = succeeds;
+    if (succeeds && Events != nullptr) Events->PlayerAdded(Self);
+    return succeeds;
+  }
 };

@@ -1,0 +1,146 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/random.h"
+#include "net/net_table_loop.h"
+#include "platform/session_tcp.h"
+
+// Forwards the session's events to the game and notes every message on the way.
+class TRecordingEvents final : public ISessionEvents {
+public:
+  explicit TRecordingEvents(ISessionEvents& inner) : FInner(inner) {}
+  struct TReceived {
+    TSessionPlayerId From = 0;
+    TGameMessage Message;
+  };
+  void PlayerAdded(const TSessionPlayer& player) override { FInner.PlayerAdded(player); }
+  void MessageReceived(TSessionPlayerId from, std::string_view block) override {
+    if (auto message = UnpackGameMessage(block)) Received.push_back({from, *message});
+    FInner.MessageReceived(from, block);
+  }
+  std::vector<TReceived> Received;
+
+private:
+  ISessionEvents& FInner;
+};
+
+// One machine of a network game: a game, its TCP session on loopback and its table step.
+struct TNetMachine {
+  TNetMachine(TTcpSessionSettings settings, TLoopPacing pacing)
+      : Session(std::move(settings)), Loop(Game, Session, pacing), Recorder(Loop) {
+    Session.SetEvents(&Recorder);
+  }
+  ~TNetMachine() { Session.SetEvents(nullptr); }
+
+  void Tick() {
+    Session.Poll();
+    Loop.TableStep();
+  }
+
+  int AddPlayer(const std::string& name, std::uint8_t kind = PlayerKindHuman) {
+    TPlayer player;
+    player.FName = name;
+    player.FKind = kind;
+    const int index = Loop.AddPlayer(player);
+    Game.UpdateButtons();
+    return index;
+  }
+
+  bool LocalHumanToMove() const {
+    const TPlayer* player = Game.CurrentPlayer();
+    return !Game.FGameOver && player != nullptr && player->FLocal && player->FKind == PlayerKindHuman;
+  }
+
+  TGame Game;
+  TTcpSession Session;
+  TNetTableLoop Loop;
+  TRecordingEvents Recorder;
+};
+
+// A host on a free loopback port and the machines that join it, all in this thread.
+class TNetTable {
+public:
+  static constexpr std::chrono::seconds TimeLimit{20};
+
+  explicit TNetTable(TLoopPacing pacing = {}) : FPacing(pacing), FRandom(20261210), FScope(FRandom) {
+    TTcpSessionSettings settings;
+    settings.Port = 0;
+    Machines.push_back(std::make_unique<TNetMachine>(settings, FPacing));
+  }
+
+  TNetMachine& Host() { return *Machines.front(); }
+  TNetMachine& operator[](std::size_t index) { return *Machines[index]; }
+
+  bool StartHost() { return Host().Loop.HostGame("127.0.0.1"); }
+
+  // A machine that joins the host by 127.0.0.1, the host served meanwhile; nullptr if the
+  // join failed.
+  TNetMachine* Join(std::chrono::milliseconds waitLimit = std::chrono::milliseconds(3000)) {
+    TTcpSessionSettings settings;
+    settings.Port = Host().Session.HostPort();
+    settings.WaitLimit = waitLimit;
+    settings.WhileWaiting = [this] { Host().Session.Poll(); };
+    auto machine = std::make_unique<TNetMachine>(settings, FPacing);
+    if (!machine->Loop.JoinGame("127.0.0.1")) return nullptr;
+    Machines.push_back(std::move(machine));
+    return Machines.back().get();
+  }
+
+  void Tick() {
+    for (auto& machine : Machines) {
+      if (machine) machine->Tick();
+    }
+  }
+
+  // Ticks every machine until `done` holds; false if it never did within the tick or time
+  // limit.
+  bool RunUntil(const std::function<bool()>& done, int tickLimit = 5000) {
+    const auto deadline = std::chrono::steady_clock::now() + TimeLimit;
+    for (int tick = 0; tick < tickLimit && std::chrono::steady_clock::now() < deadline; ++tick) {
+      if (done()) return true;
+      Tick();
+    }
+    return done();
+  }
+
+  // Every machine with no throw, pause or press under way and nothing left to receive.
+  bool Settled() {
+    for (auto& machine : Machines) {
+      if (!machine) continue;
+      const TGame& game = machine->Game;
+      if (game.FThrowPending || game.DiceMoving() || game.FPassDelay != 0 || machine->Loop.AutoPressDelay() != 0)
+        return false;
+    }
+    return Same();
+  }
+
+  // The game looks the same on every machine: state text, rules, players and totals.
+  bool Same() {
+    const TGame& first = Host().Game;
+    for (auto& machine : Machines) {
+      if (!machine) continue;
+      const TGame& game = machine->Game;
+      if (game.StateToString() != first.StateToString() || game.OptionsToString() != first.OptionsToString() ||
+          game.FPlayers.Count() != first.FPlayers.Count())
+        return false;
+      for (int i = 0; i < game.FPlayers.Count(); ++i) {
+        const TPlayer& a = game.FPlayers.Player(i);
+        const TPlayer& b = first.FPlayers.Player(i);
+        if (a.FName != b.FName || a.Total() != b.Total() || a.FKind != b.FKind) return false;
+      }
+    }
+    return true;
+  }
+
+  std::vector<std::unique_ptr<TNetMachine>> Machines;
+
+private:
+  TLoopPacing FPacing;
+  TSeededRandom FRandom;
+  TRandomScope FScope;
+};
