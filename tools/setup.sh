@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libsimpleini-dev
-  libsdl2-dev libsdl2-mixer-dev libgl-dev libgl1-mesa-dri libglx-mesa0 xdg-utils
+  libsdl2-dev libsdl2-mixer-dev libgl-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0 xdg-utils
   libjpeg62-turbo-dev libgif-dev
   librsvg2-dev libcairo2-dev libfreetype-dev fonts-dejavu-core fonts-paratype
   libasio-dev
