@@ -128,7 +128,7 @@ TEST_F(NetPlay, AClientThatFallsBehindCatchesUpThroughAWholeTurn) {
     for (int tick = 0; tick < ButtonPressTicks + 2; ++tick) host.Tick();
     client->Session.Poll();
   }
-  ASSERT_GE(Throws(*client).size(), 1u);
+  EXPECT_GE(Throws(*client).size(), 2u);
   ASSERT_TRUE(Table.RunUntil([&] { return Table.Settled(); }));
 }
 
