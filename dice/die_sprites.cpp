@@ -91,7 +91,8 @@ bool RenderDieSprites(IGlContext& context, std::span<TZarnik> rowDice, TSurfaceS
     for (int frame = 0; frame < DieSpriteFrames; ++frame) {
       context.MakeCurrent();
       target.Bind();
-      DrawRowDice(rowDice, DieSpriteWidth, DieSpriteHeight);
+      // The other row dice would land in viewports right of the target and be clipped away.
+      DrawRowDice(rowDice.first(1), DieSpriteWidth, DieSpriteHeight);
       sprites.AddSurface(DieSpriteName(face, frame), target.Read());
       die.Turn();
       if (frame % 5 == 0 && pump) pump();
