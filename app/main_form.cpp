@@ -7,6 +7,7 @@
 
 #include "app/mouse_routing.h"
 #include "app/settings.h"
+#include "app/tick_timer.h"
 #include "assets/embedded.h"
 #include "gfx/cp1251.h"
 #include "gfx/file_utils.h"
@@ -204,18 +205,12 @@ void TfmMain::Tick() {
 }
 
 void TfmMain::Run() {
-  std::uint32_t lastTick = FServices.Clock.Milliseconds();
+  TTickTimer timer(TickMs, FServices.Clock.Milliseconds());
   while (!FClosed) {
-    const std::int32_t wait = static_cast<std::int32_t>(TickMs) - ElapsedMs(lastTick, FServices.Clock.Milliseconds());
+    const std::uint32_t wait = timer.Remaining(FServices.Clock.Milliseconds());
     SDL_Event event;
-    if (wait > 0) {
-      if (SDL_WaitEventTimeout(&event, wait)) Dispatch(event);
-      ProcessEvents();
-      continue;
-    }
+    if (wait > 0 && SDL_WaitEventTimeout(&event, static_cast<int>(wait))) Dispatch(event);
     ProcessEvents();
-    // A late tick is not caught up: the game slows down instead.
-    lastTick = FServices.Clock.Milliseconds();
-    if (!FClosed) Tick();
+    if (!FClosed && timer.TakeTick(FServices.Clock.Milliseconds())) Tick();
   }
 }
