@@ -58,7 +58,8 @@ void TNetTableLoop::SendGameMessage(std::int32_t kind, std::string_view text, TS
 void TNetTableLoop::SendJoinState(TSessionPlayerId to) {
   const TGame& game = Game();
   SendGameMessage(gmRules, game.OptionsToString(), to);
-  for (int i = 0; i < game.FPlayers.Count(); ++i) SendGameMessage(gmPlayerAdded, game.FPlayers.Player(i).SaveToString(), to);
+  for (int i = 0; i < game.FPlayers.Count(); ++i)
+    SendGameMessage(gmPlayerAdded, game.FPlayers.Player(i).SaveToString(), to);
   SendGameMessage(gmState, game.StateToString(), to);
 }
 

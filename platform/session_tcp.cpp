@@ -1,6 +1,7 @@
 // The only file that includes asio: it is slow to compile.
 #include "platform/session_tcp.h"
 
+#include <algorithm>
 #include <asio.hpp>
 #include <deque>
 #include <map>
@@ -90,12 +91,13 @@ private:
 
   void Flush() {
     FWriting.swap(FQueued);
-    asio::async_write(FSocket, asio::buffer(FWriting), [self = shared_from_this()](asio::error_code error, std::size_t) {
+    const auto written = [self = shared_from_this()](asio::error_code error, std::size_t) {
       if (self->FClosed) return;
       if (error) return self->Fail();
       self->FWriting.clear();
       if (!self->FQueued.empty()) self->Flush();
-    });
+    };
+    asio::async_write(FSocket, asio::buffer(FWriting), written);
   }
 
   tcp::socket FSocket;

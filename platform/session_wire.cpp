@@ -110,7 +110,8 @@ bool ReadPlayers(TReader& reader, std::vector<TSessionPlayer>& players) {
 
 std::optional<std::uint32_t> PayloadLength(const std::array<char, HeaderSize>& header) {
   std::uint32_t size = 0;
-  for (std::size_t i = 0; i < HeaderSize; ++i) size |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(header[i])) << (8 * i);
+  for (std::size_t i = 0; i < HeaderSize; ++i)
+    size |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(header[i])) << (8 * i);
   if (size == 0 || size > MaxPayload) return std::nullopt;
   return size;
 }

@@ -123,7 +123,8 @@ TEST_F(NetPlay, AClientThatFallsBehindCatchesUpThroughAWholeTurn) {
   // The host plays a turn on its own; the client only ticks once it is over, so each throw
   // arrives while the one before still rolls there.
   for (int throws = 0; throws < 3 && host.Game.FPassDelay == 0; ++throws) {
-    for (int tick = 0; tick < 400 && host.Game.FButtons[TTableButtons::Do].State() != TButtonState::Normal; ++tick) host.Tick();
+    const auto waiting = [&] { return host.Game.FButtons[TTableButtons::Do].State() != TButtonState::Normal; };
+    for (int tick = 0; tick < 400 && waiting(); ++tick) host.Tick();
     if (!host.Loop.PressButton(TTableButtons::Do)) break;
     for (int tick = 0; tick < ButtonPressTicks + 2; ++tick) host.Tick();
     client->Session.Poll();

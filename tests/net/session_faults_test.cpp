@@ -138,7 +138,8 @@ TEST_F(SessionFaults, AClientKilledMidGameLeavesTheOthersPlaying) {
   ASSERT_TRUE(Table.RunUntil([&] { return Client->Game.DiceMoving(); }));
 
   Table.Machines[1].reset();  // the client dies with its dice in the air
-  ASSERT_TRUE(Table.RunUntil([&] { return host.Session.Players().size() == 2 && other->Session.Players().size() == 2; }, 1000));
+  const auto gone = [&] { return host.Session.Players().size() == 2 && other->Session.Players().size() == 2; };
+  ASSERT_TRUE(Table.RunUntil(gone, 1000));
   ASSERT_TRUE(Table.RunUntil([&] { return Table.Settled(); }));
   const std::size_t before = ThrowsReceived(*other);
   ASSERT_TRUE(host.Loop.PressButton(TTableButtons::Do));
@@ -206,8 +207,8 @@ TEST(SessionJoin, TwentyMembersAtMost) {
   ASSERT_EQ(members.size(), 20u);
   std::sort(members.begin(), members.end(), [](const auto& a, const auto& b) { return a.Id < b.Id; });
   EXPECT_NE(members.front().Id, 0u);
-  EXPECT_EQ(std::adjacent_find(members.begin(), members.end(), [](const auto& a, const auto& b) { return a.Id == b.Id; }),
-            members.end());
+  const auto sameId = [](const auto& a, const auto& b) { return a.Id == b.Id; };
+  EXPECT_EQ(std::adjacent_find(members.begin(), members.end(), sameId), members.end());
 }
 
 }  // namespace
