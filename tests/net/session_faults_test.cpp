@@ -180,9 +180,6 @@ TEST(SessionJoin, FailsCleanlyWhenNobodyOrNobodyUsefulListens) {
     session.Send(ISession::ToAll, "nothing");  // does nothing
     session.Poll();
   }
-  TTcpSession session;
-  session.SetAddress("not an address\r");
-  EXPECT_FALSE(session.Join("FFF", "1"));
 }
 
 TEST(SessionJoin, TwentyMembersAtMost) {
