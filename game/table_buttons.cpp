@@ -23,6 +23,8 @@ void TButtonStateHolder::SetState(TButtonState state) {
 bool TButtonStateHolder::Tick() {
   if (FPressTicks <= 0) return false;
   if (--FPressTicks > 0) return false;
+  // A button disabled during its pressed look stays disabled: the press lapses unclicked.
+  if (FState != TButtonState::Pressed) return false;
   SetState(TButtonState::Normal);
   return true;
 }

@@ -47,6 +47,17 @@ TEST(TableButtons, APressClicksOnceWhenItsLookRunsOut) {
   EXPECT_FALSE(buttons.Tick());
 }
 
+TEST(TableButtons, APressLapsesWhenTheButtonIsDisabledDuringItsLook) {
+  TTableButtons buttons;
+  ITableButton& doButton = buttons[TTableButtons::Do];
+  SetButtonEnabled(doButton, true);
+  PressTableButton(doButton);
+  SetButtonEnabled(doButton, false);
+  for (int tick = 0; tick < ButtonPressTicks; ++tick) EXPECT_FALSE(buttons.Tick()) << tick;
+  EXPECT_EQ(doButton.State(), TButtonState::Disabled);
+  EXPECT_FALSE(doButton.Clicked());
+}
+
 TEST(TableButtons, AReplacementTakesOverTheState) {
   TTableButtons buttons;
   auto replacement = std::make_unique<TButtonStateHolder>(TButtonState::Normal);
