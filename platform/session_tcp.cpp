@@ -285,11 +285,13 @@ public:
     return count;
   }
 
+  // In joining order: identifiers are handed out counting up.
   std::vector<TSessionPlayer> HostPlayers() const {
     std::vector<TSessionPlayer> players{FSelf};
     for (const auto& [key, peer] : FPeers) {
       if (peer.Stage == TStage::Member) players.push_back(peer.Player);
     }
+    std::sort(players.begin() + 1, players.end(), [](const auto& a, const auto& b) { return a.Id < b.Id; });
     return players;
   }
 

@@ -1,0 +1,143 @@
+// The TCP session service by itself: who hears what, in which order, and how much per poll.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+#include "platform/session_tcp.h"
+
+namespace {
+
+struct TLog final : public ISessionEvents {
+  struct TMessage {
+    TSessionPlayerId From = 0;
+    std::string Block;
+  };
+  void PlayerAdded(const TSessionPlayer& player) override { Added.push_back(player); }
+  void MessageReceived(TSessionPlayerId from, std::string_view block) override {
+    Messages.push_back({from, std::string(block)});
+  }
+  std::vector<TSessionPlayer> Added;
+  std::vector<TMessage> Messages;
+};
+
+class SessionService : public ::testing::Test {
+protected:
+  SessionService() {
+    TTcpSessionSettings settings;
+    settings.Port = 0;
+    Host = std::make_unique<TTcpSession>(settings);
+    Host->SetEvents(&HostLog);
+  }
+
+  // Joins the host with the given name; the host is served while the joiner waits.
+  TTcpSession& Join(const std::string& name, TLog& log) {
+    TTcpSessionSettings settings;
+    settings.Port = Host->HostPort();
+    settings.WhileWaiting = [this] { Host->Poll(); };
+    Clients.push_back(std::make_unique<TTcpSession>(settings));
+    TTcpSession& client = *Clients.back();
+    client.SetEvents(&log);
+    client.SetAddress("127.0.0.1");
+    EXPECT_EQ(client.EnumSessions(), std::vector<std::string>{"FFF"});
+    EXPECT_TRUE(client.Join("FFF", name));
+    return client;
+  }
+
+  // Polls everyone until `done` holds (bounded).
+  bool PollUntil(const std::function<bool()>& done, int polls = 5000) {
+    for (int i = 0; i < polls && !done(); ++i) {
+      Host->Poll();
+      for (auto& client : Clients) {
+        if (client) client->Poll();
+      }
+    }
+    return done();
+  }
+
+  TLog HostLog;
+  std::unique_ptr<TTcpSession> Host;
+  std::vector<std::unique_ptr<TTcpSession>> Clients;
+};
+
+TEST_F(SessionService, MembersAreAnnouncedOwnFirstThenLaterJoiners) {
+  EXPECT_EQ(Host->Providers(), std::vector<std::string>{"TCP/IP"});
+  EXPECT_TRUE(Host->SelectProvider("TCP/IP"));
+  ASSERT_TRUE(Host->Host("FFF", "SERVER"));
+  ASSERT_EQ(HostLog.Added.size(), 1u);  // within Host
+  EXPECT_EQ(HostLog.Added[0].Name, "SERVER");
+  EXPECT_FALSE(Host->Host("FFF", "SERVER"));  // one session at a time
+
+  TLog firstLog;
+  TLog secondLog;
+  TTcpSession& first = Join("111", firstLog);
+  ASSERT_EQ(firstLog.Added.size(), 1u);
+  EXPECT_EQ(firstLog.Added[0].Name, "111");
+  Join("222", secondLog);
+  ASSERT_TRUE(PollUntil([&] { return HostLog.Added.size() == 3 && firstLog.Added.size() == 2; }));
+  EXPECT_EQ(firstLog.Added[1].Name, "222");
+  EXPECT_EQ(secondLog.Added.size(), 1u);  // the members already there are listed, not announced
+  ASSERT_EQ(first.Players().size(), 3u);
+  EXPECT_EQ(first.Players()[0].Name, "SERVER");
+
+  Clients[1].reset();
+  ASSERT_TRUE(PollUntil([&] { return first.Players().size() == 2 && Host->Players().size() == 2; }));
+}
+
+TEST_F(SessionService, DeliveryIsOrderedLosslessAndAddressed) {
+  ASSERT_TRUE(Host->Host("FFF", "SERVER"));
+  const TSessionPlayerId hostId = Host->Players()[0].Id;
+  TLog firstLog;
+  TLog secondLog;
+  TTcpSession& first = Join("1", firstLog);
+  TTcpSession& second = Join("2", secondLog);
+  ASSERT_TRUE(PollUntil([&] { return HostLog.Added.size() == 3; }));
+  const TSessionPlayerId firstId = Host->Players()[1].Id;
+  const TSessionPlayerId secondId = Host->Players()[2].Id;
+
+  // To oneself: inside the send, never over the network.
+  first.Send(firstId, "self");
+  ASSERT_EQ(firstLog.Messages.size(), 1u);
+  EXPECT_EQ(firstLog.Messages[0].From, firstId);
+  firstLog.Messages.clear();
+
+  constexpr int Count = 300;
+  for (int i = 0; i < Count; ++i) Host->Send(ISession::ToAll, "h" + std::to_string(i));
+  first.Send(secondId, "only for the second");
+  first.Send(ISession::ToAll, "for all but the first");
+  second.Send(hostId, "only for the host");
+  Host->Poll();
+  second.Poll();
+  EXPECT_LE(secondLog.Messages.size(), 64u);  // a burst is handed out over several polls
+  ASSERT_TRUE(PollUntil([&] { return secondLog.Messages.size() == Count + 2 && firstLog.Messages.size() == Count; }));
+  for (int i = 0; i < Count; ++i) {
+    EXPECT_EQ(secondLog.Messages[i].Block, "h" + std::to_string(i));
+    EXPECT_EQ(secondLog.Messages[i].From, hostId);
+  }
+  std::vector<std::string> extra{secondLog.Messages[Count].Block, secondLog.Messages[Count + 1].Block};
+  EXPECT_EQ(extra, (std::vector<std::string>{"only for the second", "for all but the first"}));
+  EXPECT_EQ(secondLog.Messages[Count].From, firstId);
+  // Two senders' blocks may reach the host in either order.
+  ASSERT_TRUE(PollUntil([&] { return HostLog.Messages.size() == 2; }));
+  std::map<std::string, TSessionPlayerId> senders;
+  for (const TLog::TMessage& message : HostLog.Messages) senders[message.Block] = message.From;
+  EXPECT_EQ(senders, (std::map<std::string, TSessionPlayerId>{{"for all but the first", firstId},
+                                                              {"only for the host", secondId}}));
+  EXPECT_EQ(firstLog.Messages.size(), static_cast<std::size_t>(Count));
+}
+
+TEST_F(SessionService, AClosedSessionSendsNothing) {
+  ASSERT_TRUE(Host->Host("FFF", "SERVER"));
+  TLog log;
+  TTcpSession& client = Join("1", log);
+  Host->Close();
+  EXPECT_FALSE(Host->Active());
+  Host->Send(ISession::ToAll, "nobody");
+  ASSERT_TRUE(PollUntil([&] { return !client.Active(); }));
+  client.Send(ISession::ToAll, "nobody");
+  EXPECT_TRUE(log.Messages.empty());
+  // The port can be opened again.
+  EXPECT_TRUE(Host->Host("FFF", "SERVER"));
+}
+
+}  // namespace
