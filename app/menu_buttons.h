@@ -1,0 +1,23 @@
+#pragma once
+
+#include <span>
+
+#include "gfx/button_collection.h"
+#include "gfx/widget.h"
+
+class TSurfaceSortCollection;
+
+// One push button of a menu screen: its name, its three looks "normal|pressed|disabled",
+// its place in the overlay and the state it is created in.
+struct TMenuButtonSpec {
+  const char* Name;
+  const char* Images;
+  int Left;
+  int Top;
+  TWidgetState State = TWidgetState::wsNormal;
+};
+
+// Empties `buttons` and fills it from `specs`; "BT_CLOSE" takes the close box's mask, the
+// others the common one.
+void BuildMenuButtons(TSefraButtonCollection& buttons, std::span<const TMenuButtonSpec> specs,
+                      const TSurfaceSortCollection* sprites);
