@@ -41,6 +41,13 @@ std::string TReklama::LinkOf(int index) const {
   return key.size() > BannerKeyLinkOffset ? key.substr(BannerKeyLinkOffset) : std::string();
 }
 
+void TReklama::Clear() {
+  FEntries.clear();
+  RestartAnimation();
+}
+
 void TReklama::Delete(int index) {
-  if (InRange(index)) FEntries.erase(FEntries.begin() + index);
+  if (!InRange(index)) return;
+  FEntries.erase(FEntries.begin() + index);
+  RestartAnimation();
 }
