@@ -16,6 +16,7 @@
 #include "game/game_messages.h"
 #include "game/random.h"
 #include "platform/clock.h"
+#include "platform/file_dialog_ingame.h"
 #include "platform/message_box.h"
 #include "platform/sound.h"
 
@@ -61,6 +62,7 @@ void TfmMain::FormCreate() {
   if (std::filesystem::is_regular_file(OptionsFile, error)) Game->LoadOptions(OptionsFile);
   MenuButtons = std::make_unique<TSefraButtonCollection>();
   OptionControls = std::make_unique<TSefraControlCollection>();
+  FileDialogs = MakeDesktopFileDialog(FWindow, Sprites, Letters);
   const TFileVersion version = GetFileVersion();
   char text[64];
   std::snprintf(text, sizeof text, "%d.%d.%d.%d", version.Major, version.Minor, version.Release, version.Build);
@@ -77,14 +79,6 @@ void TfmMain::FormCreate() {
   NetProvider.clear();
   LocalAddress.clear();
   FWindow.SetIcon(EmbeddedWindowIcon());
-}
-
-void TfmMain::SetScreen(TScreenKind screen) {
-  CurrentScreen = screen;
-  MenuButtons->Clear();
-  // The menu screens build their widgets and show the overlay as they arrive; the table
-  // screen alone hides it.
-  MenuVisible = screen != TScreenKind::skTable;
 }
 
 void TfmMain::FormShow() {
@@ -126,6 +120,7 @@ void TfmMain::DXTimerTimer() {
 }
 
 void TfmMain::LocalTableStep() {
+  MenuStep();
   PlayStepSounds(Loop->TableStep());
   FInvalidated = true;
 }
@@ -144,7 +139,9 @@ void TfmMain::FormPaint() {
   if (const TSurface* back = Sprites.FindSurface("BACK")) DXDraw.Draw(0, 0, *back, false);
   FWindow.DrawSurface(DXDraw, 0, 0);
   DiceView.Paint(*Game);
+  PaintMenu();
   if (MenuVisible && FWindow.BeginFrame()) FWindow.DrawSurface(DXDrawMenu, MenuBounds.Left, MenuBounds.Top);
+  if (FDrawOver) FDrawOver(FWindow);
   if (CaptureFrames) LastFrame = FWindow.ReadFrame();
   FWindow.Present();
   ++FPaints;
@@ -155,13 +152,8 @@ void TfmMain::FormKeyDown(int key) {
   if (key == kEscape) Close();
 }
 
-// Typing into the menu screens' fields arrives with those screens.
-void TfmMain::FormKeyPress(std::uint8_t) {}
 // The table's presses (buttons, banner strip) arrive with the table screen.
 void TfmMain::DXDrawMouseDown(TMouseButton, int, int) {}
-// The menu screens' presses and hovering arrive with those screens.
-void TfmMain::DXDrawMenuMouseDown(TMouseButton, int, int) {}
-void TfmMain::DXDrawMenuMouseMove(int, int) {}
 
 void TfmMain::MouseDown(TMouseButton button, int x, int y) {
   const TRoutedMouse routed = RouteMouse(x, y, MenuVisible, MenuBounds, ShowPanel);

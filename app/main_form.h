@@ -15,6 +15,7 @@
 #include "gfx/letters.h"
 #include "gfx/loading_window.h"
 #include "gfx/surface_collection.h"
+#include "platform/file_dialog.h"
 #include "platform/surface.h"
 #include "platform/window.h"
 #include "platform/window_events.h"
@@ -70,6 +71,16 @@ public:
 
   void SetScreen(TScreenKind screen);
   void LocalTableStep();
+
+  // The menu screens (menu_*.cpp, options_editor.cpp): the open screen's refresh, its step
+  // (run first in every table step) and its paint into the overlay.
+  void RefreshMenuButtons();
+  void MenuStep();
+  void PaintMenu();
+  void BuildOptionControls();
+  void WriteOptionControls(const TGameOptions& options);
+  TGameOptions ReadOptionControls() const;
+  void ShowOptionsPage(int page);
   void Close() { FClosed = true; }
   bool Closed() const { return FClosed; }
 
@@ -107,6 +118,8 @@ public:
   bool UseOpenGL = true;
   std::string DialogFolder;  // where the file dialogs open
   std::string OptionsFile;   // the rule set named by the settings file
+  // Open and save dialogs; the desktop's own when one is installed (tests put a fake here).
+  std::unique_ptr<IFileDialog> FileDialogs;
   TLoadTimes LoadTimes;      // how long the loading steps took
 
   // The table surface, the menu overlay with its place, and the 3D view of the throw.
@@ -133,6 +146,28 @@ private:
   void Dispatch(const SDL_Event& event);
   void ReportLoadError() const;
   void PlayStepSounds(const TStepEvents& events);
+
+  void BuildMainMenu();
+  void RefreshMainMenu();
+  void MainMenuStep();
+  void PaintMainMenu();
+  void OpenHoveredLink();
+  void SaveGameFromMenu();
+  void LoadGameFromMenu();
+  void BuildPlayersScreen();
+  void RefreshPlayersScreen();
+  void PlayersStep();
+  void PaintPlayers();
+  void PlayersMouseDown(int x, int y);
+  void OpenOptionsEditor();
+  void RefreshOptionsEditor();
+  void OptionsStep();
+  void PaintOptions();
+  void SaveOptionsFromEditor();
+  void LoadOptionsIntoEditor();
+  // Runs a file dialog with the window kept painted (the tick waits); empty when cancelled.
+  std::string RunFileDialog(const TFileDialogRequest& request);
+  TDrawOver FDrawOver;  // an open in-game dialog, drawn over the composed frame
 
   TDesktopServices FServices;
   TGameWindow FWindow;
