@@ -119,24 +119,10 @@ void TfmMain::DXTimerTimer() {
   LocalTableStep();
 }
 
-void TfmMain::LocalTableStep() {
-  MenuStep();
-  PlayStepSounds(Loop->TableStep());
-  FInvalidated = true;
-}
-
-void TfmMain::PlayStepSounds(const TStepEvents& events) {
-  if (events.Landing) FServices.Sound.Play(0);
-  if (events.Settled && events.Outcome == TThrowOutcome::Zero) FServices.Sound.Play(1);
-  if (events.GameStarted) FServices.Sound.Play(2);
-  if (events.GameWon) FServices.Sound.Play(3);
-}
-
 void TfmMain::FormPaint() {
   FInvalidated = false;
   if (LoadError != 0 || !FWindow.BeginFrame()) return;
-  // The table screen itself arrives with the table drawing; until then its background.
-  if (const TSurface* back = Sprites.FindSurface("BACK")) DXDraw.Draw(0, 0, *back, false);
+  PaintTable();
   FWindow.DrawSurface(DXDraw, 0, 0);
   DiceView.Paint(*Game);
   PaintMenu();
@@ -151,9 +137,6 @@ void TfmMain::FormKeyDown(int key) {
   constexpr int kEscape = 27;
   if (key == kEscape) Close();
 }
-
-// The table's presses (buttons, banner strip) arrive with the table screen.
-void TfmMain::DXDrawMouseDown(TMouseButton, int, int) {}
 
 void TfmMain::MouseDown(TMouseButton button, int x, int y) {
   const TRoutedMouse routed = RouteMouse(x, y, MenuVisible, MenuBounds, ShowPanel);

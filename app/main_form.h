@@ -70,7 +70,16 @@ public:
   void FormDestroy();
 
   void SetScreen(TScreenKind screen);
+
+  // The table screen's steps (app/table_screen.cpp).
   void LocalTableStep();
+  // The game part of a step, also run by FinishRolling.
+  void GameStep();
+  // Lets the current player, if a computer, decide and schedule its press.
+  void ScheduleComputerMove();
+  void AutoPressTick(int ticks);
+  // Completes a running pass delay and a rolling throw at once.
+  void FinishRolling();
 
   // The menu screens (menu_*.cpp, options_editor.cpp): the open screen's refresh, its step
   // (run first in every table step) and its paint into the overlay.
@@ -146,6 +155,8 @@ private:
   void Dispatch(const SDL_Event& event);
   void ReportLoadError() const;
   void PlayStepSounds(const TStepEvents& events);
+  // The table screen and the banner into DXDraw, then the banner's animation (table_screen.cpp).
+  void PaintTable();
 
   void BuildMainMenu();
   void RefreshMainMenu();

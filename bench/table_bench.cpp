@@ -1,0 +1,108 @@
+// The table screen's speed on the software renderer, headless, during a game of three
+// computer players: the 2D paint of the table with its banner (goal: under 0.5 ms) and the
+// whole tick, step and paint with the 3D view (goal: under 4 ms).
+#include <benchmark/benchmark.h>
+
+#include <SDL.h>
+
+#include <cstdlib>
+
+#include "app/main_form.h"
+#include "game/table_view.h"
+#include "platform/clock.h"
+#include "platform/link_opener.h"
+#include "platform/message_box.h"
+#include "platform/sound.h"
+
+namespace {
+
+class TSilence final : public ISound {
+public:
+  void Play(int) override {}
+};
+class TNoLinks final : public ILinkOpener {
+public:
+  void Open(const std::string&) override {}
+};
+class TPrintedMessages final : public IMessageBox {
+public:
+  void Show(const std::string& text) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
+};
+
+struct TDesktop {
+  TSilence Sound;
+  TNoLinks Links;
+  TPrintedMessages Messages;
+  TMessageBoxScope Scope{Messages};
+  TSdlClock Clock;
+  TDesktopServices Services() { return {Messages, Sound, Links, Clock, THOUSAND_RUNTIME_DIR}; }
+};
+
+// A shown window with three computer players in a game that has just started.
+struct TPlayingWindow {
+  TPlayingWindow() {
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    Form = std::make_unique<TfmMain>(Desktop.Services());
+    Form->FormShow();
+    for (const char* name : {"A", "B", "C"}) {
+      TPlayer player;
+      player.FName = name;
+      player.FKind = PlayerKindComputer;
+      Form->Game->FPlayers.Add(player);
+    }
+    Form->Game->StartGame();
+    Form->ScheduleComputerMove();
+  }
+  ~TPlayingWindow() {
+    Form.reset();
+    SDL_Quit();
+  }
+  // Keeps a game going: a new one once someone has won.
+  void KeepPlaying() {
+    if (!Form->Game->FGameOver) return;
+    Form->Game->StartGame();
+    Form->ScheduleComputerMove();
+  }
+
+  TDesktop Desktop;
+  std::unique_ptr<TfmMain> Form;
+};
+
+// Table, dice trays, score table, message panel, buttons and the banner, as the paint draws
+// them into the table surface; the game steps between paints, untimed.
+void BM_TablePaint2D(benchmark::State& state) {
+  TPlayingWindow window;
+  TfmMain& form = *window.Form;
+  TSurface banner;
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.KeepPlaying();
+    form.LocalTableStep();
+    state.ResumeTiming();
+    TTableView(*form.Game, {form.Sprites, form.DieSprites, form.Letters, form.TableButtons})
+        .Draw(form.DXDraw, form.DXDraw.FullRect());
+    const std::uint32_t now = window.Desktop.Clock.Milliseconds();
+    const TImage& picture = form.Reklama->CurrentImage(now);
+    if (banner.LoadImage(picture)) form.DXDraw.Draw(22, 387 - picture.Height / 2, banner, false);
+    form.Reklama->Tick(now);
+  }
+}
+BENCHMARK(BM_TablePaint2D)->Unit(benchmark::kMicrosecond)->Iterations(3000);
+
+// The window's whole tick: the table step and one paint with the 3D view.
+void BM_TableTick(benchmark::State& state) {
+  TPlayingWindow window;
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.KeepPlaying();
+    state.ResumeTiming();
+    window.Form->Tick();
+  }
+}
+BENCHMARK(BM_TableTick)->Unit(benchmark::kMillisecond)->Iterations(2000);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,99 @@
+// A whole game on the real window, headless: two computer players and one person whose
+// clicks this test makes, played to a winner through the window's own tick.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "game/table_view.h"
+#include "gfx/cp1251.h"
+#include "tests/table/table_screen_fixture.h"
+#include "tools/assetgen/image_files.h"
+
+namespace {
+
+class TableGame : public TTableScreenTest {
+protected:
+  // One tick as the timer gives it; the clock moves with it. Painting every tick on the
+  // software renderer would make the game slow, so only every tenth tick paints.
+  void Tick(bool paint) {
+    Clock.Now += TfmMain::TickMs;
+    if (paint)
+      Form->Tick();
+    else
+      Form->DXTimerTimer();
+  }
+  bool PersonMayAct() const {
+    const TGame& game = *Form->Game;
+    const TPlayer* player = game.CurrentPlayer();
+    return !game.FGameOver && player && player->FKind == PlayerKindHuman && !game.DiceMoving() &&
+           !game.FThrowPending && game.FPassDelay == 0 && StateOf("BT_DO") == TWidgetState::wsNormal &&
+           game.FMessagePhase == 0;  // the person reads the message first
+  }
+  void SaveFrame(const std::string& name) {
+    std::ofstream(std::string(THOUSAND_RUNTIME_DIR) + "/" + name, std::ios::binary) << EncodePng(Form->LastFrame);
+  }
+};
+
+TEST_F(TableGame, TwoComputersAndAPersonPlayToAWinnerOnTheWindow) {
+  AddPlayer(Cp1251("Робот А"), PlayerKindComputer);
+  AddPlayer(Cp1251("Вы"), PlayerKindHuman);
+  AddPlayer(Cp1251("Робот Б"), PlayerKindComputer);
+  Form->CaptureFrames = true;
+  Click("BT_START");
+
+  bool savedPlay = false;
+  int personThrows = 0;
+  for (int tick = 0; tick < 200000 && !(Form->Game->FGameOver && tick > 5); ++tick) {
+    if (PersonMayAct()) {
+      const TGame& game = *Form->Game;
+      const bool record = StateOf("BT_CANCEL") == TWidgetState::wsNormal &&
+                          (game.FTurnScore >= 150 || game.FreeDiceCount() <= 2);
+      // The look of a turn in play for the README: kept dice above, the choice at hand.
+      if (!savedPlay && game.AnyKept() && game.FTurnScore > 0) {
+        Form->Tick();
+        SaveFrame("table-play.png");
+        savedPlay = true;
+      }
+      Click(record ? "BT_CANCEL" : "BT_DO");
+      if (!record) ++personThrows;
+    }
+    Tick(tick % 10 == 0);
+  }
+  TGame& game = *Form->Game;
+  ASSERT_TRUE(game.FGameOver);
+  const TPlayer* winner = game.CurrentPlayer();
+  ASSERT_NE(winner, nullptr);
+  EXPECT_GT(personThrows, 0);
+  EXPECT_TRUE(savedPlay);
+  EXPECT_EQ(Played(2), 1);
+  EXPECT_EQ(Played(3), 1);
+  EXPECT_GE(Played(1), 1);
+
+  // Let the scores finish counting, then read the score table off the composed frame.
+  for (int tick = 0; tick < 400; ++tick) Tick(false);
+  Tick(true);
+  EXPECT_EQ(winner->FScore, 1000);
+  TSurface expected;
+  expected.SetSize(TfmMain::ClientWidth, TfmMain::ClientHeight);
+  TTableView(game, {Form->Sprites, Form->DieSprites, Form->Letters, Form->TableButtons})
+      .Draw(expected, expected.FullRect());
+  const TImage& frame = Form->LastFrame;
+  int differing = 0;
+  for (int y = 50; y < 67 + 29 * 3; ++y)
+    for (int x = 340; x < 600; ++x)
+      if (frame.Pixel(x, y) != expected.Pixel(x, y)) ++differing;
+  EXPECT_EQ(differing, 0);
+  // The winner's row carries "STAT" in its status column.
+  const TSurface* stat = Form->Sprites.FindSurface("STAT");
+  ASSERT_NE(stat, nullptr);
+  const int middle = 67 + 29 * game.FCurrentPlayer;
+  int statPixels = 0;
+  for (int y = 0; y < stat->Height(); ++y)
+    for (int x = 0; x < stat->Width(); ++x)
+      if (stat->Pixel(x, y) != stat->ColorKey() && frame.Pixel(342 + x, middle - stat->Height() / 2 + y) == stat->Pixel(x, y))
+        ++statPixels;
+  EXPECT_GT(statPixels, 0);
+  SaveFrame("table-win.png");
+}
+
+}  // namespace
