@@ -61,6 +61,14 @@ std::vector<std::string> KDialogArguments(const TFileDialogRequest& request) {
           FolderArgument(request.Folder), "*." + request.Extension + "|" + request.FilterName};
 }
 
+std::vector<std::string> ZenityQuestion(const std::string& title, const std::string& text) {
+  return {"zenity", "--question", "--title=" + title, "--text=" + text};
+}
+
+std::vector<std::string> KDialogQuestion(const std::string& title, const std::string& text) {
+  return {"kdialog", "--title", title, "--warningyesno", text};
+}
+
 TChildResult RunChildProcess(const std::vector<std::string>& arguments, const std::function<void()>& whileWaiting) {
   TChildResult result;
   if (arguments.empty()) return result;
@@ -102,20 +110,31 @@ TChildResult RunChildProcess(const std::vector<std::string>& arguments, const st
   return result;
 }
 
-std::optional<std::string> TChildProcessFileDialog::Run(const TFileDialogRequest& request,
-                                                        const TKeepPainted& keepPainted) {
-  std::vector<std::string> arguments = FArguments(request);
+TChildResult TChildProcessFileDialog::RunProgram(std::vector<std::string> arguments,
+                                                 const TKeepPainted& keepPainted) const {
   arguments.front() = FProgram;
-  TChildResult result = RunChildProcess(arguments, [&keepPainted] {
+  return RunChildProcess(arguments, [&keepPainted] {
     // The desktop dialog is modal: what the game window receives meanwhile is dropped.
     SDL_PumpEvents();
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     if (keepPainted) keepPainted({});
   });
+}
+
+std::optional<std::string> TChildProcessFileDialog::Run(const TFileDialogRequest& request,
+                                                        const TKeepPainted& keepPainted) {
+  TChildResult result = RunProgram(FArguments(request), keepPainted);
   if (result.Status != 0) return std::nullopt;
   while (!result.Output.empty() && (result.Output.back() == '\n' || result.Output.back() == '\r'))
     result.Output.pop_back();
   if (result.Output.empty()) return std::nullopt;
+  if (!request.Save) return result.Output;
   // zenity adds no extension; a save without one gets the filter's.
-  return request.Save ? WithDefaultExtension(result.Output, request.Extension) : result.Output;
+  const std::string path = WithDefaultExtension(result.Output, request.Extension);
+  std::error_code error;
+  if (path != result.Output && std::filesystem::exists(path, error)) {
+    const std::string text = "Файл " + std::filesystem::path(path).filename().string() + " уже существует. Заменить?";
+    if (RunProgram(FQuestion(request.Title, text), keepPainted).Status != 0) return std::nullopt;
+  }
+  return path;
 }

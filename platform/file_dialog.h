@@ -38,30 +38,40 @@ std::string WithDefaultExtension(const std::string& path, std::string_view exten
 // The full path of an executable program found on PATH, or empty.
 std::string FindProgram(std::string_view name, std::string_view searchPath);
 
-// The command lines of the two desktop dialogs.
+// The command lines of the two desktop dialogs, and of their yes/no question (UTF-8 text).
 std::vector<std::string> ZenityArguments(const TFileDialogRequest& request);
 std::vector<std::string> KDialogArguments(const TFileDialogRequest& request);
-
-// A desktop dialog run as a child process ("zenity" or "kdialog"), waited for without
-// blocking the window. Exit status 0 gives the path on its standard output; any other
-// status, including a program that could not start, counts as cancel.
-class TChildProcessFileDialog final : public IFileDialog {
-public:
-  using TArguments = std::vector<std::string> (*)(const TFileDialogRequest&);
-  TChildProcessFileDialog(std::string program, TArguments arguments)
-      : FProgram(std::move(program)), FArguments(arguments) {}
-  std::optional<std::string> Run(const TFileDialogRequest& request, const TKeepPainted& keepPainted) override;
-
-private:
-  std::string FProgram;
-  TArguments FArguments;
-};
+std::vector<std::string> ZenityQuestion(const std::string& title, const std::string& text);
+std::vector<std::string> KDialogQuestion(const std::string& title, const std::string& text);
 
 // The output of a child process and its exit status (-1 when it could not be started).
 struct TChildResult {
   int Status = -1;
   std::string Output;
 };
+
+// A desktop dialog run as a child process ("zenity" or "kdialog"), waited for without
+// blocking the window. Exit status 0 gives the path on its standard output; any other
+// status, including a program that could not start, counts as cancel. A saved name that
+// gets the default extension only afterwards, and so names an existing file the dialog did
+// not ask about, is confirmed with the program's yes/no question.
+class TChildProcessFileDialog final : public IFileDialog {
+public:
+  using TArguments = std::vector<std::string> (*)(const TFileDialogRequest&);
+  using TQuestion = std::vector<std::string> (*)(const std::string& title, const std::string& text);
+  TChildProcessFileDialog(std::string program, TArguments arguments, TQuestion question)
+      : FProgram(std::move(program)), FArguments(arguments), FQuestion(question) {}
+  std::optional<std::string> Run(const TFileDialogRequest& request, const TKeepPainted& keepPainted) override;
+
+private:
+  // Runs one of the program's command lines; the window is kept painted meanwhile.
+  TChildResult RunProgram(std::vector<std::string> arguments, const TKeepPainted& keepPainted) const;
+
+  std::string FProgram;
+  TArguments FArguments;
+  TQuestion FQuestion;
+};
+
 // Runs `arguments` (the program first, looked up on PATH), calling `whileWaiting` about every
 // 15 ms until it ends.
 TChildResult RunChildProcess(const std::vector<std::string>& arguments, const std::function<void()>& whileWaiting);

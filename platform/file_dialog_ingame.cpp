@@ -193,8 +193,8 @@ std::unique_ptr<IFileDialog> MakeDesktopFileDialog(TGameWindow& window, const TS
   const char* path = std::getenv("PATH");
   const std::string searchPath = path ? path : "/usr/bin:/bin";
   if (!FindProgram("zenity", searchPath).empty())
-    return std::make_unique<TChildProcessFileDialog>("zenity", ZenityArguments);
+    return std::make_unique<TChildProcessFileDialog>("zenity", ZenityArguments, ZenityQuestion);
   if (!FindProgram("kdialog", searchPath).empty())
-    return std::make_unique<TChildProcessFileDialog>("kdialog", KDialogArguments);
+    return std::make_unique<TChildProcessFileDialog>("kdialog", KDialogArguments, KDialogQuestion);
   return std::make_unique<TInGameFileDialog>(window, sprites, letters);
 }

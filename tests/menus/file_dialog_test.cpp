@@ -36,6 +36,9 @@ std::vector<std::string> ShellAnswer(const TFileDialogRequest& request) {
   return {"sh", "-c", request.Title};
 }
 
+std::vector<std::string> AnswerYes(const std::string&, const std::string&) { return {"sh", "-c", "exit 0"}; }
+std::vector<std::string> AnswerNo(const std::string&, const std::string&) { return {"sh", "-c", "exit 1"}; }
+
 TEST(ChildProcessFileDialog, StatusZeroGivesThePathAndAnythingElseCancels) {
   struct TCase {
     const char* Script;
@@ -49,13 +52,22 @@ TEST(ChildProcessFileDialog, StatusZeroGivesThePathAndAnythingElseCancels) {
       {"exit 0", true, std::nullopt},
   };
   for (const TCase& c : cases) {
-    TChildProcessFileDialog dialog("sh", ShellAnswer);
+    TChildProcessFileDialog dialog("sh", ShellAnswer, AnswerNo);
     int paints = 0;
     const auto answer = dialog.Run({c.Save, c.Script, "F", "sav", "/tmp"}, [&paints](const TDrawOver&) { ++paints; });
     EXPECT_EQ(answer, c.Expected) << c.Script;
   }
-  TChildProcessFileDialog missing("/nonexistent/zenity", ShellAnswer);
+  TChildProcessFileDialog missing("/nonexistent/zenity", ShellAnswer, AnswerYes);
   EXPECT_EQ(missing.Run({true, "echo x", "F", "sav", "/tmp"}, {}), std::nullopt);
+}
+
+TEST(ChildProcessFileDialog, AnExistingFileNamedOnlyByTheAddedExtensionIsAskedAbout) {
+  TScratchDir dir;
+  dir.Write("game.sav", "x");
+  const std::string script = "echo " + dir.File("game");
+  const TFileDialogRequest request{true, script, "F", "sav", dir.Path().string()};
+  EXPECT_EQ(TChildProcessFileDialog("sh", ShellAnswer, AnswerNo).Run(request, {}), std::nullopt);
+  EXPECT_EQ(TChildProcessFileDialog("sh", ShellAnswer, AnswerYes).Run(request, {}), dir.File("game.sav"));
 }
 
 TEST(ChildProcessFileDialog, TheWindowIsPaintedWhileTheChildRuns) {
