@@ -10,6 +10,8 @@ TNetTableLoop::TNetTableLoop(TGame& game, ISession& session, TLoopPacing pacing)
 TNetTableLoop::~TNetTableLoop() { FSession.SetEvents(nullptr); }
 
 bool TNetTableLoop::HostGame(const std::string& localAddress) {
+  Game().FNetHost = false;
+  Game().FServerId = 0;
   FSession.SetAddress(localAddress);
   if (!FSession.Host(SessionName, HostPlayerName)) return false;
   Game().FNetGame = true;
@@ -21,6 +23,8 @@ bool TNetTableLoop::JoinGame(const std::string& serverAddress) {
   game.FGameOver = true;
   game.FPlayers.Clear();
   game.SetCurrentPlayer(0);
+  game.FNetHost = false;
+  game.FServerId = 0;
   FSession.SetAddress(serverAddress);
   const std::vector<std::string> sessions = FSession.EnumSessions();
   if (sessions.empty()) return false;
@@ -66,6 +70,9 @@ void TNetTableLoop::SendJoinState(TSessionPlayerId to) {
 void TNetTableLoop::PlayerAdded(const TSessionPlayer& player) {
   TGame& game = Game();
   if (game.FNetHost) return SendJoinState(player.Id);
+  // Only this machine's own member, the first, tells whether it hosts: a later joiner that
+  // calls itself "SERVER" must not turn a client into a second host.
+  if (game.FServerId != 0) return;
   game.FNetHost = player.Name == HostPlayerName;
   for (const TSessionPlayer& member : FSession.Players()) {
     if (member.Name != HostPlayerName) continue;

@@ -93,6 +93,25 @@ TEST_F(NetHandlers, JoiningDropsThePlayersAndFindsTheHost) {
   EXPECT_EQ(std::to_string(name), Session.JoinedAs);
 }
 
+// Any joiner may give itself the host's name; only this machine's own member decides.
+TEST_F(NetHandlers, ALaterMemberCalledServerMakesNoSecondHost) {
+  BecomeClient();
+  Loop.PlayerAdded({12, "SERVER"});
+  EXPECT_FALSE(F.Game.FNetHost);
+  EXPECT_EQ(F.Game.FServerId, 5u);
+
+  // Joining again after hosting starts from scratch: the new own member decides.
+  TFakeSession other;
+  TNetTableLoop loop(F.Game, other);
+  ASSERT_TRUE(loop.HostGame("127.0.0.1"));
+  EXPECT_TRUE(F.Game.FNetHost);
+  other.Self = {9, "31337"};
+  other.Members = {{5, "SERVER"}, {9, "31337"}};
+  ASSERT_TRUE(loop.JoinGame("127.0.0.1"));
+  EXPECT_FALSE(F.Game.FNetHost);
+  EXPECT_EQ(F.Game.FServerId, 5u);
+}
+
 TEST_F(NetHandlers, AJoinWithoutASessionFailsButThePlayersAreGone) {
   F.Start(2);
   Session.Sessions.clear();
