@@ -11,3 +11,6 @@ for preset in default asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+echo "== fuzz harnesses (short run) =="
+bash fuzz/run_short.sh
