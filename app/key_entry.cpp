@@ -1,8 +1,6 @@
 // Typing: the new player's name on the players screen and the server address on the
 // network screen; everywhere else typed characters are ignored.
-#include "app/key_entry.h"
-
-#include <string_view>
+#include <string>
 
 #include "app/main_form.h"
 #include "gfx/cp1251.h"
@@ -14,8 +12,8 @@ constexpr std::uint8_t kEnter = 13;
 constexpr std::size_t kNameLength = 9;
 constexpr std::size_t kAddressLength = 20;
 
-}  // namespace
-
+// What a player's name may hold: Cyrillic and Latin letters, digits and a fixed set of signs
+// (no space).
 bool IsNameCharacter(std::uint8_t code) {
   static const std::string kSigns = Cp1251("!@#№$;%^:&?*()-_+=\\}{[]<>.,/~'\"");
   if ((code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9')) return true;
@@ -23,6 +21,8 @@ bool IsNameCharacter(std::uint8_t code) {
   if (code >= 0xC0 || code == 0xA8 || code == 0xB8) return true;
   return kSigns.find(static_cast<char>(code)) != std::string::npos;
 }
+
+}  // namespace
 
 void TfmMain::FormKeyPress(std::uint8_t key) {
   if (CaretPhase < 0) return;

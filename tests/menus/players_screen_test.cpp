@@ -153,3 +153,29 @@ TEST_F(PlayersScreenTest, TheCaretBlinksWhileTheFieldHasTheFocus) {
 }
 
 }  // namespace
+
+namespace {
+
+class ServerAddressTest : public TMenuTest {};
+
+// The network screen itself comes with network play; its field is typed into the same way.
+TEST_F(ServerAddressTest, TakesAnyTwentyCharactersIncludingControlOnes) {
+  Form->CurrentScreen = TScreenKind::skNetwork;
+  Form->CaretPhase = 0;
+  std::string& address = Form->Game->FServerAddress;
+  address.clear();
+  Form->FormKeyPress(8);
+  EXPECT_TRUE(address.empty());
+  for (std::uint8_t code : {std::uint8_t{'1'}, std::uint8_t{13}, std::uint8_t{' '}, std::uint8_t{9}}) Form->FormKeyPress(code);
+  EXPECT_EQ(address, "1\r \t");
+  for (int i = 0; i < 20; ++i) Form->FormKeyPress('x');
+  EXPECT_EQ(address.size(), 20u);
+  Form->FormKeyPress(8);
+  Form->FormKeyPress('y');
+  EXPECT_EQ(address.back(), 'y');
+  Form->CaretPhase = -1;
+  Form->FormKeyPress('z');
+  EXPECT_EQ(address.back(), 'y');
+}
+
+}  // namespace
