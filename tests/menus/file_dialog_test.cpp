@@ -1,5 +1,9 @@
 #include "platform/file_dialog_ingame.h"
 
+#include <SDL.h>
+
+#include <cstdio>
+
 #include "menu_fixture.h"
 
 namespace {
@@ -157,6 +161,81 @@ TEST_F(InGameFileDialogTest, TheButtonsScrollConfirmAndCancel) {
   click(300, 270);  // cancel
   EXPECT_TRUE(Dialog->Finished());
   EXPECT_EQ(Dialog->Result(), std::nullopt);
+}
+
+}  // namespace
+
+namespace {
+
+// The in-game dialog as the window runs it: modal, fed by the window's own events, drawn over
+// the composed frame.
+class InGameDialogOnTheWindowTest : public TMenuTest {
+protected:
+  void SetUp() override {
+    TMenuTest::SetUp();
+    Form->FileDialogs = std::make_unique<TInGameFileDialog>(Form->Window(), Form->Sprites, Form->Letters);
+    Form->DialogFolder = Dir.Path().string();
+    TPlayer player;
+    player.FName = "A";
+    Form->Game->FPlayers.Add(player);
+    Form->Game->StartGame();
+    Form->SetScreen(TScreenKind::skMainMenu);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+  }
+
+  void PushText(const char* text) {
+    SDL_Event event{};
+    event.type = SDL_TEXTINPUT;
+    event.text.windowID = Form->Window().Id();
+    std::snprintf(event.text.text, sizeof event.text.text, "%s", text);
+    SDL_PushEvent(&event);
+  }
+  void PushKey(SDL_Keycode key) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.windowID = Form->Window().Id();
+    event.key.keysym.sym = key;
+    SDL_PushEvent(&event);
+  }
+
+  TScratchDir Dir;
+};
+
+TEST_F(InGameDialogOnTheWindowTest, ATypedNameSavesTheGameWhileTheDialogKeepsTheWindowPainted) {
+  PushText("партия");
+  PushKey(SDLK_RETURN);
+  const int paints = Form->Paints();
+  Click("BT_SAVE");
+  ASSERT_FALSE(Messages.Texts.empty());
+  EXPECT_EQ(Utf8(Messages.Texts.back()), "Игра успешно сохранена!");
+  EXPECT_TRUE(std::filesystem::exists(Dir.Path() / "партия.sav"));
+  // One paint per tick, and one more from the dialog's own loop.
+  EXPECT_EQ(Form->Paints(), paints + TSefraDXButton::kPressTicks + 1);
+}
+
+TEST_F(InGameDialogOnTheWindowTest, TheDialogIsDrawnInTheMiddleOfTheFrame) {
+  PushKey(SDLK_ESCAPE);
+  TImage frame;
+  Form->FileDialogs->Run({false, "T", "F", "sav", Dir.Path().string()}, [&](const TDrawOver& drawOver) {
+    ASSERT_TRUE(drawOver);
+    ASSERT_TRUE(Form->Window().BeginFrame());
+    drawOver(Form->Window());
+    frame = Form->Window().ReadFrame();
+    Form->Window().Present();
+  });
+  const int left = (TfmMain::ClientWidth - TInGameFileDialog::Width) / 2;
+  const int top = (TfmMain::ClientHeight - TInGameFileDialog::Height) / 2;
+  ASSERT_EQ(frame.Width, TfmMain::ClientWidth);
+  EXPECT_EQ(frame.Pixel(left, top), 0x00A0A8B8u);
+  EXPECT_EQ(frame.Pixel(left + TInGameFileDialog::Width - 1, top + TInGameFileDialog::Height - 1), 0x00A0A8B8u);
+}
+
+TEST_F(InGameDialogOnTheWindowTest, EscCancelsTheDialogAndLeavesTheProgramOpen) {
+  PushKey(SDLK_ESCAPE);
+  Click("BT_LOAD");
+  EXPECT_TRUE(Messages.Texts.empty());
+  EXPECT_FALSE(Form->Closed());
+  EXPECT_EQ(Form->CurrentScreen, TScreenKind::skMainMenu);
 }
 
 }  // namespace
