@@ -71,15 +71,9 @@ public:
 
   void SetScreen(TScreenKind screen);
 
-  // The table screen's steps (app/table_screen.cpp).
+  // The table screen's step (app/table_screen.cpp): the open menu screen's step, then the
+  // game's (Loop: GameStep, ScheduleComputerMove, AutoPressTick, FinishRolling), sounds.
   void LocalTableStep();
-  // The game part of a step, also run by FinishRolling.
-  void GameStep();
-  // Lets the current player, if a computer, decide and schedule its press.
-  void ScheduleComputerMove();
-  void AutoPressTick(int ticks);
-  // Completes a running pass delay and a rolling throw at once.
-  void FinishRolling();
 
   // The menu screens (menu_*.cpp, options_editor.cpp): the open screen's refresh, its step
   // (run first in every table step) and its paint into the overlay.

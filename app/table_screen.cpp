@@ -35,22 +35,6 @@ void TfmMain::LocalTableStep() {
   FInvalidated = true;
 }
 
-void TfmMain::GameStep() {
-  TStepEvents events;
-  Loop->GameStep(events);
-  PlayStepSounds(events);
-}
-
-void TfmMain::ScheduleComputerMove() { Loop->ScheduleComputerMove(); }
-
-void TfmMain::AutoPressTick(int ticks) { Loop->AutoPressTick(ticks); }
-
-void TfmMain::FinishRolling() {
-  TStepEvents events;
-  Loop->FinishRolling(events);
-  PlayStepSounds(events);
-}
-
 // Several dice touching down on one step give one sound.
 void TfmMain::PlayStepSounds(const TStepEvents& events) {
   if (events.Landing) FServices.Sound.Play(kLanding);

@@ -53,7 +53,7 @@ struct TPlayingWindow {
       Form->Game->FPlayers.Add(player);
     }
     Form->Game->StartGame();
-    Form->ScheduleComputerMove();
+    Form->Loop->ScheduleComputerMove();
   }
   ~TPlayingWindow() {
     Form.reset();
@@ -63,7 +63,7 @@ struct TPlayingWindow {
   void KeepPlaying() {
     if (!Form->Game->FGameOver) return;
     Form->Game->StartGame();
-    Form->ScheduleComputerMove();
+    Form->Loop->ScheduleComputerMove();
   }
 
   TDesktop Desktop;
