@@ -114,9 +114,10 @@ TChildResult TChildProcessFileDialog::RunProgram(std::vector<std::string> argume
                                                  const TKeepPainted& keepPainted) const {
   arguments.front() = FProgram;
   return RunChildProcess(arguments, [&keepPainted] {
-    // The desktop dialog is modal: what the game window receives meanwhile is dropped.
+    // The desktop dialog is modal: the game window's input meanwhile is dropped; a request
+    // to close waits in the queue until the dialog is gone.
     SDL_PumpEvents();
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    SDL_FlushEvents(SDL_KEYDOWN, SDL_MULTIGESTURE);
     if (keepPainted) keepPainted({});
   });
 }

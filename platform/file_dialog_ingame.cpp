@@ -166,6 +166,11 @@ void TInGameFileDialog::KeyDown(int virtualKey) {
   if (virtualKey == kEscape) Finish(std::nullopt);
 }
 
+void TInGameFileDialog::CloseRequested() {
+  FCloseRequested = true;
+  Finish(std::nullopt);
+}
+
 void TInGameFileDialog::MouseDown(TMouseButton button, int x, int y) {
   if (button != TMouseButton::mbLeft) return;
   Press(x - (FWindow.Width() - Width) / 2, y - (FWindow.Height() - Height) / 2);
@@ -173,6 +178,7 @@ void TInGameFileDialog::MouseDown(TMouseButton button, int x, int y) {
 
 std::optional<std::string> TInGameFileDialog::Run(const TFileDialogRequest& request, const TKeepPainted& keepPainted) {
   Open(request);
+  FCloseRequested = false;
   const TDrawOver drawOver = [this](TGameWindow& window) {
     Draw(FPanel);
     window.DrawSurface(FPanel, (window.Width() - Width) / 2, (window.Height() - Height) / 2);
@@ -181,9 +187,16 @@ std::optional<std::string> TInGameFileDialog::Run(const TFileDialogRequest& requ
   while (!FFinished) {
     SDL_Event event;
     if (SDL_WaitEventTimeout(&event, 15)) DispatchWindowEvent(event, FWindow.Id(), *this);
-    while (!FFinished && SDL_PollEvent(&event)) DispatchWindowEvent(event, FWindow.Id(), *this);
+    // Drained to the end: SDL's poll marker left in the queue would hide what follows it.
+    while (SDL_PollEvent(&event))
+      if (!FFinished) DispatchWindowEvent(event, FWindow.Id(), *this);
     Step();
     if (keepPainted) keepPainted(drawOver);
+  }
+  if (FCloseRequested) {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
   }
   return FResult;
 }

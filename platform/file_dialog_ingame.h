@@ -46,7 +46,8 @@ private:
   void KeyPress(std::uint8_t code) override { Type(code); }
   void MouseDown(TMouseButton button, int x, int y) override;
   void MouseMove(int, int) override {}
-  void CloseRequested() override { Finish(std::nullopt); }
+  // Cancels; the request goes back to the window once the dialog is gone.
+  void CloseRequested() override;
 
   void Confirm();
   void Finish(std::optional<std::string> result);
@@ -61,6 +62,7 @@ private:
   int FFirstRow = 0;
   bool FOverwriteAsked = false;
   bool FFinished = false;
+  bool FCloseRequested = false;
   std::optional<std::string> FResult;
   TSurface FPanel;
 };

@@ -238,4 +238,15 @@ TEST_F(InGameDialogOnTheWindowTest, EscCancelsTheDialogAndLeavesTheProgramOpen) 
   EXPECT_EQ(Form->CurrentScreen, TScreenKind::skMainMenu);
 }
 
+TEST_F(InGameDialogOnTheWindowTest, ClosingTheWindowCancelsTheDialogThenClosesTheProgram) {
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  SDL_PushEvent(&quit);
+  Click("BT_LOAD");
+  EXPECT_TRUE(Messages.Texts.empty());
+  EXPECT_FALSE(Form->Closed());
+  Form->ProcessEvents();
+  EXPECT_TRUE(Form->Closed());
+}
+
 }  // namespace
