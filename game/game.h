@@ -66,6 +66,7 @@ public:
   bool LoadOptions(const std::string& fileName);
   bool SaveOptions(const std::string& fileName) const;
   std::string OptionsToString() const;
+  // The packed rules brought into the ranges of a rule-set file.
   void OptionsFromString(std::string_view packed);
 
   // The dice (game_dice.cpp).
@@ -119,7 +120,8 @@ public:
   static constexpr std::size_t StateTextSize = 38;
   std::string StateToString() const;
   // Changes nothing and answers false for a text too short or with a face outside 1..6. A
-  // current player beyond the list becomes the first (none with no players).
+  // current player beyond the list becomes the first (none with no players); the turn score
+  // is brought into 0..NoTurnLimit.
   bool StateFromString(std::string_view text);
 
   // Saved games (saved_game.cpp).

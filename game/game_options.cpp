@@ -6,4 +6,4 @@ bool TGame::SaveOptions(const std::string& fileName) const { return ::SaveOption
 
 std::string TGame::OptionsToString() const { return ::OptionsToString(Options); }
 
-void TGame::OptionsFromString(std::string_view packed) { Options = ::OptionsFromString(packed); }
+void TGame::OptionsFromString(std::string_view packed) { Options = OptionsInRange(::OptionsFromString(packed)); }

@@ -51,7 +51,8 @@ bool TGame::StateFromString(std::string_view text) {
   if (text.size() < StateTextSize || !FacesValid(text, ThrowDiceAt) || !FacesValid(text, RowDiceAt)) return false;
   const int current = static_cast<std::uint8_t>(text[0]);
   FCurrentPlayer = FPlayers.Count() == 0 ? -1 : (current < FPlayers.Count() ? current : 0);
-  FTurnScore = Bin4ToInt(text.substr(1, 4));
+  // No turn holds more than the limit without being lost, nor less than nothing.
+  FTurnScore = std::clamp(Bin4ToInt(text.substr(1, 4)), 0, NoTurnLimit);
   FPassDelay = static_cast<std::uint8_t>(text[5]);
   FThrowPending = text[6] == '1';
   for (int i = 0; i < DiceCount; ++i) {

@@ -74,3 +74,7 @@ bool SaveOptions(const std::string& fileName, const TGameOptions& options);
 // text SaveOptions writes over a file that held `existing`.
 TGameOptions OptionsFromIni(std::string_view text);
 std::string OptionsToIni(const TGameOptions& options, std::string_view existing = {});
+// The record brought into the ranges LoadOptions applies: rules that arrive packed (a saved
+// game, the host of a network game) can carry any value, and the score rules' sums must stay
+// far from overflowing.
+TGameOptions OptionsInRange(const TGameOptions& options);

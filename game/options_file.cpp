@@ -115,6 +115,10 @@ TGameOptions OptionsFromIni(std::string_view text) {
   return o;
 }
 
+TGameOptions OptionsInRange(const TGameOptions& options) {
+  return OptionsFromIni(std::string("[") + Section + "]\n" + FormatOptionLines(options));
+}
+
 std::string OptionsToIni(const TGameOptions& options, std::string_view existing) {
   CSimpleIniA ini;
   ini.SetSpaces(false);

@@ -53,7 +53,7 @@ bool TPlayer::LoadFromString(std::string_view packed) {
   packed.remove_prefix(static_cast<std::size_t>(nameLength));
   FKind = static_cast<std::uint8_t>(packed[0]);
   FLevel = static_cast<std::uint8_t>(packed[1]);
-  FScore = Bin4ToInt(packed.substr(2, 4));
+  FScore = std::clamp(Bin4ToInt(packed.substr(2, 4)), -PlayerScoreLimit, PlayerScoreLimit);
   FBolts = static_cast<std::uint8_t>(packed[6]);
   FBarrelTries = static_cast<std::uint8_t>(packed[7]);
   FBarrelFalls = static_cast<std::uint8_t>(packed[8]);

@@ -8,6 +8,9 @@
 
 inline constexpr std::uint8_t PlayerKindHuman = 0;
 inline constexpr std::uint8_t PlayerKindComputer = 1;
+// A loaded score lies within plus or minus this: no game comes near it, and the score
+// rules' sums of scores cannot overflow.
+inline constexpr std::int32_t PlayerScoreLimit = 1000000;
 
 // One player. The table shows FScore; FScoreDelta is the part of the latest changes not yet
 // shown, and every rule reads Total.
@@ -32,7 +35,8 @@ public:
   // The packed form: 64 + name length bytes, the score saved as Total. FLocal is not in it.
   std::string SaveToString() const;
 
-  // Reads the packed form: the loaded score shows at once (FScoreDelta 0); FLocal stays.
+  // Reads the packed form: the loaded score shows at once (FScoreDelta 0), brought within
+  // PlayerScoreLimit; FLocal stays.
   // Never reads past `packed`: fields the text does not reach get the values of a new player
   // (empty name, kind and level 0, a reset score). Returns whether the record was whole, that
   // is whether the text reached the entered flag; callers refuse a record that was not.

@@ -280,3 +280,20 @@ TEST(OptionsPacked, ShortTextNeverReadsPastItsEnd) {
   lastMissing.NEEDDICEFORALLZARNIKS = true;
   EXPECT_EQ(lastMissing, TGameOptions{});
 }
+
+// Packed rules from a saved game or a host: in range they stay, out of range they get the
+// rule-set file's bounds.
+TEST(OptionsPacked, InRangeKeepsGoodRulesAndBoundsTheRest) {
+  TGameOptions rules;
+  rules.BARRELSTYPE = 2;
+  rules.HOLE2SCORE1 = 650;
+  EXPECT_EQ(OptionsInRange(rules), rules);
+  rules.BARRELSSCORE = INT32_MAX;
+  rules.BOLTSDOWNSCORE = INT32_MIN;
+  rules.ENTERSCORE = 77;
+  const TGameOptions bounded = OptionsInRange(rules);
+  EXPECT_EQ(bounded.BARRELSSCORE, 990);
+  EXPECT_EQ(bounded.BOLTSDOWNSCORE, 5);
+  EXPECT_EQ(bounded.ENTERSCORE, 75);
+  EXPECT_EQ(bounded.HOLE2SCORE1, 650);
+}

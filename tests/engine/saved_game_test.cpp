@@ -88,6 +88,35 @@ TEST_F(SavedGame, ACurrentPlayerPastTheEndResumesWithTheFirst) {
   EXPECT_EQ(Loaded.Game.FCurrentPlayer, 0);
 }
 
+// A file can carry totals and rules no game reaches; once loaded, recording turns must not
+// overflow the score sums (found by fuzzing: a total of -2147474348 and a recorded turn).
+TEST_F(SavedGame, ScoresAndRulesNoGameReachesAreBroughtIntoRange) {
+  struct TCase {
+    std::int32_t Total;
+    std::int32_t Expected;
+  };
+  for (const TCase c : {TCase{-2147474348, -PlayerScoreLimit}, TCase{INT32_MAX, PlayerScoreLimit},
+                        TCase{INT32_MIN, -PlayerScoreLimit}, TCase{-995, -995}}) {
+    SCOPED_TRACE(c.Total);
+    Saved.Player(0).FScore = 0;
+    Saved.Game.SetCurrentPlayer(0);
+    // Set last, so that the saving game itself never sums with them.
+    Saved.Player(0).FScore = c.Total;
+    Saved.Player(0).FScoreDelta = 0;
+    Saved.Game.Options.BARRELSSCORE = INT32_MAX;
+    Saved.Game.Options.BOLTSDOWNSCORE = INT32_MIN;
+    ASSERT_TRUE(Loaded.Game.LoadGame(SaveToFile()));
+    EXPECT_EQ(Loaded.Player(0).Total(), c.Expected);
+    EXPECT_EQ(Loaded.Game.Options.BARRELSSCORE, 990);
+    EXPECT_EQ(Loaded.Game.Options.BOLTSDOWNSCORE, 5);
+    for (int turn = 0; turn < 4; ++turn) {
+      Loaded.Throw({1, 1, 1, 5, 5});
+      Loaded.Game.RecordTurn();
+      Loaded.Game.SetCurrentPlayer(0);
+    }
+  }
+}
+
 TEST_F(SavedGame, NoPlayersLoadsAsNoGame) {
   Saved.Game.FPlayers.Clear();
   Saved.Game.SetCurrentPlayer(0);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "gfx/file_utils.h"
 #include "net/game_message.h"
 #include "tests/engine/game_fixture.h"
 
@@ -119,6 +120,20 @@ TEST_F(StateText, TextsTooShortOrWithImpossibleFacesChangeNothing) {
   for (const std::string& text : bad) {
     EXPECT_FALSE(Joiner.Game.StateFromString(text));
     EXPECT_EQ(Joiner.Game.FTurnScore, 99);
+  }
+}
+
+// A turn score no turn can hold would overflow the sums once the turn is recorded.
+TEST_F(StateText, TheTurnScoreIsBroughtIntoRange) {
+  Host.Start(2);
+  Joiner.Start(2);
+  for (const auto& [sent, taken] : {std::pair{INT32_MAX, TGame::NoTurnLimit}, std::pair{INT32_MIN, 0}, std::pair{-5, 0},
+                                    std::pair{350, 350}}) {
+    std::string text = Host.Game.StateToString();
+    text.replace(1, 4, IntToBin4(sent));
+    ASSERT_TRUE(Joiner.Game.StateFromString(text));
+    EXPECT_EQ(Joiner.Game.FTurnScore, taken);
+    Joiner.Game.RecordTurn();
   }
 }
 
