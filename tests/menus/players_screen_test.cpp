@@ -46,8 +46,11 @@ TEST_F(PlayersScreenTest, TypedNamesAreAddedUpToSixPlayers) {
   EXPECT_TRUE(Form->NewPlayerName.empty());
   EXPECT_EQ(StateOf("BT_ADD"), wsDisabled);
   EXPECT_EQ(StateOf("BT_DELETE"), wsNormal);
-  for (const char* name : {"B", "C", "D", "E", "F"}) AddByTyping(name);
+  for (const char* name : {"Маша", "Коля"}) AddByTyping(name);
+  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 100, 309);  // computers from here on
+  for (const char* name : {"Робот1", "Робот2", "Робот3"}) AddByTyping(name);
   ASSERT_EQ(Count(), 6);
+  EXPECT_EQ(Form->Game->FPlayers.Player(5).FKind, PlayerKindComputer);
   AddByTyping("G");
   EXPECT_EQ(Count(), 6);
   EXPECT_EQ(StateOf("BT_ADD"), wsDisabled);
