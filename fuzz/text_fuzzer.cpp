@@ -1,8 +1,6 @@
 // Texts with colour markup measured and drawn with bitmap fonts, as the message panel, the
 // menus and the widgets draw whatever a player typed or a peer sent. The fonts have glyphs
 // of different sizes for some codes only, so missing glyphs are met too.
-#include <SDL.h>
-
 #include "fuzz/fuzz_input.h"
 #include "gfx/image.h"
 #include "gfx/letters.h"
@@ -30,11 +28,6 @@ const TLettersCollection& Fonts() {
 }
 
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  setenv("SDL_VIDEODRIVER", "dummy", 0);
-  return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static TSurface target;
