@@ -182,8 +182,11 @@ int main(int argc, char** argv) {
   Seed("fuzz_text", "lines", layout + "one\r\ntwo\r\n\r\nthree &9 &");
 
   using namespace SessionWire;
-  Seed("fuzz_session_frames", "client_to_host",
-       HelloFrame() + JoinFrame("FFF", "31337") + MessageFrame(5, PackGameMessage(gmThrow, {})));
+  const std::string clientToHost =
+      HelloFrame() + JoinFrame("FFF", "31337") + MessageFrame(5, PackGameMessage(gmThrow, {}));
+  Seed("fuzz_session_frames", "client_to_host", clientToHost);
+  Seed("fuzz_session_host", "client_to_host", clientToHost);
+  Seed("fuzz_session_host", "hello", HelloFrame());
   Seed("fuzz_session_frames", "host_to_client",
        SessionsFrame({"FFF"}) + JoinedFrame(9, {{5, "SERVER"}, {9, "31337"}}) + PlayerAddedFrame({11, "555"}) +
            MessageFrame(5, PackGameMessage(gmThrow, "\x01\x05\x05\x02\x03")) + PlayerRemovedFrame(11));

@@ -4,7 +4,7 @@ FUZZ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 FUZZ_BUILD=${FUZZ_BUILD_DIR:-$FUZZ_ROOT/build/fuzz-asan}
 FUZZ_BIN=$FUZZ_BUILD/bin
 FUZZ_HARNESSES=(fuzz_rules_file fuzz_packed_rules fuzz_packed_player fuzz_saved_game fuzz_containers
-                fuzz_text fuzz_session_frames fuzz_game_messages fuzz_state_text)
+                fuzz_text fuzz_session_frames fuzz_session_host fuzz_game_messages fuzz_state_text)
 
 build_fuzzers() {
   CC=clang CXX=clang++ cmake -S "$FUZZ_ROOT" -B "$FUZZ_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
