@@ -51,7 +51,7 @@ TfmMain::~TfmMain() { FormDestroy(); }
 void TfmMain::FormCreate() {
   SeedRandomFromClock();
   Game = std::make_unique<TGame>();
-  Loop = std::make_unique<TGameLoop>(*Game);
+  UseSession(std::make_unique<TTcpSession>(FServices.Network));
   Game->ResetDice(true);
   Game->SetMessage(StartMessage());
   UseOpenGL = true;
@@ -79,6 +79,17 @@ void TfmMain::FormCreate() {
   NetProvider.clear();
   LocalAddress.clear();
   FWindow.SetIcon(EmbeddedWindowIcon());
+}
+
+void TfmMain::UseSession(std::unique_ptr<ISession> session) {
+  Loop.reset();
+  Session = std::move(session);
+  Loop = std::make_unique<TNetTableLoop>(*Game, *Session);
+  // What the session's messages bring about between ticks sounds as it would in a step.
+  Loop->SetEventSink([this](const TStepEvents& events) {
+    PlayStepSounds(events);
+    FInvalidated = true;
+  });
 }
 
 void TfmMain::FormShow() {
@@ -115,8 +126,10 @@ void TfmMain::DXTimerTimer() {
     Close();
     return;
   }
-  // A network session replaces this step with its own once network play arrives.
-  LocalTableStep();
+  if (Game->FNetGame)
+    NetTableStep();
+  else
+    LocalTableStep();
 }
 
 void TfmMain::FormPaint() {
@@ -153,11 +166,13 @@ void TfmMain::MouseMove(int x, int y) {
 void TfmMain::FormDestroy() {
   if (FDestroyed) return;
   FDestroyed = true;
+  Session->Close();
   FTimerEnabled = false;
   DiceView.ReleaseDiceContext();
   // The game's table buttons stand in for widgets of TableButtons: the game goes first.
   Loop.reset();
   Game.reset();
+  Session.reset();
   TableButtons.Clear();
   MenuButtons.reset();
   OptionControls.reset();
@@ -175,6 +190,8 @@ void TfmMain::ProcessEvents() {
 }
 
 void TfmMain::Tick() {
+  // Messages and joiners arrive here, between the steps, a bounded amount at a time.
+  Session->Poll();
   DXTimerTimer();
   if (FInvalidated && !FClosed) FormPaint();
 }

@@ -15,7 +15,9 @@
 #include "gfx/letters.h"
 #include "gfx/loading_window.h"
 #include "gfx/surface_collection.h"
+#include "net/net_table_loop.h"
 #include "platform/file_dialog.h"
+#include "platform/session_tcp.h"
 #include "platform/surface.h"
 #include "platform/window.h"
 #include "platform/window_events.h"
@@ -33,6 +35,8 @@ struct TDesktopServices {
   ILinkOpener& Links;
   const IClock& Clock;
   std::string Folder;  // the executable's folder: settings, rule sets and containers
+  // The network session's port and waits; tests run hosts on ports of their own.
+  TTcpSessionSettings Network = {};
 };
 
 // The game's main window: owns the game controller, the banner list, the sprite lists, the
@@ -74,6 +78,8 @@ public:
   // The table screen's step (app/table_screen.cpp): the open menu screen's step, then the
   // game's (Loop: GameStep, ScheduleComputerMove, AutoPressTick, FinishRolling), sounds.
   void LocalTableStep();
+  // The same step during a network game: the loop's table buttons then only ask the host.
+  void NetTableStep();
 
   // The menu screens (menu_*.cpp, options_editor.cpp): the open screen's refresh, its step
   // (run first in every table step) and its paint into the overlay.
@@ -95,9 +101,15 @@ public:
   // One tick as the loop runs it: the timer's step, then the paint it asked for.
   void Tick();
 
-  // Owned state (names as the other parts of the shell know them).
+  // Puts a session in place with a new loop to handle its events: the window's own TCP one
+  // from FormCreate; tests hand in others before any network game.
+  void UseSession(std::unique_ptr<ISession> session);
+
+  // Owned state (names as the other parts of the shell know them). The session outlives the
+  // loop that handles its events.
+  std::unique_ptr<ISession> Session;
   std::unique_ptr<TGame> Game;
-  std::unique_ptr<TGameLoop> Loop;
+  std::unique_ptr<TNetTableLoop> Loop;
   std::unique_ptr<TReklama> Reklama;
   std::unique_ptr<TSefraButtonCollection> MenuButtons;
   std::unique_ptr<TSefraControlCollection> OptionControls;
@@ -170,6 +182,15 @@ private:
   void PaintOptions();
   void SaveOptionsFromEditor();
   void LoadOptionsIntoEditor();
+  // The network screen (menu_network.cpp): hosting or joining a session. The provider search
+  // fills NetProvider with the session's first TCP/IP provider and selects it.
+  bool FindNetProvider();
+  void OpenNetworkScreen();
+  void BuildNetworkScreen();
+  void NetworkScreenStep();
+  void DrawNetworkScreen();
+  // What both table steps run; the loop's button actions tell a network game from a local one.
+  void TableStep();
   // Runs a file dialog with the window kept painted (the tick waits); empty when cancelled.
   std::string RunFileDialog(const TFileDialogRequest& request);
   TDrawOver FDrawOver;  // an open in-game dialog, drawn over the composed frame

@@ -67,8 +67,9 @@ void TfmMain::PlayersStep() {
     const std::string& name = MenuButtons->GetName(i);
     if (name == "BT_OK" || name == "BT_CLOSE") leave = true;
     if (name == "BT_DELETE") {
-      // The game hands the turn on when the deleted player had it.
-      Game->DeletePlayer(SelectedPlayer);
+      // The game hands the turn on when the deleted player had it; in a network game every
+      // machine deletes it (a client's deletion comes back from the host).
+      Loop->DeletePlayer(SelectedPlayer);
       if (SelectedPlayer >= players.Count()) SelectedPlayer = players.Count() - 1;
     }
     if (name == "BT_ADD") {
@@ -76,9 +77,8 @@ void TfmMain::PlayersStep() {
       player.FName = NewPlayerName;
       player.FKind = NewPlayerKind;
       player.FLevel = NewPlayerLevel;
-      player.FLocal = true;
-      player.ResetScore();
-      players.Add(std::move(player));
+      // Local and with a fresh score; in a network game every machine gets it too.
+      Loop->AddPlayer(std::move(player));
       if (SelectedPlayer < 0) SelectedPlayer = 0;
       NewPlayerName.clear();
     }

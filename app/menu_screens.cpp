@@ -52,15 +52,14 @@ void TfmMain::SetScreen(TScreenKind screen) {
       OpenOptionsEditor();
       break;
     case TScreenKind::skNetwork:
-      // The network session names its TCP/IP provider here once network play is wired into
-      // the window; without one the screen cannot open.
-      if (NetProvider.empty()) {
+      // Only with a TCP/IP provider (menu_network.cpp); without one the main menu stays.
+      if (!FindNetProvider()) {
         SetScreen(TScreenKind::skMainMenu);
         FServices.Messages.Show(Cp1251("Отсутствует необходимый протокол TCP/IP"));
         return;
       }
       open(kNetworkGeometry);
-      MenuButtons->Clear();
+      OpenNetworkScreen();
       break;
     case TScreenKind::skTable:
       break;
@@ -77,6 +76,7 @@ void TfmMain::MenuStep() {
   if (CurrentScreen == TScreenKind::skMainMenu) MainMenuStep();
   if (CurrentScreen == TScreenKind::skPlayers) PlayersStep();
   if (CurrentScreen == TScreenKind::skOptions) OptionsStep();
+  if (CurrentScreen == TScreenKind::skNetwork) NetworkScreenStep();
 }
 
 void TfmMain::PaintMenu() {
@@ -85,6 +85,7 @@ void TfmMain::PaintMenu() {
   if (CurrentScreen == TScreenKind::skMainMenu) PaintMainMenu();
   if (CurrentScreen == TScreenKind::skPlayers) PaintPlayers();
   if (CurrentScreen == TScreenKind::skOptions) PaintOptions();
+  if (CurrentScreen == TScreenKind::skNetwork) DrawNetworkScreen();
 }
 
 void TfmMain::DXDrawMenuMouseDown(TMouseButton, int x, int y) {

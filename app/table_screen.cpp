@@ -26,7 +26,12 @@ bool InBannerStrip(int x, int y) {
 
 }  // namespace
 
-void TfmMain::LocalTableStep() {
+void TfmMain::LocalTableStep() { TableStep(); }
+
+// The network game differs in the table buttons only, and those are the loop's.
+void TfmMain::NetTableStep() { TableStep(); }
+
+void TfmMain::TableStep() {
   // The open menu screen steps first; the game under it goes on whatever is open.
   MenuStep();
   const TStepEvents events = Loop->TableStep();

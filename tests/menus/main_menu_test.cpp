@@ -1,4 +1,5 @@
 #include "menu_fixture.h"
+#include "tests/support/fake_session.h"
 
 namespace {
 
@@ -58,6 +59,9 @@ TEST_F(MainMenuTest, ButtonsLeadToTheirScreens) {
 }
 
 TEST_F(MainMenuTest, TheNetworkButtonWithoutATcpProviderStaysOnTheMenuWithTheMessage) {
+  auto session = std::make_unique<TFakeSession>();
+  session->ProviderNames = {"IPX"};
+  Form->UseSession(std::move(session));
   Form->SetScreen(skMainMenu);
   Click("BT_NET");
   EXPECT_EQ(Form->CurrentScreen, skMainMenu);

@@ -17,6 +17,7 @@ public:
   TSessionPlayer Self{1, "SERVER"};
   std::vector<TSessionPlayer> Members{Self};
   std::vector<std::string> Sessions{"FFF"};
+  std::vector<std::string> ProviderNames{"TCP/IP"};
   bool HostSucceeds = true;
   bool JoinSucceeds = true;
   bool Open = false;
@@ -27,8 +28,12 @@ public:
   ISessionEvents* Events = nullptr;
 
   void SetEvents(ISessionEvents* events) override { Events = events; }
-  std::vector<std::string> Providers() const override { return {"TCP/IP"}; }
-  bool SelectProvider(std::string_view name) override { return name == "TCP/IP"; }
+  std::vector<std::string> Providers() const override { return ProviderNames; }
+  bool SelectProvider(std::string_view name) override {
+    for (const std::string& provider : ProviderNames)
+      if (provider == name) return true;
+    return false;
+  }
   void SetAddress(std::string address) override { Address = std::move(address); }
   bool Host(std::string_view, std::string_view) override { return Opened(HostSucceeds); }
   std::vector<std::string> EnumSessions() override { return Sessions; }

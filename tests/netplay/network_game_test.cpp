@@ -1,0 +1,161 @@
+// Two windows in one process, each with its own session on loopback: one hosts, the other
+// joins by typing the host's address, players are added and deleted on the players screens,
+// and a few turns are played with the table buttons of whichever machine has the turn.
+#include <array>
+
+#include "net_window_fixture.h"
+#include "table_presses.h"
+
+namespace {
+
+using enum TScreenKind;
+
+class NetworkGameTest : public TNetWindowTest {
+protected:
+  void SetUp() override {
+    TNetWindowTest::SetUp();
+    TPlayer anna;
+    anna.FName = Cp1251("Аня");
+    Form->Loop->AddPlayer(anna);
+    OpenNetworkScreen(*Form);
+    Click(*Form, "BT_SERVER");
+    ASSERT_TRUE(Form->Game->FNetHost);
+    // The joiner waits for the host inside its calls; the host answers from the same thread.
+    Client = Machine(HostPort(*Form), [this] { Form->Session->Poll(); });
+    Joiner = Client->Form.get();
+  }
+
+  void Step(TfmMain& form) {
+    Clock.Now += TfmMain::TickMs;
+    form.Session->Poll();
+    form.DXTimerTimer();
+  }
+
+  void StepBoth(int count) {
+    for (int i = 0; i < count; ++i) {
+      Step(*Form);
+      Step(*Joiner);
+    }
+  }
+
+  // Both machines at rest in the same state.
+  bool Settle() {
+    for (int i = 0; i < 3000; ++i) {
+      StepBoth(1);
+      if (GameAtRest(*Form) && GameAtRest(*Joiner) && Form->Game->StateToString() == Joiner->Game->StateToString()) return true;
+    }
+    return false;
+  }
+
+  void Join() {
+    OpenNetworkScreen(*Joiner);
+    FocusAddress(*Joiner);
+    Type(*Joiner, "127.0.0.1");
+    Click(*Joiner, "BT_CLIENT");
+    StepBoth(5);
+  }
+
+  static bool ClickTable(TfmMain& form, const std::string& name) {
+    if (!PressTableButton(form, name)) return false;
+    Ticks(form, TSefraDXButton::kPressTicks);
+    return true;
+  }
+
+  static TImage ScoreRowsNow(TfmMain& form) {
+    form.Tick();
+    return ScoreRows(form.LastFrame);
+  }
+
+  std::unique_ptr<TMachine> Client;
+  TfmMain* Joiner = nullptr;
+};
+
+TEST_F(NetworkGameTest, JoiningReplacesTheJoinersPlayersWithTheHosts) {
+  TPlayer own;
+  own.FName = Cp1251("Вова");
+  Joiner->Loop->AddPlayer(own);
+  Join();
+  ASSERT_TRUE(Joiner->Game->FNetGame);
+  EXPECT_FALSE(Joiner->Game->FNetHost);
+  EXPECT_EQ(Joiner->CurrentScreen, skMainMenu);
+  ASSERT_EQ(Joiner->Game->FPlayers.Count(), 1);
+  EXPECT_EQ(Utf8(Joiner->Game->FPlayers.Player(0).FName), "Аня");
+  EXPECT_FALSE(Joiner->Game->FPlayers.Player(0).FLocal);
+  EXPECT_EQ(Joiner->Game->OptionsToString(), Form->Game->OptionsToString());
+  EXPECT_TRUE(Messages.Texts.empty());
+}
+
+TEST_F(NetworkGameTest, PlayersAddedAndDeletedOnTheClientsPlayersScreenReachTheHost) {
+  Join();
+  Click(*Joiner, "BT_PLAYERS");
+  // Only the client's own players may be deleted there: the first is the host's.
+  StepBoth(2);
+  EXPECT_EQ(Joiner->MenuButtons->FindButton("BT_DELETE")->State(), TWidgetState::wsDisabled);
+  for (const char* name : {"Боря", "Гена"}) {
+    Joiner->DXDrawMenuMouseDown(TMouseButton::mbLeft, 20, 288);
+    while (!Joiner->NewPlayerName.empty()) Joiner->FormKeyPress(8);
+    Type(*Joiner, name);
+    Joiner->FormKeyPress(13);
+    StepBoth(TSefraDXButton::kPressTicks + 3);
+  }
+  for (TfmMain* machine : {Form, Joiner}) {
+    const TPlayers& players = machine->Game->FPlayers;
+    ASSERT_EQ(players.Count(), 3);
+    EXPECT_EQ(Utf8(players.Player(2).FName), "Гена");
+    EXPECT_EQ(players.Player(2).FLocal, machine == Joiner);
+  }
+  // Row 2 is the client's own: deleted everywhere.
+  Joiner->DXDrawMenuMouseDown(TMouseButton::mbLeft, 20, 67 + 29 * 2 + 5);
+  StepBoth(1);
+  ASSERT_EQ(Joiner->SelectedPlayer, 2);
+  ASSERT_EQ(Joiner->MenuButtons->FindButton("BT_DELETE")->State(), TWidgetState::wsNormal);
+  Click(*Joiner, "BT_DELETE");
+  StepBoth(3);
+  for (TfmMain* machine : {Form, Joiner}) {
+    ASSERT_EQ(machine->Game->FPlayers.Count(), 2);
+    EXPECT_EQ(Utf8(machine->Game->FPlayers.Player(1).FName), "Боря");
+  }
+}
+
+TEST_F(NetworkGameTest, TurnsPlayedOnBothMachinesLeaveTheSameScoreTables) {
+  Join();
+  TPlayer own;
+  own.FName = Cp1251("Боря");
+  Joiner->Loop->AddPlayer(own);
+  StepBoth(3);
+  ASSERT_EQ(Form->Game->FPlayers.Count(), 2);
+  Form->SetScreen(skTable);
+  Joiner->SetScreen(skTable);
+  // Only the host may start; the client hears the start.
+  EXPECT_NE(Joiner->TableButtons.FindButton("BT_START")->State(), TWidgetState::wsNormal);
+  ASSERT_TRUE(ClickTable(*Form, "BT_START"));
+  StepBoth(2);
+  EXPECT_FALSE(Joiner->Game->FGameOver);
+  EXPECT_NE(std::find(Client->Sound.Played.begin(), Client->Sound.Played.end(), 2), Client->Sound.Played.end());
+
+  int turnsPassed = 0;
+  std::array<int, 2> actionsBy{};
+  for (int action = 0; action < 200 && turnsPassed < 4; ++action) {
+    ASSERT_TRUE(Settle()) << "the machines disagree after action " << action;
+    const int current = Form->Game->FCurrentPlayer;
+    TfmMain& mover = Form->Game->FPlayers.Player(current).FLocal ? *Form : *Joiner;
+    ++actionsBy[&mover == Form ? 0 : 1];
+    ASSERT_TRUE(PressForLocalPlayer(mover));
+    Ticks(mover, TSefraDXButton::kPressTicks);
+    ASSERT_TRUE(Settle());
+    if (Form->Game->FCurrentPlayer != current) ++turnsPassed;
+  }
+  ASSERT_EQ(turnsPassed, 4);
+  EXPECT_GT(actionsBy[0], 0);
+  EXPECT_GT(actionsBy[1], 0);
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(Form->Game->FPlayers.Player(i).Total(), Joiner->Game->FPlayers.Player(i).Total());
+    EXPECT_EQ(Form->Game->FPlayers.Player(i).FBolts, Joiner->Game->FPlayers.Player(i).FBolts);
+  }
+  const TImage hostRows = ScoreRowsNow(*Form);
+  const TImage clientRows = ScoreRowsNow(*Joiner);
+  EXPECT_EQ(hostRows.Pixels, clientRows.Pixels);
+  EXPECT_TRUE(AnyLit(hostRows, 0, 0, hostRows.Width, hostRows.Height));
+}
+
+}  // namespace

@@ -1,0 +1,178 @@
+// The network screen on the real window: opening it, the server address field, hosting and
+// joining with their failures.
+#include "net_window_fixture.h"
+#include "tools/assetgen/image_files.h"
+
+namespace {
+
+using enum TScreenKind;
+
+class NetworkScreenTest : public TNetWindowTest {
+protected:
+  TPlayer Named(const char* utf8) {
+    TPlayer player;
+    player.FName = Cp1251(utf8);
+    return player;
+  }
+};
+
+TEST_F(NetworkScreenTest, OpensFromTheMainMenuWithTheTcpProviderAndThisMachinesAddress) {
+  OpenNetworkScreen(*Form);
+  ASSERT_EQ(Form->CurrentScreen, skNetwork);
+  EXPECT_EQ(Form->NetProvider, "TCP/IP");
+  EXPECT_FALSE(Form->LocalAddress.empty());
+  EXPECT_EQ(Form->MenuBounds.Left, 110);
+  EXPECT_EQ(Form->MenuBounds.Top, 142);
+  EXPECT_EQ(Form->MenuBounds.Width, 379);
+  EXPECT_EQ(Form->MenuBounds.Height, 135);
+  ASSERT_EQ(Form->MenuButtons->Count(), 4);
+  for (const char* name : {"BT_SERVER", "BT_CLIENT", "BT_CANCEL", "BT_CLOSE"})
+    EXPECT_EQ(Form->MenuButtons->FindButton(name)->State(), TWidgetState::wsNormal) << name;
+  EXPECT_EQ(Form->CaretPhase, -1);
+  // The address found once is kept.
+  Form->LocalAddress = "10.1.2.3";
+  Click(*Form, "BT_CANCEL");
+  ASSERT_EQ(Form->CurrentScreen, skMainMenu);
+  Click(*Form, "BT_NET");
+  EXPECT_EQ(Form->LocalAddress, "10.1.2.3");
+  Click(*Form, "BT_CLOSE");
+  EXPECT_EQ(Form->CurrentScreen, skMainMenu);
+  EXPECT_TRUE(Messages.Texts.empty());
+}
+
+TEST_F(NetworkScreenTest, TheAddressFieldTakesEveryCharacterUpToTwentyWhileFocused) {
+  OpenNetworkScreen(*Form);
+  std::string& address = Form->Game->FServerAddress;
+  Type(*Form, "1.2");
+  EXPECT_TRUE(address.empty()) << "no focus yet";
+  // A press beside the field leaves it without the focus.
+  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 20, 100);
+  Type(*Form, "1.2");
+  EXPECT_TRUE(address.empty());
+
+  FocusAddress(*Form);
+  ASSERT_EQ(Form->CaretPhase, 0);
+  Form->FormKeyPress(8);
+  EXPECT_TRUE(address.empty()) << "Backspace on an empty field";
+  // Control characters other than Backspace, a space and letters of both alphabets go in.
+  for (std::uint8_t code : {std::uint8_t{'1'}, std::uint8_t{13}, std::uint8_t{1}, std::uint8_t{27}, std::uint8_t{31},
+                            std::uint8_t{' '}, std::uint8_t{0xC0}})
+    Form->FormKeyPress(code);
+  EXPECT_EQ(address, "1\r\x01\x1b\x1f \xC0");
+  address.clear();
+  Type(*Form, "127.0.0.1-0123456789ab");
+  EXPECT_EQ(address, "127.0.0.1-0123456789");
+  Form->FormKeyPress(8);
+  Type(*Form, "Z");
+  EXPECT_EQ(address, "127.0.0.1-012345678Z");
+
+  // A press on a button takes the focus away.
+  Form->MenuButtons->FindButton("BT_SERVER")->SetState(TWidgetState::wsDisabled);
+  const TSefraDXButton* cancel = Form->MenuButtons->FindButton("BT_CANCEL");
+  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, cancel->Left() + 10, cancel->Top() + 10);
+  EXPECT_EQ(Form->CaretPhase, -1);
+}
+
+TEST_F(NetworkScreenTest, TheCaretBlinksOnAThirtyTickCycleAndShowsForTwentyOne) {
+  OpenNetworkScreen(*Form);
+  Form->LocalAddress = "10.0.0.1";
+  Form->Game->FServerAddress = "10.0.0.2";
+  FocusAddress(*Form);
+  Ticks(*Form, 29);
+  EXPECT_EQ(Form->CaretPhase, 29);
+  Ticks(*Form, 1);
+  EXPECT_EQ(Form->CaretPhase, 0);
+
+  // The caret is drawn at the end of the field's line while the phase is 0 to 20.
+  const auto fieldPixels = [this](int phase) {
+    Form->CaretPhase = phase - 1;  // the tick's step advances it before the paint
+    Form->Tick();
+    std::vector<std::uint32_t> field;
+    const TRect& menu = Form->MenuBounds;
+    for (int y = menu.Top + 55; y < menu.Top + 80; ++y)
+      for (int x = menu.Left + 9; x < menu.Left + 254; ++x) field.push_back(Form->LastFrame.Pixel(x, y));
+    return field;
+  };
+  const std::vector<std::uint32_t> shown = fieldPixels(20);
+  const std::vector<std::uint32_t> hidden = fieldPixels(21);
+  EXPECT_EQ(fieldPixels(1), shown);
+  EXPECT_NE(shown, hidden);
+}
+
+TEST_F(NetworkScreenTest, HostingStartsTheNetworkGameKeepingPlayersAndGame) {
+  Form->Loop->AddPlayer(Named("Аня"));
+  OpenNetworkScreen(*Form);
+  Click(*Form, "BT_SERVER");
+  EXPECT_TRUE(Messages.Texts.empty());
+  EXPECT_EQ(Form->CurrentScreen, skMainMenu);
+  EXPECT_TRUE(Form->Game->FNetGame);
+  EXPECT_TRUE(Form->Game->FNetHost);
+  EXPECT_NE(Form->Game->FServerId, 0u);
+  EXPECT_NE(HostPort(*Form), 0);
+  EXPECT_EQ(Form->Game->FPlayers.Count(), 1);
+  // No saving or loading during a network game.
+  EXPECT_EQ(Form->MenuButtons->FindButton("BT_SAVE")->State(), TWidgetState::wsDisabled);
+  EXPECT_EQ(Form->MenuButtons->FindButton("BT_LOAD")->State(), TWidgetState::wsDisabled);
+
+  // In a session the machine can neither host again nor join elsewhere (which would wipe its
+  // players under the others' game); the screen still opens and closes.
+  Click(*Form, "BT_NET");
+  ASSERT_EQ(Form->CurrentScreen, skNetwork);
+  EXPECT_EQ(Form->MenuButtons->FindButton("BT_SERVER")->State(), TWidgetState::wsDisabled);
+  EXPECT_EQ(Form->MenuButtons->FindButton("BT_CLIENT")->State(), TWidgetState::wsDisabled);
+  Click(*Form, "BT_CANCEL");
+  EXPECT_EQ(Form->CurrentScreen, skMainMenu);
+  EXPECT_EQ(Form->Game->FPlayers.Count(), 1);
+  EXPECT_TRUE(Messages.Texts.empty());
+}
+
+TEST_F(NetworkScreenTest, HostingOnATakenPortFailsWithTheMessage) {
+  TTcpSessionSettings settings;
+  settings.Port = 0;
+  TTcpSession other(settings);
+  ASSERT_TRUE(other.Host("FFF", "SERVER"));
+  auto machine = Machine(other.HostPort());
+  OpenNetworkScreen(*machine->Form);
+  Click(*machine->Form, "BT_SERVER");
+  EXPECT_EQ(machine->Form->CurrentScreen, skNetwork);
+  EXPECT_FALSE(machine->Form->Game->FNetGame);
+  EXPECT_EQ(Messages.Texts, std::vector<std::string>{Cp1251("Ошибка создания сервера!")});
+}
+
+TEST_F(NetworkScreenTest, JoiningWhereNoHostListensFailsWithTheMessageAndThePlayersGone) {
+  std::uint16_t closedPort = 0;
+  {
+    TTcpSessionSettings settings;
+    settings.Port = 0;
+    TTcpSession gone(settings);
+    ASSERT_TRUE(gone.Host("FFF", "SERVER"));
+    closedPort = gone.HostPort();
+  }
+  auto machine = Machine(closedPort);
+  TfmMain& form = *machine->Form;
+  form.Loop->AddPlayer(Named("Аня"));
+  form.Game->StartGame();
+  OpenNetworkScreen(form);
+  FocusAddress(form);
+  Type(form, "127.0.0.1");
+  Click(form, "BT_CLIENT");
+  EXPECT_EQ(form.CurrentScreen, skNetwork);
+  EXPECT_FALSE(form.Game->FNetGame);
+  EXPECT_EQ(form.Game->FPlayers.Count(), 0);
+  EXPECT_TRUE(form.Game->FGameOver);
+  EXPECT_EQ(Messages.Texts, std::vector<std::string>{Cp1251("Ошибка подключения к серверу!")});
+}
+
+TEST_F(NetworkScreenTest, Screenshot) {
+  Form->LocalAddress = "192.168.1.20";
+  OpenNetworkScreen(*Form);
+  FocusAddress(*Form);
+  Type(*Form, "192.168.1.10");
+  Form->CaretPhase = 4;
+  Form->Tick();
+  ASSERT_FALSE(Form->LastFrame.Pixels.empty());
+  std::ofstream(std::string(THOUSAND_DOCS_DIR) + "/menu-network.png", std::ios::binary)
+      << EncodePng(Form->LastFrame);
+}
+
+}  // namespace
