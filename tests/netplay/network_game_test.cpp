@@ -117,6 +117,20 @@ TEST_F(NetworkGameTest, PlayersAddedAndDeletedOnTheClientsPlayersScreenReachTheH
   }
 }
 
+TEST_F(NetworkGameTest, RulesTheHostChangesBetweenGamesReachTheClientWhoCannotChangeThem) {
+  Join();
+  Joiner->SetScreen(skOptions);
+  EXPECT_EQ(Joiner->MenuButtons->FindButton("BT_OK")->State(), TWidgetState::wsDisabled);
+  Form->SetScreen(skOptions);
+  TGameOptions changed = Form->Game->Options;
+  changed.ENTERSCORE += 5;
+  Form->WriteOptionControls(changed);
+  Click(*Form, "BT_OK");
+  StepBoth(3);
+  ASSERT_EQ(Form->Game->Options.ENTERSCORE, changed.ENTERSCORE);
+  EXPECT_EQ(Joiner->Game->OptionsToString(), Form->Game->OptionsToString());
+}
+
 TEST_F(NetworkGameTest, TurnsPlayedOnBothMachinesLeaveTheSameScoreTables) {
   Join();
   TPlayer own;
