@@ -117,6 +117,20 @@ TEST_F(NetworkGameTest, PlayersAddedAndDeletedOnTheClientsPlayersScreenReachTheH
   }
 }
 
+TEST_F(NetworkGameTest, TheHostShuttingDownLeavesTheClientRunningInItsGame) {
+  Join();
+  ASSERT_TRUE(Joiner->Session->Active());
+  Form->FormDestroy();
+  for (int i = 0; i < 20 && Joiner->Session->Active(); ++i) Step(*Joiner);
+  EXPECT_FALSE(Joiner->Session->Active());
+  // Its players stay, the game stays a network one, and a request goes nowhere.
+  EXPECT_TRUE(Joiner->Game->FNetGame);
+  EXPECT_EQ(Joiner->Game->FPlayers.Count(), 1);
+  Joiner->Loop->SendGameMessage(gmThrow, {}, Joiner->Game->FServerId);
+  for (int i = 0; i < 5; ++i) Step(*Joiner);
+  EXPECT_FALSE(Joiner->Game->FThrowPending);
+}
+
 TEST_F(NetworkGameTest, RulesTheHostChangesBetweenGamesReachTheClientWhoCannotChangeThem) {
   Join();
   Joiner->SetScreen(skOptions);
