@@ -75,16 +75,11 @@ std::string ReadQuietly(const std::string& fileName) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-}  // namespace
-
-TGameOptions OptionsFromIni(std::string_view text) {
-  CSimpleIniA ini;
-  ini.SetMultiKey(true);  // a key given twice counts with its first value, as INI readers do
-  ini.SetQuotes(true);    // and a value in double quotes counts without them
-  ini.LoadData(text.data(), text.size());
-  const TOptionReader reader(ini);
+// Every field from `valueOf(key, default)`, brought into the ranges of a loaded rule set.
+template <typename TValueOf>
+TGameOptions OptionsWithinRanges(const TValueOf& valueOf) {
   const TGameOptions defaults;
-#define OPTION_VALUE(field) reader.Value(#field, defaults.field)
+#define OPTION_VALUE(field) valueOf(#field, defaults.field)
   TGameOptions o;
   o.IS_BOLTS = OPTION_VALUE(IS_BOLTS) != 0;
   o.BOLTSTOGODOWN = CountInRange(OPTION_VALUE(BOLTSTOGODOWN));
@@ -115,8 +110,24 @@ TGameOptions OptionsFromIni(std::string_view text) {
   return o;
 }
 
+}  // namespace
+
+
+TGameOptions OptionsFromIni(std::string_view text) {
+  CSimpleIniA ini;
+  ini.SetMultiKey(true);  // a key given twice counts with its first value, as INI readers do
+  ini.SetQuotes(true);    // and a value in double quotes counts without them
+  ini.LoadData(text.data(), text.size());
+  const TOptionReader reader(ini);
+  return OptionsWithinRanges([&](const char* key, std::int32_t fallback) { return reader.Value(key, fallback); });
+}
+
 TGameOptions OptionsInRange(const TGameOptions& options) {
-  return OptionsFromIni(std::string("[") + Section + "]\n" + FormatOptionLines(options));
+  const auto values = OptionValues(options);
+  return OptionsWithinRanges([&](std::string_view key, std::int32_t) {
+    const auto at = std::find(OptionKeys.begin(), OptionKeys.end(), key);
+    return values[static_cast<std::size_t>(at - OptionKeys.begin())];
+  });
 }
 
 std::string OptionsToIni(const TGameOptions& options, std::string_view existing) {
