@@ -112,7 +112,6 @@ TGameOptions OptionsWithinRanges(const TValueOf& valueOf) {
 
 }  // namespace
 
-
 TGameOptions OptionsFromIni(std::string_view text) {
   CSimpleIniA ini;
   ini.SetMultiKey(true);  // a key given twice counts with its first value, as INI readers do
