@@ -38,7 +38,8 @@ void TfmMain::OpenNetworkScreen() {
   // A machine in a session stays in it: joining elsewhere would first wipe its players, and
   // the other machines would go on with a game this one no longer has.
   if (Game->FNetGame)
-    for (const char* name : {"BT_SERVER", "BT_CLIENT"}) MenuButtons->FindButton(name)->SetState(TWidgetState::wsDisabled);
+    for (const char* name : {"BT_SERVER", "BT_CLIENT"})
+      MenuButtons->FindButton(name)->SetState(TWidgetState::wsDisabled);
   if (LocalAddress.empty()) LocalAddress = GetLocalAddress();
 }
 

@@ -220,7 +220,8 @@ void TfmMain::OptionsStep() {
         Game->Options = ReadOptionControls();
         // The rules travel to the others only when they join: a host that changes them between
         // games tells every machine, or they would score the next game by the old ones.
-        if (Game->FNetGame && Game->FNetHost) Loop->SendGameMessage(gmRules, Game->OptionsToString(), ISession::ToAll);
+        if (Game->FNetGame && Game->FNetHost)
+          Loop->SendGameMessage(gmRules, Game->OptionsToString(), ISession::ToAll);
         leave = true;
       }
       if (name == "BT_CANCEL" || name == "BT_CLOSE") leave = true;

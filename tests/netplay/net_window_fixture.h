@@ -39,7 +39,9 @@ protected:
   }
 
   // The port the window's own TCP session hosts on.
-  static std::uint16_t HostPort(const TfmMain& form) { return dynamic_cast<const TTcpSession&>(*form.Session).HostPort(); }
+  static std::uint16_t HostPort(const TfmMain& form) {
+    return dynamic_cast<const TTcpSession&>(*form.Session).HostPort();
+  }
 
   static void Ticks(TfmMain& form, int count) {
     for (int i = 0; i < count; ++i) form.Tick();

@@ -42,7 +42,8 @@ protected:
   bool Settle() {
     for (int i = 0; i < 3000; ++i) {
       StepBoth(1);
-      if (GameAtRest(*Form) && GameAtRest(*Joiner) && Form->Game->StateToString() == Joiner->Game->StateToString()) return true;
+      const bool same = Form->Game->StateToString() == Joiner->Game->StateToString();
+      if (same && GameAtRest(*Form) && GameAtRest(*Joiner)) return true;
     }
     return false;
   }
