@@ -151,7 +151,7 @@ TEST_F(InGameFileDialogTest, TheButtonsScrollConfirmAndCancel) {
   TSurface frame;
   frame.SetSize(TInGameFileDialog::Width, TInGameFileDialog::Height);
   Dialog->Draw(frame);
-  std::ofstream(std::string(THOUSAND_DOCS_DIR) + "/menu-file-dialog.png", std::ios::binary)
+  std::ofstream(std::string(THOUSAND_SCREENSHOT_DIR) + "/menu-file-dialog.png", std::ios::binary)
       << EncodePng([&frame] {
            TImage image{frame.Width(), frame.Height(), {}};
            image.Pixels.resize(static_cast<std::size_t>(frame.Width()) * frame.Height());

@@ -49,7 +49,7 @@ protected:
   // The composed frame for the README.
   void SaveScreenshot(const std::string& name) {
     Form->Tick();
-    std::ofstream(std::string(THOUSAND_DOCS_DIR) + "/" + name, std::ios::binary)
+    std::ofstream(std::string(THOUSAND_SCREENSHOT_DIR) + "/" + name, std::ios::binary)
         << EncodePng(Form->LastFrame);
   }
 

@@ -171,7 +171,7 @@ TEST_F(NetworkScreenTest, Screenshot) {
   Form->CaretPhase = 4;
   Form->Tick();
   ASSERT_FALSE(Form->LastFrame.Pixels.empty());
-  std::ofstream(std::string(THOUSAND_DOCS_DIR) + "/menu-network.png", std::ios::binary)
+  std::ofstream(std::string(THOUSAND_SCREENSHOT_DIR) + "/menu-network.png", std::ios::binary)
       << EncodePng(Form->LastFrame);
 }
 

@@ -30,7 +30,7 @@ protected:
            game.FMessagePhase == 0;  // the person reads the message first
   }
   void SaveFrame(const std::string& name) {
-    std::ofstream(std::string(THOUSAND_RUNTIME_DIR) + "/" + name, std::ios::binary) << EncodePng(Form->LastFrame);
+    std::ofstream(std::string(THOUSAND_SCREENSHOT_DIR) + "/" + name, std::ios::binary) << EncodePng(Form->LastFrame);
   }
 };
 

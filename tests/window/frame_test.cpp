@@ -60,7 +60,7 @@ TEST_F(FrameTest, AThrowShowsItsDiceInThePanelAndSoundsOnceOnLanding) {
 
   // The program's look for the README: five dice at rest on the table.
   const std::string png = EncodePng(Form->LastFrame);
-  std::ofstream(std::string(THOUSAND_RUNTIME_DIR) + "/screenshot.png", std::ios::binary) << png;
+  std::ofstream(std::string(THOUSAND_SCREENSHOT_DIR) + "/screenshot.png", std::ios::binary) << png;
 }
 
 TEST_F(FrameTest, AnOpenOverlayIsLaidOverTableAndDice) {
