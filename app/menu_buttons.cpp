@@ -3,18 +3,18 @@
 #include <memory>
 #include <string_view>
 
-void BuildMenuButtons(TSefraButtonCollection& buttons, std::span<const TMenuButtonSpec> specs,
+void BuildMenuButtons(TSefraButtonCollection& buttons, std::span<const TMenuButtonPlace> places,
                       const TSurfaceSortCollection* sprites) {
   buttons.Clear();
-  for (const TMenuButtonSpec& spec : specs) {
+  for (const TMenuButtonPlace& place : places) {
     auto button = std::make_unique<TSefraDXButton>();
     button->SetImages(sprites);
-    button->SetImageNames(spec.Images);
-    const bool closeBox = std::string_view(spec.Name) == "BT_CLOSE";
+    button->SetImageNames(place.Images);
+    const bool closeBox = std::string_view(place.Name) == "BT_CLOSE";
     button->SetMaskNames(closeBox ? "BT_CLOSEM|BT_CLOSEM|BT_CLOSEM" : "BT_MASK|BT_MASK|BT_MASK");
-    button->SetLeft(spec.Left);
-    button->SetTop(spec.Top);
-    button->SetState(spec.State);
-    buttons.AddButton(spec.Name, std::move(button));
+    button->SetLeft(place.Left);
+    button->SetTop(place.Top);
+    button->SetState(place.State);
+    buttons.AddButton(place.Name, std::move(button));
   }
 }

@@ -9,7 +9,7 @@ class TSurfaceSortCollection;
 
 // One push button of a menu screen: its name, its three looks "normal|pressed|disabled",
 // its place in the overlay and the state it is created in.
-struct TMenuButtonSpec {
+struct TMenuButtonPlace {
   const char* Name;
   const char* Images;
   int Left;
@@ -17,7 +17,7 @@ struct TMenuButtonSpec {
   TWidgetState State = TWidgetState::wsNormal;
 };
 
-// Empties `buttons` and fills it from `specs`; "BT_CLOSE" takes the close box's mask, the
+// Empties `buttons` and fills it from `places`; "BT_CLOSE" takes the close box's mask, the
 // others the common one.
-void BuildMenuButtons(TSefraButtonCollection& buttons, std::span<const TMenuButtonSpec> specs,
+void BuildMenuButtons(TSefraButtonCollection& buttons, std::span<const TMenuButtonPlace> places,
                       const TSurfaceSortCollection* sprites);

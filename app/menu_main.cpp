@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr std::array<TMenuButtonSpec, 7> kMainMenuButtons{{
+constexpr std::array<TMenuButtonPlace, 7> kMainMenuButtons{{
     {"BT_OK", "BT_OK|BT1_OK|BT2_OK", 202, 38},
     {"BT_PLAYERS", "BT_PLAYERS1|BT_PLAYERS2|BT_PLAYERS3", 202, 72, TWidgetState::wsDisabled},
     {"BT_OPTIONS", "BT_OPTIONS1|BT_OPTIONS2|BT_OPTIONS3", 202, 106, TWidgetState::wsDisabled},
@@ -43,12 +43,12 @@ void TfmMain::BuildMainMenu() { BuildMenuButtons(*MenuButtons, kMainMenuButtons,
 
 void TfmMain::RefreshMainMenu() {
   const bool netGame = Game->FNetGame;
-  for (const TMenuButtonSpec& spec : kMainMenuButtons) {
-    TSefraDXButton* button = MenuButtons->FindButton(spec.Name);
+  for (const TMenuButtonPlace& place : kMainMenuButtons) {
+    TSefraDXButton* button = MenuButtons->FindButton(place.Name);
     if (button == nullptr) continue;
     bool enabled = true;
-    if (std::string_view(spec.Name) == "BT_SAVE") enabled = !Game->FGameOver && !netGame;
-    if (std::string_view(spec.Name) == "BT_LOAD") enabled = !netGame;
+    if (std::string_view(place.Name) == "BT_SAVE") enabled = !Game->FGameOver && !netGame;
+    if (std::string_view(place.Name) == "BT_LOAD") enabled = !netGame;
     SetButtonEnabled(*button, enabled);
   }
   if (MenuBounds.Height > kMainMenuHeight) MenuBounds.Height = kMainMenuHeight;

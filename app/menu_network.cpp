@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::array<TMenuButtonSpec, 4> kNetworkButtons{{
+constexpr std::array<TMenuButtonPlace, 4> kNetworkButtons{{
     {"BT_SERVER", "BT_SERV1|BT_SERV2|BT_SERV3", 273, 34},
     {"BT_CLIENT", "BT_CL1|BT_CL2|BT_CL3", 273, 66},
     {"BT_CANCEL", "BT_CANCEL1|BT_CANCEL2|BT_CANCEL3", 273, 98},

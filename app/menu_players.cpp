@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::array<TMenuButtonSpec, 4> kPlayersButtons{{
+constexpr std::array<TMenuButtonPlace, 4> kPlayersButtons{{
     {"BT_OK", "BT_OK|BT1_OK|BT2_OK", 274, 36},
     {"BT_DELETE", "BT_DEL|BT1_DEL|BT2_DEL", 274, 68},
     {"BT_ADD", "BT_ADD|BT1_ADD|BT2_ADD", 274, 280},

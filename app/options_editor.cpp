@@ -86,7 +86,7 @@ const std::array<TOptionsPage, 4> kOptionsPages{{
      {"NEEDENTERGAME", "ENTERSCORE", "DUMPTRUCKSCORE", "ISMORE1000", "OVERTAKINGSCORE", "NEEDDICEFORALLZARNIKS"}},
 }};
 
-constexpr std::array<TMenuButtonSpec, 10> kOptionsButtons{{
+constexpr std::array<TMenuButtonPlace, 10> kOptionsButtons{{
     {"BT_OK", "BT_OK|BT1_OK|BT2_OK", 274, 35},
     {"BT_CANCEL", "BT_CANCEL1|BT_CANCEL2|BT_CANCEL3", 274, 67},
     {"BT_SAVE", "BT_SAVE1|BT_SAVE2|BT_SAVE3", 274, 99},
@@ -122,26 +122,26 @@ TFileDialogRequest RuleSetRequest(bool save, const std::string& folder) {
 void TfmMain::BuildOptionControls() {
   OptionControls->Clear();
   const int h = Letters.LineHeight("1");
-  for (const TOptionControlSpec& spec : kOptionControls) {
-    const int top = spec.TopLines * h + spec.TopPixels;
-    const std::string label = Cp1251(spec.Label);
+  for (const TOptionControlSpec& place : kOptionControls) {
+    const int top = place.TopLines * h + place.TopPixels;
+    const std::string label = Cp1251(place.Label);
     std::unique_ptr<TSefraDXClass> control;
-    if (spec.Kind == CheckBox) {
-      auto box = std::make_unique<TSefraCheckBox>(spec.Left, top, spec.Width, h);
+    if (place.Kind == CheckBox) {
+      auto box = std::make_unique<TSefraCheckBox>(place.Left, top, place.Width, h);
       box->Caption = label;
       box->Letters = &Letters;
       control = std::move(box);
-    } else if (spec.Kind == UpDown) {
-      auto upDown = std::make_unique<TSefraUpDown>(spec.Left, top, spec.Width, h);
+    } else if (place.Kind == UpDown) {
+      auto upDown = std::make_unique<TSefraUpDown>(place.Left, top, place.Width, h);
       upDown->Caption = label;
       upDown->Letters = &Letters;
       upDown->SetButtonImages("UP1", "UP2", "UP3", "UPM", "DOWN1", "DOWN2", "DOWN3", "DOWNM");
-      upDown->SetMin(spec.Min);
-      upDown->SetMax(spec.Max);
-      upDown->Step = spec.Step;
+      upDown->SetMin(place.Min);
+      upDown->SetMax(place.Max);
+      upDown->Step = place.Step;
       control = std::move(upDown);
     } else {
-      auto selector = std::make_unique<TSefraSelector>(spec.Left, top);
+      auto selector = std::make_unique<TSefraSelector>(place.Left, top);
       selector->Caption = label;
       selector->Items = {Cp1251("БЕЗ БОЧКИ"), Cp1251("\"ОЧКОВАЯ\""), Cp1251("ОТКРЫТАЯ")};
       selector->Letters = &Letters;
@@ -150,31 +150,31 @@ void TfmMain::BuildOptionControls() {
       control = std::move(selector);
     }
     control->SetImages(&Sprites);
-    OptionControls->AddControl(spec.Key, std::move(control));
+    OptionControls->AddControl(place.Key, std::move(control));
   }
 }
 
 void TfmMain::WriteOptionControls(const TGameOptions& options) {
-  for (const TOptionControlSpec& spec : kOptionControls) {
-    TSefraDXClass* control = OptionControls->GetControl(OptionControls->IndexOfName(spec.Key));
+  for (const TOptionControlSpec& place : kOptionControls) {
+    TSefraDXClass* control = OptionControls->GetControl(OptionControls->IndexOfName(place.Key));
     if (control == nullptr) continue;
-    const std::int32_t value = FieldValue(options, spec.Field);
-    if (spec.Kind == CheckBox) static_cast<TSefraCheckBox*>(control)->Checked = value != 0;
-    if (spec.Kind == UpDown) static_cast<TSefraUpDown*>(control)->SetValue(value);
-    if (spec.Kind == Selector) static_cast<TSefraSelector*>(control)->ItemIndex = value;
+    const std::int32_t value = FieldValue(options, place.Field);
+    if (place.Kind == CheckBox) static_cast<TSefraCheckBox*>(control)->Checked = value != 0;
+    if (place.Kind == UpDown) static_cast<TSefraUpDown*>(control)->SetValue(value);
+    if (place.Kind == Selector) static_cast<TSefraSelector*>(control)->ItemIndex = value;
   }
 }
 
 TGameOptions TfmMain::ReadOptionControls() const {
   TGameOptions options;
-  for (const TOptionControlSpec& spec : kOptionControls) {
-    const TSefraDXClass* control = OptionControls->GetControl(OptionControls->IndexOfName(spec.Key));
+  for (const TOptionControlSpec& place : kOptionControls) {
+    const TSefraDXClass* control = OptionControls->GetControl(OptionControls->IndexOfName(place.Key));
     if (control == nullptr) continue;
     std::int32_t value = 0;
-    if (spec.Kind == CheckBox) value = static_cast<const TSefraCheckBox*>(control)->Checked ? 1 : 0;
-    if (spec.Kind == UpDown) value = static_cast<const TSefraUpDown*>(control)->Value();
-    if (spec.Kind == Selector) value = static_cast<const TSefraSelector*>(control)->ItemIndex;
-    SetField(options, spec.Field, value);
+    if (place.Kind == CheckBox) value = static_cast<const TSefraCheckBox*>(control)->Checked ? 1 : 0;
+    if (place.Kind == UpDown) value = static_cast<const TSefraUpDown*>(control)->Value();
+    if (place.Kind == Selector) value = static_cast<const TSefraSelector*>(control)->ItemIndex;
+    SetField(options, place.Field, value);
   }
   return options;
 }
