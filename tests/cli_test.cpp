@@ -1,34 +1,10 @@
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 #include "game/options.h"
+#include "tests/support/cli_runner.h"
 #include "tests/support/scratch_dir.h"
-
-namespace {
-
-struct TRun {
-  int Status = -1;
-  std::string Out;
-};
-
-// Runs thousand-cli with the arguments (shell words) and collects its standard output.
-TRun RunCli(const std::string& args) {
-  const std::string command = std::string(THOUSAND_RUNTIME_DIR) + "/thousand-cli " + args + " 2>/dev/null";
-  TRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.Out.append(buffer, got);
-  const int status = ::pclose(pipe);
-  run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
-
-}  // namespace
 
 TEST(CliScore, PrintsPointsSetAndScoringDice) {
   const struct {
@@ -40,7 +16,7 @@ TEST(CliScore, PrintsPointsSetAndScoringDice) {
       {"6 5", "points=5 set=0 scoring=1\n"},
   };
   for (const auto& c : cases) {
-    const TRun run = RunCli(std::string("score ") + c.Args);
+    const TCliRun run = RunCli(std::string("score ") + c.Args);
     EXPECT_EQ(run.Status, 0) << c.Args;
     EXPECT_EQ(run.Out, c.Out) << c.Args;
   }
@@ -48,7 +24,7 @@ TEST(CliScore, PrintsPointsSetAndScoringDice) {
 
 TEST(CliScore, RefusesBadFacesWithStatus2) {
   for (const char* args : {"", "0", "7", "1 2 3 4 5 6", "x", "1 2 12", "-1", "' 3'"}) {
-    const TRun run = RunCli(std::string("score ") + args);
+    const TCliRun run = RunCli(std::string("score ") + args);
     EXPECT_EQ(run.Status, 2) << args;
     EXPECT_EQ(run.Out, "") << args;
   }
@@ -64,7 +40,7 @@ TEST(CliRules, PrintsTheLoadedRulesOrTheirPackedForm) {
   EXPECT_EQ(RunCli("rules " + dir.File("house.st")).Out, FormatOptionLines(expected));
   EXPECT_EQ(RunCli("rules " + dir.File("absent.st")).Out, FormatOptionLines(TGameOptions{}));
 
-  const TRun packed = RunCli("rules --packed " + dir.File("house.st"));
+  const TCliRun packed = RunCli("rules --packed " + dir.File("house.st"));
   EXPECT_EQ(packed.Status, 0);
   ASSERT_EQ(packed.Out.size(), 2 * PackedOptionsSize + 1);
   EXPECT_EQ(packed.Out.substr(0, 12), "310364000000");
@@ -84,7 +60,7 @@ TEST(Cli, UsageErrorsAndHelp) {
 }
 
 TEST(Cli, DemoPrintsAFewScoredThrows) {
-  const TRun run = RunCli("demo");
+  const TCliRun run = RunCli("demo");
   EXPECT_EQ(run.Status, 0);
   EXPECT_EQ(std::count(run.Out.begin(), run.Out.end(), '\n'), 6);
   EXPECT_NE(run.Out.find("Бросок 5:"), std::string::npos);

@@ -1,5 +1,3 @@
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,28 +5,13 @@
 
 #include "gfx/cp1251.h"
 #include "tests/support/image_fixtures.h"
+#include "tests/support/cli_runner.h"
 #include "tests/support/scratch_dir.h"
 #include "tools/col_writer.h"
 
 namespace {
 
-struct TRun {
-  int Status = -1;
-  std::string Out;  // standard output
-};
-
-TRun RunCol(const std::string& args) {
-  const std::string command = std::string(THOUSAND_RUNTIME_DIR) + "/thousand-cli col " + args + " 2>/dev/null";
-  TRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.Out.append(buffer, got);
-  const int status = ::pclose(pipe);
-  run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+TCliRun RunCol(const std::string& args) { return RunCli("col " + args); }
 
 std::string Banner(int frames, int delay) {
   std::vector<TGifFixtureFrame> list(frames, TGifFixtureFrame{.Width = 2, .Height = 1, .Indices = {0, 1}});
@@ -44,7 +27,7 @@ TEST(CliCol, ListsImagesWithNameKindKeyAndSize) {
   dir.Write("graph.col", BuildContainer({ImageRecord(gkBitmap, 0x00FF00FF, "BACK", EncodeBmp24(PatternImage(3, 2))),
                                          ImageRecord(gkJPEG, 0x00000001, Cp1251("Фон"), EncodeJpeg(PatternImage(8, 4)))}));
   const std::string file = dir.File("graph.col");
-  const TRun run = RunCol(file);
+  const TCliRun run = RunCol(file);
   EXPECT_EQ(run.Status, 0);
   EXPECT_EQ(run.Out, file + ": 2 images\n"
                             "0\tBACK\tBMP\tkey 00FF00FF\t3x2\n"
@@ -61,7 +44,7 @@ TEST(CliCol, ListsBannersWithRepeatLinkFramesAndDelays) {
                                       "0\trepeat 2\tlink rules.html\t2x1\t3 frames, delays 50 50 -\n"
                                       "1\trepeat 1\tlink https://example.org/\t2x1\t1 frames, delays -\n";
   for (const char* flag : {"", "--banners "}) {
-    const TRun run = RunCol(flag + file);
+    const TCliRun run = RunCol(flag + file);
     EXPECT_EQ(run.Status, 0) << flag;
     EXPECT_EQ(run.Out, expected) << flag;
   }
@@ -88,7 +71,7 @@ TEST(CliCol, RefusesWhatItCannotReadOrDecodeWithStatus2) {
       {"--what " + dir.File("images.col"), ""},
   };
   for (const auto& c : cases) {
-    const TRun run = RunCol(c.Args);
+    const TCliRun run = RunCol(c.Args);
     EXPECT_EQ(run.Status, 2) << c.Args;
     EXPECT_EQ(run.Out, c.Out) << c.Args;
   }

@@ -1,5 +1,3 @@
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,30 +6,12 @@
 
 #include "game/game.h"
 #include "gfx/cp1251.h"
+#include "tests/support/cli_runner.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
 
-struct TRun {
-  int Status = -1;
-  std::string Out;
-};
-
-// Runs thousand-cli with the arguments (shell words); `redirect` picks which stream is kept.
-TRun RunCli(const std::string& args, const char* redirect = "2>/dev/null") {
-  const std::string command = std::string(THOUSAND_RUNTIME_DIR) + "/thousand-cli " + args + " " + redirect;
-  TRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.Out.append(buffer, got);
-  const int status = ::pclose(pipe);
-  run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
-
-TRun RunCliErrors(const std::string& args) { return RunCli(args, "2>&1 >/dev/null"); }
+TCliRun RunCliErrors(const std::string& args) { return RunCli(args, "2>&1 >/dev/null"); }
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -62,7 +42,7 @@ TEST(CliSave, PrintsPlayersCurrentAndRules) {
   game.Options.ENTERSCORE = 100;
   ASSERT_TRUE(game.SaveGame(dir.File("game.sav")));
 
-  const TRun run = RunCli("save " + dir.File("game.sav"));
+  const TCliRun run = RunCli("save " + dir.File("game.sav"));
   EXPECT_EQ(run.Status, 0);
   const std::string expected =
       "player 0: name=Вася kind=0 level=0 total=0 bolts=0 barrel_tries=0 barrel_falls=0 entered=0\n"
@@ -94,14 +74,14 @@ TEST(CliSave, RefusesWhatTheGameRefusesWithTheReason) {
       {"save a.sav b.sav", "give one saved game"},
   };
   for (const auto& c : cases) {
-    const TRun run = RunCliErrors(c.Args);
+    const TCliRun run = RunCliErrors(c.Args);
     EXPECT_EQ(run.Status, 2) << c.Args;
     EXPECT_NE(run.Out.find(c.Reason), std::string::npos) << c.Args << ": " << run.Out;
   }
 }
 
 TEST(CliSimulate, PrintsTheLinesInOrderAndRepeatsItselfForASeed) {
-  const TRun first = RunCli("simulate --games 12 --players 3 --seed 5");
+  const TCliRun first = RunCli("simulate --games 12 --players 3 --seed 5");
   ASSERT_EQ(first.Status, 0);
   const std::vector<std::string> lines = Lines(first.Out);
   const char* keys[] = {"games: ",          "players: ",        "turns_mean: ",         "turns_median: ",
@@ -118,7 +98,7 @@ TEST(CliSimulate, PrintsTheLinesInOrderAndRepeatsItselfForASeed) {
   for (std::string share; std::getline(wins, share, ',');) shares += std::stod(share);
   EXPECT_NEAR(shares, 1.0, 1e-3);
 
-  const TRun again = RunCli("simulate --players 3 --seed 5 --games 12");
+  const TCliRun again = RunCli("simulate --players 3 --seed 5 --games 12");
   std::vector<std::string> againLines = Lines(again.Out);
   againLines.pop_back();
   EXPECT_EQ(againLines, std::vector<std::string>(lines.begin(), lines.end() - 1));
@@ -127,7 +107,7 @@ TEST(CliSimulate, PrintsTheLinesInOrderAndRepeatsItselfForASeed) {
 TEST(CliSimulate, JsonCarriesTheSameKeysAndRulesFilesChangeTheGames) {
   TScratchDir dir;
   dir.Write("nobarrel.st", "[OPTIONS]\nBARRELSTYPE=0\n");
-  const TRun json = RunCli("simulate --games 5 --players 2 --seed 9 --json --rules " + dir.File("nobarrel.st"));
+  const TCliRun json = RunCli("simulate --games 5 --players 2 --seed 9 --json --rules " + dir.File("nobarrel.st"));
   ASSERT_EQ(json.Status, 0);
   EXPECT_TRUE(json.Out.starts_with("{\"games\": 5, \"players\": 2, "));
   EXPECT_NE(json.Out.find("\"wins_by_seat\": ["), std::string::npos);
@@ -140,7 +120,7 @@ TEST(CliSimulate, RefusesBadArguments) {
                            "--games 5 --players 7", "--games x --players 4", "--games 5 --players 4 --seed -1",
                            "--games 5 --players 4 --rules /no/such.st", "--games 5 --players 4 --fast",
                            "--games 5 --players"}) {
-    const TRun run = RunCli(std::string("simulate ") + args);
+    const TCliRun run = RunCli(std::string("simulate ") + args);
     EXPECT_EQ(run.Status, 2) << args;
     EXPECT_TRUE(run.Out.empty()) << args;
   }
