@@ -5,44 +5,17 @@
 
 #include <SDL.h>
 
-#include <cstdlib>
 
 #include "app/main_form.h"
+#include "bench/headless_desktop.h"
 #include "game/table_view.h"
-#include "platform/clock.h"
-#include "platform/link_opener.h"
-#include "platform/message_box.h"
-#include "platform/sound.h"
 
 namespace {
-
-class TSilence final : public ISound {
-public:
-  void Play(int) override {}
-};
-class TNoLinks final : public ILinkOpener {
-public:
-  void Open(const std::string&) override {}
-};
-class TPrintedMessages final : public IMessageBox {
-public:
-  void Show(const std::string& text) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
-};
-
-struct TDesktop {
-  TSilence Sound;
-  TNoLinks Links;
-  TPrintedMessages Messages;
-  TMessageBoxScope Scope{Messages};
-  TSdlClock Clock;
-  TDesktopServices Services() { return {Messages, Sound, Links, Clock, THOUSAND_RUNTIME_DIR}; }
-};
 
 // A shown window with three computer players in a game that has just started.
 struct TPlayingWindow {
   TPlayingWindow() {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    Headless();
     SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     Form = std::make_unique<TfmMain>(Desktop.Services());
     Form->FormShow();

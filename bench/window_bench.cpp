@@ -5,42 +5,11 @@
 
 #include <SDL.h>
 
-#include <cstdlib>
 
 #include "app/main_form.h"
-#include "platform/clock.h"
-#include "platform/link_opener.h"
-#include "platform/message_box.h"
-#include "platform/sound.h"
+#include "bench/headless_desktop.h"
 
 namespace {
-
-class TSilence final : public ISound {
-public:
-  void Play(int) override {}
-};
-class TNoLinks final : public ILinkOpener {
-public:
-  void Open(const std::string&) override {}
-};
-class TPrintedMessages final : public IMessageBox {
-public:
-  void Show(const std::string& text) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
-};
-
-struct TDesktop {
-  TSilence Sound;
-  TNoLinks Links;
-  TPrintedMessages Messages;
-  TMessageBoxScope Scope{Messages};
-  TSdlClock Clock;
-  TDesktopServices Services() { return {Messages, Sound, Links, Clock, THOUSAND_RUNTIME_DIR}; }
-};
-
-void Headless() {
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
-}
 
 // SDL's start, the window, the loading window with its four steps, the first tick and paint.
 void BM_StartUpToFirstFrame(benchmark::State& state) {
