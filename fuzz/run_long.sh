@@ -1,42 +1,59 @@
 #!/usr/bin/env bash
-# Runs every fuzz harness for MINUTES each (or 10 million executions, whichever comes first)
-# and writes the table of executions, coverage and findings into docs/fuzzing.md. Findings
-# stay in build/fuzz-findings/<harness>/ for a regression test.
-#   fuzz/run_long.sh MINUTES
+# Runs every fuzz harness for MINUTES each (or 10 million executions, whichever comes first),
+# JOBS harnesses at a time (default: one per core), and writes the table of executions,
+# coverage and findings into the README's robustness section. Findings stay in
+# build/fuzz-findings/<harness>.findings/ for a regression test.
+#   fuzz/run_long.sh MINUTES [JOBS]
 set -euo pipefail
 source "$(dirname "$0")/run_fuzzers.sh"
 
-minutes=${1:?usage: fuzz/run_long.sh MINUTES}
+minutes=${1:?usage: fuzz/run_long.sh MINUTES [JOBS]}
+parallel=${2:-$(nproc)}
 out=$FUZZ_ROOT/build/fuzz-findings
 rm -rf "$out"
 mkdir -p "$out"
 build_fuzzers
 
+# fixed_count NAME: how many faults this harness has found that are fixed in the program.
+fixed_count() {
+  grep -c "^$1	" "$FUZZ_ROOT/fuzz/fixed_findings.tsv" || true
+}
+
+# run_row NAME: runs one harness and leaves its table row in OUT/NAME.row.
+run_row() {
+  local name=$1 started=$SECONDS
+  run_fuzzer "$name" $((minutes * 60)) "$out" -runs=10000000 || true
+  local log=$out/$name.log elapsed=$(((SECONDS - started + 30) / 60))
+  local runs last cov open
+  runs=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
+  last=$(grep -E '^#[0-9]+' "$log" | grep -o 'cov: [0-9]* ft: [0-9]*' | tail -1 || true)
+  cov=$(echo "$last" | awk '{print $2}')
+  open=$(find "$out/$name.findings" -type f | wc -l)
+  echo "| \`$name\` | $runs | $elapsed min | ${cov:-?} | $open | $(fixed_count "$name") |" >"$out/$name.row"
+  echo "fuzz $name: $runs runs in $elapsed min, cov ${cov:-?}, $open open findings"
+}
+
+for name in "${FUZZ_HARNESSES[@]}"; do
+  while (($(jobs -rp | wc -l) >= parallel)); do wait -n; done
+  run_row "$name" &
+done
+wait
+
 table=$out/table.md
 {
-  echo "Run of $(date -u '+%Y-%m-%d %H:%M') UTC, $minutes min or 10,000,000 executions per harness, ASan + UBSan:"
+  echo "Run of $(date -u '+%Y-%m-%d %H:%M') UTC under ASan + UBSan, each harness until 10,000,000"
+  echo "executions or $minutes minutes, $parallel at a time on $(nproc) cores:"
   echo
-  echo "| harness | executions | coverage (edges) | features | corpus | findings |"
+  echo "| harness | executions | time | coverage (edges) | open findings | findings fixed |"
   echo "|---|---:|---:|---:|---:|---:|"
+  for name in "${FUZZ_HARNESSES[@]}"; do cat "$out/$name.row"; done
 } >"$table"
-for name in "${FUZZ_HARNESSES[@]}"; do
-  run_fuzzer "$name" $((minutes * 60)) "$out" -runs=10000000 || true
-  log=$out/$name.log
-  runs=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
-  last=$(grep -E '^#[0-9]+' "$log" | grep -o 'cov: [0-9]* ft: [0-9]*' | tail -1)
-  cov=$(echo "$last" | awk '{print $2}')
-  ft=$(echo "$last" | awk '{print $4}')
-  corpus=$(find "$out/$name.corpus" -type f | wc -l)
-  findings=$(find "$out/$name.findings" -type f | wc -l)
-  echo "| $name | $runs | ${cov:-?} | ${ft:-?} | $corpus | $findings |" >>"$table"
-  echo "fuzz $name: $runs runs, cov ${cov:-?}, $findings findings"
-done
 
-# The table replaces the part of docs/fuzzing.md between the two markers.
-doc=$FUZZ_ROOT/docs/fuzzing.md
+# The table replaces the part of the README between the two markers.
+readme=$FUZZ_ROOT/README.md
 awk -v table="$table" '
   /<!-- fuzz table start -->/ { print; while ((getline line < table) > 0) print line; skip = 1; next }
   /<!-- fuzz table end -->/ { skip = 0 }
   !skip { print }
-' "$doc" >"$doc.new"
-mv "$doc.new" "$doc"
+' "$readme" >"$readme.new"
+mv "$readme.new" "$readme"
