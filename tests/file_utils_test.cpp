@@ -1,15 +1,14 @@
 #include <arpa/inet.h>
-#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 
 #include "gfx/cp1251.h"
 #include "gfx/file_utils.h"
 #include "tests/support/fake_message_box.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
@@ -19,26 +18,6 @@ std::string PatternBytes(std::size_t size) {
   for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 + i / 251);
   return bytes;
 }
-
-// Caps the size of files this process may write, for the lifetime of the object.
-class TFileSizeLimit {
-public:
-  explicit TFileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &FPrevious);
-    FPreviousHandler = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed process
-    rlimit limit = FPrevious;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~TFileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &FPrevious);
-    std::signal(SIGXFSZ, FPreviousHandler);
-  }
-
-private:
-  rlimit FPrevious{};
-  void (*FPreviousHandler)(int) = nullptr;
-};
 
 }  // namespace
 

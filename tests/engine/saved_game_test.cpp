@@ -4,6 +4,7 @@
 #include "gfx/file_utils.h"
 #include "tests/engine/game_fixture.h"
 #include "tests/support/fake_message_box.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
@@ -191,6 +192,27 @@ TEST_F(SavedGame, AMissingFileIsRefusedWithoutAMessage) {
   EXPECT_EQ(Loaded.Game.LoadGameWithReason(Dir.File("none.sav")), TSavedGameError::Missing);
   EXPECT_FALSE(Loaded.Game.LoadGame(Dir.File("none.sav")));
   EXPECT_TRUE(box.Texts.empty());
+}
+
+TEST_F(SavedGame, ASaveCutShortByAFullDiskKeepsThePreviousSaveAndTheGame) {
+  const std::string file = SaveToFile();
+  const std::string previous = Dir.Read("game.sav");
+  Saved.SetTotal(0, 800);
+  TFakeMessageBox box;
+  {
+    TFileSizeLimit fullDisk(100);  // the save needs 267 bytes
+    EXPECT_FALSE(Saved.Game.SaveGame(file));
+  }
+  EXPECT_EQ(box.Texts.size(), 1u);
+  EXPECT_EQ(Dir.Read("game.sav"), previous);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1);
+  ASSERT_TRUE(Loaded.Game.LoadGame(file));
+  EXPECT_EQ(Loaded.Game.FPlayers.Player(0).FScore, 415);
+
+  // Nothing of the game in play was lost: with room again it saves as it stands.
+  ASSERT_TRUE(Saved.Game.SaveGame(file));
+  ASSERT_TRUE(Loaded.Game.LoadGame(file));
+  EXPECT_EQ(Loaded.Game.FPlayers.Player(0).FScore, 800);
 }
 
 TEST_F(SavedGame, AnUnwritableFileFailsTheSave) {
