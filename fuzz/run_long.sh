@@ -19,18 +19,25 @@ fixed_count() {
   grep -c "^$1	" "$FUZZ_ROOT/fuzz/fixed_findings.tsv" || true
 }
 
+# fuzz_time SECONDS: the run's length for the table.
+fuzz_time() {
+  if (($1 < 120)); then echo "$1 s"; else echo "$((($1 + 30) / 60)) min"; fi
+}
+
 # run_row NAME: runs one harness and leaves its table row in OUT/NAME.row.
 run_row() {
-  local name=$1 started=$SECONDS
+  local name=$1
   run_fuzzer "$name" $((minutes * 60)) "$out" -runs=10000000 || true
-  local log=$out/$name.log elapsed=$(((SECONDS - started + 30) / 60))
-  local runs last cov open
+  local log=$out/$name.log
+  local runs seconds cov open
   runs=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
-  last=$(grep -E '^#[0-9]+' "$log" | grep -o 'cov: [0-9]* ft: [0-9]*' | tail -1 || true)
-  cov=$(echo "$last" | awk '{print $2}')
+  seconds=$(grep -o '^Done [0-9]* runs in [0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
+  cov=$(grep -E '^#[0-9]+' "$log" | grep -o 'cov: [0-9]*' | tail -1 | grep -o '[0-9]*$' || echo "?")
   open=$(find "$out/$name.findings" -type f | wc -l)
-  echo "| \`$name\` | $runs | $elapsed min | ${cov:-?} | $open | $(fixed_count "$name") |" >"$out/$name.row"
-  echo "fuzz $name: $runs runs in $elapsed min, cov ${cov:-?}, $open open findings"
+  local time="?"
+  [[ $seconds == "?" ]] || time=$(fuzz_time "$seconds")
+  echo "| \`$name\` | $runs | $time | $cov | $open | $(fixed_count "$name") |" >"$out/$name.row"
+  echo "fuzz $name: $runs runs in $time, cov $cov, $open open findings"
 }
 
 for name in "${FUZZ_HARNESSES[@]}"; do
