@@ -102,7 +102,7 @@ void TfmMain::DXDrawMenuMouseDown(TMouseButton, int x, int y) {
       PlayersMouseDown(x, y);
       break;
     case TScreenKind::skOptions:
-      if (!Game->FNetGame || (Game->FNetHost && Game->FGameOver)) OptionControls->MouseDown(x, y, 0, 0);
+      if (Game->RulesEditable()) OptionControls->MouseDown(x, y, 0, 0);
       break;
     case TScreenKind::skNetwork:
       if (x >= 9 && x <= 254 && y >= 37 && y <= 82) CaretPhase = 0;

@@ -204,7 +204,7 @@ void TfmMain::OpenOptionsEditor() {
 void TfmMain::RefreshOptionsEditor() {
   // Only the machine that runs a network game, between games, changes its rules.
   if (!Game->FNetGame) return;
-  const bool mayChange = Game->FNetHost && Game->FGameOver;
+  const bool mayChange = Game->RulesEditable();
   for (const char* name : {"BT_OK", "BT_LOAD", "BT_RESET"})
     if (TSefraDXButton* button = MenuButtons->FindButton(name))
       button->SetState(mayChange ? TWidgetState::wsNormal : TWidgetState::wsDisabled);

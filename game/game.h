@@ -62,6 +62,10 @@ public:
   std::string FServerAddress;
   TRuleTally Tally;
 
+  // Whether this machine may change the rules now: always in a local game, in a network game
+  // only on the host between games.
+  bool RulesEditable() const { return !FNetGame || (FNetHost && FGameOver); }
+
   // Rule-set files and the packed rules (game_options.cpp).
   bool LoadOptions(const std::string& fileName);
   bool SaveOptions(const std::string& fileName) const;
