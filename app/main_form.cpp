@@ -126,7 +126,7 @@ void TfmMain::DXTimerTimer() {
     Close();
     return;
   }
-  if (Game->FNetGame)
+  if (Game->NetGame())
     NetTableStep();
   else
     LocalTableStep();

@@ -42,12 +42,12 @@ TFileDialogRequest SavedGameRequest(bool save, const std::string& folder) {
 void TfmMain::BuildMainMenu() { BuildMenuButtons(*MenuButtons, kMainMenuButtons, &Sprites); }
 
 void TfmMain::RefreshMainMenu() {
-  const bool netGame = Game->FNetGame;
+  const bool netGame = Game->NetGame();
   for (const TMenuButtonPlace& place : kMainMenuButtons) {
     TSefraDXButton* button = MenuButtons->FindButton(place.Name);
     if (button == nullptr) continue;
     bool enabled = true;
-    if (std::string_view(place.Name) == "BT_SAVE") enabled = !Game->FGameOver && !netGame;
+    if (std::string_view(place.Name) == "BT_SAVE") enabled = !Game->GameOver() && !netGame;
     if (std::string_view(place.Name) == "BT_LOAD") enabled = !netGame;
     SetButtonEnabled(*button, enabled);
   }

@@ -37,7 +37,7 @@ void TfmMain::OpenNetworkScreen() {
   BuildNetworkScreen();
   // A machine in a session stays in it: joining elsewhere would first wipe its players, and
   // the other machines would go on with a game this one no longer has.
-  if (Game->FNetGame)
+  if (Game->NetGame())
     for (const char* name : {"BT_SERVER", "BT_CLIENT"})
       MenuButtons->FindButton(name)->SetState(TWidgetState::wsDisabled);
   if (LocalAddress.empty()) LocalAddress = GetLocalAddress();

@@ -15,7 +15,6 @@ constexpr std::array<TMenuButtonPlace, 4> kPlayersButtons{{
     {"BT_CLOSE", "BT_CLOSE1|BT_CLOSE2|BT_CLOSE3", 358, 6},
 }};
 
-constexpr int kMaxPlayers = 6;
 constexpr int kFirstRowY = 82;
 constexpr int kRowHeight = 29;
 constexpr int kCaretCycle = 35;
@@ -40,21 +39,21 @@ void SetEnabledIfChanged(TSefraDXButton* button, bool enabled) {
 void TfmMain::BuildPlayersScreen() { BuildMenuButtons(*MenuButtons, kPlayersButtons, &Sprites); }
 
 void TfmMain::RefreshPlayersScreen() {
-  const TPlayers& players = Game->FPlayers;
+  const TPlayers& players = Game->Players();
   TSefraDXButton* deleteButton = MenuButtons->FindButton("BT_DELETE");
   SetEnabledIfChanged(deleteButton, players.Count() > 0);
   // A client may not delete a player that another machine added.
   const bool foreignSelected = SelectedPlayer >= 0 && SelectedPlayer < players.Count() &&
                                !players.Player(SelectedPlayer).FLocal;
-  if (deleteButton && Game->FNetGame && !Game->FNetHost && foreignSelected)
+  if (deleteButton && Game->NetGame() && !Game->NetHost() && foreignSelected)
     deleteButton->SetState(TWidgetState::wsDisabled);
   const bool nameAcceptable = !NewPlayerName.empty() && !NameTaken(players, NewPlayerName);
-  SetEnabledIfChanged(MenuButtons->FindButton("BT_ADD"), players.Count() < kMaxPlayers && nameAcceptable);
+  SetEnabledIfChanged(MenuButtons->FindButton("BT_ADD"), !players.Full() && nameAcceptable);
 }
 
 void TfmMain::PlayersStep() {
   RefreshPlayersScreen();
-  TPlayers& players = Game->FPlayers;
+  const TPlayers& players = Game->Players();
   if (players.Count() != KnownPlayerCount) {
     SelectedPlayer = 0;
     KnownPlayerCount = static_cast<std::uint8_t>(players.Count());
@@ -93,7 +92,7 @@ void TfmMain::PlayersStep() {
 void TfmMain::PlayersMouseDown(int x, int y) {
   if (x >= 14 && x <= 266 && y >= 67 && y <= 257) {
     const int row = (y - 67) / kRowHeight;
-    if (row < Game->FPlayers.Count()) SelectedPlayer = row;
+    if (row < Game->Players().Count()) SelectedPlayer = row;
     CaretPhase = -1;
     return;
   }
@@ -109,7 +108,7 @@ void TfmMain::PaintPlayers() {
   const auto text = [this](int x, int y, const std::string& line, TLetterAlign align = TLetterAlign::laLeft) {
     Letters.DrawLine(DXDrawMenu, x, y, line, align, TLetterAlign::laCenter);
   };
-  const TPlayers& players = Game->FPlayers;
+  const TPlayers& players = Game->Players();
   for (int i = 0; i < players.Count(); ++i) {
     const int y = kFirstRowY + kRowHeight * i;
     const bool selected = i == SelectedPlayer;

@@ -196,14 +196,14 @@ void TfmMain::ShowOptionsPage(int page) {
 void TfmMain::OpenOptionsEditor() {
   BuildMenuButtons(*MenuButtons, kOptionsButtons, &Sprites);
   BuildOptionControls();
-  WriteOptionControls(Game->Options);
+  WriteOptionControls(Game->Options());
   RefreshOptionsEditor();
   ShowOptionsPage(0);
 }
 
 void TfmMain::RefreshOptionsEditor() {
   // Only the machine that runs a network game, between games, changes its rules.
-  if (!Game->FNetGame) return;
+  if (!Game->NetGame()) return;
   const bool mayChange = Game->RulesEditable();
   for (const char* name : {"BT_OK", "BT_LOAD", "BT_RESET"})
     if (TSefraDXButton* button = MenuButtons->FindButton(name))
@@ -217,15 +217,15 @@ void TfmMain::OptionsStep() {
       if (!MenuButtons->GetButton(i)->Clicked()) continue;
       const std::string& name = MenuButtons->GetName(i);
       if (name == "BT_OK") {
-        Game->Options = ReadOptionControls();
+        Game->SetOptions(ReadOptionControls());
         // The rules travel to the others only when they join: a host that changes them between
         // games tells every machine, or they would score the next game by the old ones.
-        if (Game->FNetGame && Game->FNetHost)
+        if (Game->NetGame() && Game->NetHost())
           Loop->SendGameMessage(gmRules, Game->OptionsToString(), ISession::ToAll);
         leave = true;
       }
       if (name == "BT_CANCEL" || name == "BT_CLOSE") leave = true;
-      if (name == "BT_RESET") WriteOptionControls(Game->Options);
+      if (name == "BT_RESET") WriteOptionControls(Game->Options());
       if (name == "BT_SAVE") SaveOptionsFromEditor();
       if (name == "BT_LOAD") LoadOptionsIntoEditor();
       for (int page = 0; page < static_cast<int>(kOptionsPages.size()); ++page)
@@ -243,19 +243,16 @@ void TfmMain::SaveOptionsFromEditor() {
   const std::string file = RunFileDialog(RuleSetRequest(true, DialogFolder));
   if (file.empty()) return;
   // The shown values go to the file; the game's rules stay as they were.
-  const TGameOptions kept = Game->Options;
-  Game->Options = ReadOptionControls();
-  Game->SaveOptions(file);
-  Game->Options = kept;
+  SaveOptions(file, ReadOptionControls());
 }
 
 void TfmMain::LoadOptionsIntoEditor() {
   const std::string file = RunFileDialog(RuleSetRequest(false, DialogFolder));
   if (file.empty()) return;
-  const TGameOptions kept = Game->Options;
-  Game->LoadOptions(file);
-  WriteOptionControls(Game->Options);
-  Game->Options = kept;
+  // Only the controls show the file; the game's rules stay as they were.
+  TGameOptions shown = Game->Options();
+  LoadOptions(file, shown);
+  WriteOptionControls(shown);
 }
 
 void TfmMain::PaintOptions() {

@@ -39,7 +39,7 @@ void BM_ThrowHostToClient(benchmark::State& state) {
       }
       micros.push_back(std::chrono::duration<double, std::micro>(TClock::now() - start).count());
       // Both let the throw come to rest before the next one, as between real presses.
-      for (int tick = 0; tick < 1000 && (host.Game.FThrowPending || client->Game.FThrowPending); ++tick) table.Tick();
+      for (int tick = 0; tick < 1000 && (host.Game.ThrowPending() || client->Game.ThrowPending()); ++tick) table.Tick();
     }
   }
   std::sort(micros.begin(), micros.end());

@@ -23,7 +23,7 @@ struct TPlayingWindow {
       TPlayer player;
       player.FName = name;
       player.FKind = PlayerKindComputer;
-      Form->Game->FPlayers.Add(player);
+      Form->Game->AddPlayer(player);
     }
     Form->Game->StartGame();
     Form->Loop->ScheduleComputerMove();
@@ -34,7 +34,7 @@ struct TPlayingWindow {
   }
   // Keeps a game going: a new one once someone has won.
   void KeepPlaying() {
-    if (!Form->Game->FGameOver) return;
+    if (!Form->Game->GameOver()) return;
     Form->Game->StartGame();
     Form->Loop->ScheduleComputerMove();
   }

@@ -81,10 +81,10 @@ void DrawDieInViewport(const TZarnik& die) {
 
 void DrawDiceScene(const TGame& game) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  const int count = game.FThrowCount;
-  for (int i = 0; i < count; ++i) DrawMirroredDie(game.ThrowDice[i]);
-  if (count > 0) DrawFloor(game.ThrowDice[0]);
-  for (int i = 0; i < count; ++i) DrawDie(game.ThrowDice[i]);
+  const int count = game.ThrowCount();
+  for (int i = 0; i < count; ++i) DrawMirroredDie(game.ThrowDice()[i]);
+  if (count > 0) DrawFloor(game.ThrowDice()[0]);
+  for (int i = 0; i < count; ++i) DrawDie(game.ThrowDice()[i]);
 }
 
 void DrawRowDice(std::span<const TZarnik> rowDice, int width, int height) {

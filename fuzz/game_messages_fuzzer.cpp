@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   // Whatever arrived, the game plays on.
   machine.Steps(200);
-  const int count = machine.Game.FPlayers.Count();
-  FUZZ_CHECK(machine.Game.FCurrentPlayer >= -1 && machine.Game.FCurrentPlayer < std::max(count, 1));
+  const int count = machine.Game.Players().Count();
+  FUZZ_CHECK(machine.Game.CurrentPlayerIndex() >= -1 && machine.Game.CurrentPlayerIndex() < std::max(count, 1));
   return 0;
 }

@@ -165,14 +165,15 @@ int main(int argc, char** argv) {
 
   // Saved games as the game writes them: at the start and in the middle of a game.
   TGame game;
-  for (const TPlayer& player : players) game.FPlayers.Add(player);
+  for (const TPlayer& player : players) game.AddPlayer(player);
   game.StartGame();
   const std::string saveName = (Corpus / "tmp.sav").string();
   game.SaveGame(saveName);
   Seed("fuzz_saved_game", "start", *ReadFileToString(saveName));
-  for (int i = 0; i < 3; ++i) game.FPlayers.Player(i) = players[i];
-  game.SetCurrentPlayer(2);
-  game.SaveGame(saveName);
+  TGame middle;
+  for (const TPlayer& player : players) middle.AddLoadedPlayer(player);
+  middle.SetCurrentPlayer(2);
+  middle.SaveGame(saveName);
   Seed("fuzz_saved_game", "middle", *ReadFileToString(saveName));
   fs::remove(saveName);
 

@@ -36,7 +36,7 @@ public:
       player.FName = "P" + std::to_string(i);
       player.FKind = (kinds >> i) & 1 ? PlayerKindComputer : PlayerKindHuman;
       player.FLocal = ((kinds >> (i + 1)) & 1) != 0;
-      Game.FPlayers.Add(player);
+      Game.AddPlayer(player);
     }
     if (players > 0) Game.StartGame();
   }
@@ -47,7 +47,7 @@ public:
   }
 
   void Receive(std::int32_t kind, std::string_view text) {
-    Loop.MessageReceived(Game.FNetHost ? ClientId : HostId, PackGameMessage(kind, text));
+    Loop.MessageReceived(Game.NetHost() ? ClientId : HostId, PackGameMessage(kind, text));
   }
 
   TSeededRandom FRandom;

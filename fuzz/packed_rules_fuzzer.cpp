@@ -9,6 +9,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The packed form keeps every field as it is, in range or not.
   const std::string again = game.OptionsToString();
   FUZZ_CHECK(again.size() == PackedOptionsSize);
-  FUZZ_CHECK(OptionsFromString(again) == game.Options);
+  FUZZ_CHECK(OptionsFromString(again) == game.Options());
   return 0;
 }

@@ -18,11 +18,11 @@ public:
 void LoadAndPlay(const std::string& bytes) {
   TGame game;
   if (!game.LoadGame(FuzzFile(bytes, ".sav"))) {
-    FUZZ_CHECK(game.FGameOver);
+    FUZZ_CHECK(game.GameOver());
     return;
   }
   // A loaded game must go on: a few throws and records by whoever has the turn.
-  for (int turn = 0; turn < 3 && !game.FGameOver; ++turn) {
+  for (int turn = 0; turn < 3 && !game.GameOver(); ++turn) {
     game.StartThrow();
     for (int step = 0; game.DiceMoving() && step < 1000; ++step) game.StepDice();
     if (game.ThrowSettled() == TThrowOutcome::Scored) game.RecordTurn();
@@ -32,7 +32,7 @@ void LoadAndPlay(const std::string& bytes) {
   FUZZ_CHECK(game.SaveGame(again));
   TGame reloaded;
   FUZZ_CHECK(reloaded.LoadGame(again));
-  FUZZ_CHECK(reloaded.FPlayers.Count() == game.FPlayers.Count());
+  FUZZ_CHECK(reloaded.Players().Count() == game.Players().Count());
 }
 
 }  // namespace

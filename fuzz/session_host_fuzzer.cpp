@@ -36,6 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   stranger.Close();
   for (int tick = 0; tick < 5; ++tick) host.Tick();
   host.Recorder.Received.clear();
-  FUZZ_CHECK(host.Session.Active() && host.Game.FNetHost);
+  FUZZ_CHECK(host.Session.Active() && host.Game.NetHost());
   return 0;
 }

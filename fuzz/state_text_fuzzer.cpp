@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } else {
     FUZZ_CHECK(game.StateToString() == before);
   }
-  const int count = game.FPlayers.Count();
-  FUZZ_CHECK(game.FCurrentPlayer >= -1 && game.FCurrentPlayer < std::max(count, 1));
+  const int count = game.Players().Count();
+  FUZZ_CHECK(game.CurrentPlayerIndex() >= -1 && game.CurrentPlayerIndex() < std::max(count, 1));
   machine.Steps(200);
   return 0;
 }

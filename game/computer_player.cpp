@@ -11,17 +11,17 @@ bool TGame::ComputerWantsThrow() const {
 
   // The turn cannot be recorded yet.
   if (turn < MinTurnScore()) return true;
-  if (Options.NEEDDICEFORALLZARNIKS && !AnyKept()) return true;
+  if (FOptions.NEEDDICEFORALLZARNIKS && !AnyKept()) return true;
   // The open barrel reached exactly.
   if (turn == MaxTurnScore()) return false;
   // Recording would land on the dump truck.
-  if (reached == Options.DUMPTRUCKSCORE) return true;
+  if (reached == FOptions.DUMPTRUCKSCORE) return true;
   if (player->FLevel != 0) return true;
   if (turn > ComputerAlwaysRecordAbove) return false;
   // Recording would land in the lowest points of a hole.
-  if (Options.ISHOLE1 && Options.HOLE1SCORE1 <= reached && reached <= Options.HOLE1SCORE1 + ComputerHoleMargin)
+  if (FOptions.ISHOLE1 && FOptions.HOLE1SCORE1 <= reached && reached <= FOptions.HOLE1SCORE1 + ComputerHoleMargin)
     return true;
-  if (Options.ISHOLE2 && Options.HOLE2SCORE1 <= reached && reached <= Options.HOLE2SCORE1 + ComputerHoleMargin)
+  if (FOptions.ISHOLE2 && FOptions.HOLE2SCORE1 <= reached && reached <= FOptions.HOLE2SCORE1 + ComputerHoleMargin)
     return true;
 
   const int freeDice = FreeDiceCount();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "dice/zarnik.h"
 #include "game/options.h"
@@ -41,30 +42,56 @@ public:
   TGame(const TGame&) = delete;
   TGame& operator=(const TGame&) = delete;
 
-  TGameOptions Options;
-  TPlayers FPlayers;
-  int FCurrentPlayer = 0;  // -1 with no players
-  int FTurnScore = 0;
-  std::array<TZarnik, DiceCount> ThrowDice;
-  std::array<TZarnik, DiceCount> RowDice;
-  int FThrowCount = 0;
-  bool FThrowPending = false;
-  bool FGameOver = true;
-  std::uint8_t FPassDelay = 0;
-  std::string FMessage;
-  int FMessagePhase = 0;
-  TTableButtons FButtons;
-  bool FNetGame = false;
-  bool FNetHost = false;
-  // The host's session member, where requests go (0 until known), and the address typed on
-  // the network screen.
-  std::uint32_t FServerId = 0;
-  std::string FServerAddress;
-  TRuleTally Tally;
-
   // Whether this machine may change the rules now: always in a local game, in a network game
   // only on the host between games.
   bool RulesEditable() const { return !FNetGame || (FNetHost && FGameOver); }
+
+  const TGameOptions& Options() const { return FOptions; }
+  const TPlayers& Players() const { return FPlayers; }
+  // -1 with no players.
+  int CurrentPlayerIndex() const { return FCurrentPlayer; }
+  int TurnScore() const { return FTurnScore; }
+  const std::array<TZarnik, DiceCount>& ThrowDice() const { return FThrowDice; }
+  const std::array<TZarnik, DiceCount>& RowDice() const { return FRowDice; }
+  int ThrowCount() const { return FThrowCount; }
+  bool ThrowPending() const { return FThrowPending; }
+  bool GameOver() const { return FGameOver; }
+  std::uint8_t PassDelay() const { return FPassDelay; }
+  const std::string& Message() const { return FMessage; }
+  int MessagePhase() const { return FMessagePhase; }
+  bool NetGame() const { return FNetGame; }
+  bool NetHost() const { return FNetHost; }
+  // The host's session member, where requests go (0 until known).
+  std::uint32_t ServerId() const { return FServerId; }
+  const TRuleTally& Tally() const { return FTally; }
+
+  // The rules as given: the editor's controls and the rules lab keep them in range.
+  void SetOptions(const TGameOptions& options) { FOptions = options; }
+
+  // Both adds refuse a player past TPlayers::MaxPlayers and then answer -1. A new player
+  // starts with a fresh score; a loaded one, read from a saved game or a network message,
+  // keeps its score and counters.
+  int AddPlayer(TPlayer player) { return FPlayers.Add(std::move(player)); }
+  int AddLoadedPlayer(const TPlayer& player) { return FPlayers.AddLoaded(player); }
+  // Ends any game and deletes every player: a machine that joins a network game takes the
+  // host's (game_turn.cpp).
+  void ClearPlayers();
+  // One tick of the score animation.
+  void AnimateScores() { FPlayers.AnimateScores(); }
+
+  // The network role is learnt from the session's first member, so hosting and joining
+  // forget the old one first; a network game, once started, lasts until the program ends.
+  void ForgetNetRole() {
+    FNetHost = false;
+    FServerId = 0;
+  }
+  void BecomeNetHost() { FNetHost = true; }
+  void SetServerId(std::uint32_t id) { FServerId = id; }
+  void StartNetGame() { FNetGame = true; }
+
+  // The row dice lent to the loading window, which tumbles them in its preview and poses them
+  // for the die sprites before any game starts.
+  std::array<TZarnik, DiceCount>& RowDiceForLoading() { return FRowDice; }
 
   // Rule-set files and the packed rules (game_options.cpp).
   bool LoadOptions(const std::string& fileName);
@@ -98,6 +125,8 @@ public:
   void BarrelMiss(int index, bool countTry, bool fall);
   void FinishGame();
   bool TickPassDelay();
+  // A running pause before the turn passes ends on the next tick.
+  void CutPassDelay();
   int MinTurnScore() const;
   int MaxTurnScore() const;
   // Deletes a player; the turn stays with whoever then stands at the current index, and a
@@ -134,7 +163,31 @@ public:
   // LoadGame with the reason of a refusal.
   TSavedGameError LoadGameWithReason(const std::string& fileName);
 
+  // The table buttons and the address typed on the network screen.
+  TTableButtons FButtons;
+  std::string FServerAddress;
+
 private:
+  // Tests set a mid-turn state through it (tests/engine/game_test_access.h).
+  friend struct TGameTestAccess;
+
+  TGameOptions FOptions;
+  TPlayers FPlayers;
+  int FCurrentPlayer = 0;  // -1 with no players
+  int FTurnScore = 0;
+  std::array<TZarnik, DiceCount> FThrowDice;
+  std::array<TZarnik, DiceCount> FRowDice;
+  int FThrowCount = 0;
+  bool FThrowPending = false;
+  bool FGameOver = true;
+  std::uint8_t FPassDelay = 0;
+  std::string FMessage;
+  int FMessagePhase = 0;
+  bool FNetGame = false;
+  bool FNetHost = false;
+  std::uint32_t FServerId = 0;
+  TRuleTally FTally;
+
   // FThrowCount brought into 0..5, so that a count set from outside never reaches past the dice.
   int DiceInThrow() const;
   bool InHole(int total) const;

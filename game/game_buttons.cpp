@@ -17,7 +17,7 @@ void TGame::UpdateButtons() {
     return;
   }
   const bool mayRecord = FTurnScore != 0 && FTurnScore >= MinTurnScore() &&
-                         (!Options.NEEDDICEFORALLZARNIKS || AnyKept());
+                         (!FOptions.NEEDDICEFORALLZARNIKS || AnyKept());
   SetButtonEnabled(FButtons[TTableButtons::Cancel], mayRecord);
   SetButtonEnabled(FButtons[TTableButtons::Do], true);
   const TPlayer* player = CurrentPlayer();

@@ -18,11 +18,11 @@ void PlaceThrowDie(TZarnik& die, int index, int count) {
 
 void TGame::ResetDice(bool randomFaces) {
   for (int i = 0; i < DiceCount; ++i) {
-    if (randomFaces) RowDice[i].SetPose(1 + Rng().Random(6));
-    RowDice[i].Shown = true;
-    RowDice[i].Kept = false;
-    RowDice[i].SetSpin(0, 0, 0);
-    ThrowDice[i].Moving = false;
+    if (randomFaces) FRowDice[i].SetPose(1 + Rng().Random(6));
+    FRowDice[i].Shown = true;
+    FRowDice[i].Kept = false;
+    FRowDice[i].SetSpin(0, 0, 0);
+    FThrowDice[i].Moving = false;
   }
   FThrowCount = 0;
   FThrowPending = false;
@@ -30,7 +30,7 @@ void TGame::ResetDice(bool randomFaces) {
 
 void TGame::StartThrow() {
   FThrowCount = 0;
-  for (TZarnik& die : RowDice) {
+  for (TZarnik& die : FRowDice) {
     die.SetSpin(0, 0, 0);
     if (!die.Kept) {
       die.Shown = false;
@@ -38,8 +38,8 @@ void TGame::StartThrow() {
     }
   }
   for (int i = 0; i < FThrowCount; ++i) {
-    ThrowDice[i].Throw(1 + Rng().Random(6));
-    PlaceThrowDie(ThrowDice[i], i, FThrowCount);
+    FThrowDice[i].Throw(1 + Rng().Random(6));
+    PlaceThrowDie(FThrowDice[i], i, FThrowCount);
   }
   FThrowPending = true;
 }
@@ -52,8 +52,8 @@ bool TGame::StartThrowWith(const std::array<int, DiceCount>& faces) {
       allUsable = false;
       continue;
     }
-    ThrowDice[i].Throw(faces[i]);
-    PlaceThrowDie(ThrowDice[i], i, FThrowCount);
+    FThrowDice[i].Throw(faces[i]);
+    PlaceThrowDie(FThrowDice[i], i, FThrowCount);
   }
   return allUsable;
 }
@@ -61,26 +61,26 @@ bool TGame::StartThrowWith(const std::array<int, DiceCount>& faces) {
 int TGame::DiceInThrow() const { return std::clamp(FThrowCount, 0, DiceCount); }
 
 bool TGame::DiceMoving() const {
-  return std::any_of(ThrowDice.begin(), ThrowDice.begin() + DiceInThrow(), [](const TZarnik& die) { return die.Moving; });
+  return std::any_of(FThrowDice.begin(), FThrowDice.begin() + DiceInThrow(), [](const TZarnik& die) { return die.Moving; });
 }
 
-void TGame::StepDice() { StepMovingDice(std::span<TZarnik>(ThrowDice.data(), DiceInThrow())); }
+void TGame::StepDice() { StepMovingDice(std::span<TZarnik>(FThrowDice.data(), DiceInThrow())); }
 
 bool TGame::TakeLandingEvent() {
   bool landed = false;
   for (int i = 0; i < DiceInThrow(); ++i) {
-    landed = landed || ThrowDice[i].LandingEvent;
-    ThrowDice[i].LandingEvent = false;
+    landed = landed || FThrowDice[i].LandingEvent;
+    FThrowDice[i].LandingEvent = false;
   }
   return landed;
 }
 
 void TGame::TurnRowDice() {
-  for (TZarnik& die : RowDice) die.Turn();
+  for (TZarnik& die : FRowDice) die.Turn();
 }
 
 int TGame::FreeDiceCount() const {
-  return static_cast<int>(std::count_if(RowDice.begin(), RowDice.end(), [](const TZarnik& die) { return !die.Kept; }));
+  return static_cast<int>(std::count_if(FRowDice.begin(), FRowDice.end(), [](const TZarnik& die) { return !die.Kept; }));
 }
 
 bool TGame::AnyKept() const { return FreeDiceCount() < DiceCount; }
@@ -91,16 +91,16 @@ int TGame::SettleThrow() {
 
   const int count = DiceInThrow();
   std::array<int, DiceCount> faces{};
-  for (int i = 0; i < count; ++i) faces[i] = ThrowDice[i].Face;
+  for (int i = 0; i < count; ++i) faces[i] = FThrowDice[i].Face;
   const TThrowScore score = ScoreFaces(std::span<const int>(faces.data(), count));
 
-  int slot = static_cast<int>(std::find_if(RowDice.begin(), RowDice.end(), [](const TZarnik& die) { return !die.Kept; }) -
-                              RowDice.begin());
+  int slot = static_cast<int>(std::find_if(FRowDice.begin(), FRowDice.end(), [](const TZarnik& die) { return !die.Kept; }) -
+                              FRowDice.begin());
   // Scoring dice join the kept part of the row first, then the rest of the throw follows.
   for (const bool scoring : {true, false}) {
     for (int i = 0; i < count && slot < DiceCount; ++i) {
       if (score.Scores(i) != scoring) continue;
-      TZarnik& row = RowDice[slot++];
+      TZarnik& row = FRowDice[slot++];
       row.SetPose(faces[i]);
       row.Shown = true;
       row.Kept = scoring;
@@ -108,7 +108,7 @@ int TGame::SettleThrow() {
     }
   }
   if (FreeDiceCount() == 0) {
-    for (TZarnik& die : RowDice) die.Kept = false;
+    for (TZarnik& die : FRowDice) die.Kept = false;
   }
   return score.Points;
 }

@@ -15,7 +15,7 @@ bool TGameLoop::CurrentIsComputer() const {
 // its moves from the host's messages, so that each decision is requested once.
 bool TGameLoop::ComputerMovesHere() const {
   const TPlayer* player = FGame.CurrentPlayer();
-  return CurrentIsComputer() && (!FGame.FNetGame || player->FLocal);
+  return CurrentIsComputer() && (!FGame.NetGame() || player->FLocal);
 }
 
 TStepEvents TGameLoop::TableStep() {
@@ -27,7 +27,7 @@ TStepEvents TGameLoop::TableStep() {
 }
 
 void TGameLoop::GameStep(TStepEvents& events) {
-  FGame.FPlayers.AnimateScores();
+  FGame.AnimateScores();
   if (FAutoPressDelay > 0) AutoPressTick(FAutoPressDelay - 1);
   if (FGame.TickPassDelay()) {
     events.TurnPassed = true;
@@ -37,24 +37,24 @@ void TGameLoop::GameStep(TStepEvents& events) {
     FGame.StepDice();
     FGame.StepDice();
     while (FPacing.FastForwardDice && FGame.DiceMoving()) {
-      FGame.FPlayers.AnimateScores();
+      FGame.AnimateScores();
       FGame.StepDice();
       FGame.StepDice();
     }
-  } else if (FGame.FThrowPending) {
+  } else if (FGame.ThrowPending()) {
     events.Settled = true;
-    events.SettledDice = FGame.FThrowCount;
+    events.SettledDice = FGame.ThrowCount();
     events.Outcome = FGame.ThrowSettled();
     if (events.Outcome == TThrowOutcome::Scored) ScheduleComputerMove();
     const bool passing = events.Outcome == TThrowOutcome::Overshoot || events.Outcome == TThrowOutcome::Zero;
-    if (passing && FPacing.CutPassDelay) FGame.FPassDelay = 1;
+    if (passing && FPacing.CutPassDelay) FGame.CutPassDelay();
   }
   FGame.TurnRowDice();
   FGame.TickMessagePanel();
 }
 
 void TGameLoop::FinishRolling(TStepEvents& events) {
-  if (FGame.FPassDelay > 0) FGame.FPassDelay = 1;
+  FGame.CutPassDelay();
   while (FGame.DiceMoving()) GameStep(events);
   GameStep(events);
 }
@@ -89,13 +89,13 @@ void TGameLoop::OnThrowClicked(TStepEvents&) {
 }
 
 void TGameLoop::OnRecordClicked(TStepEvents& events) {
-  if (FGame.FGameOver) return;
+  if (FGame.GameOver()) return;
   events.TurnRecorded = true;
   FGame.RecordTurn();
-  if (FGame.FGameOver) {
+  if (FGame.GameOver()) {
     events.GameWon = FGame.CurrentPlayer() != nullptr;
   } else {
-    FGame.SetCurrentPlayer(FGame.FCurrentPlayer + 1);
+    FGame.SetCurrentPlayer(FGame.CurrentPlayerIndex() + 1);
   }
   ScheduleComputerMove();
 }
@@ -111,7 +111,7 @@ bool TGameLoop::PressButton(TTableButtons::TIndex button) {
 }
 
 void TGameLoop::ScheduleComputerMove() {
-  if (FGame.FGameOver || !ComputerMovesHere()) return;
+  if (FGame.GameOver() || !ComputerMovesHere()) return;
   FAutoPressButton = FGame.ComputerWantsThrow() ? AutoPressThrow : AutoPressRecord;
   FAutoPressDelay = FPacing.ComputerPressDelay;
 }
@@ -119,6 +119,6 @@ void TGameLoop::ScheduleComputerMove() {
 void TGameLoop::AutoPressTick(int ticks) {
   FAutoPressDelay = ticks;
   // A press decided for a computer is never made for someone else (a game loaded meanwhile).
-  if (ticks != 0 || FGame.FGameOver || !ComputerMovesHere()) return;
+  if (ticks != 0 || FGame.GameOver() || !ComputerMovesHere()) return;
   PressTableButton(FGame.FButtons[FAutoPressButton == AutoPressThrow ? TTableButtons::Do : TTableButtons::Cancel]);
 }

@@ -1,9 +1,9 @@
 #include "game/game.h"
 
-bool TGame::LoadOptions(const std::string& fileName) { return ::LoadOptions(fileName, Options); }
+bool TGame::LoadOptions(const std::string& fileName) { return ::LoadOptions(fileName, FOptions); }
 
-bool TGame::SaveOptions(const std::string& fileName) const { return ::SaveOptions(fileName, Options); }
+bool TGame::SaveOptions(const std::string& fileName) const { return ::SaveOptions(fileName, FOptions); }
 
-std::string TGame::OptionsToString() const { return ::OptionsToString(Options); }
+std::string TGame::OptionsToString() const { return ::OptionsToString(FOptions); }
 
-void TGame::OptionsFromString(std::string_view packed) { Options = OptionsInRange(::OptionsFromString(packed)); }
+void TGame::OptionsFromString(std::string_view packed) { FOptions = OptionsInRange(::OptionsFromString(packed)); }

@@ -8,9 +8,9 @@ void SetTotal(TPlayer& player, int total) { player.FScoreDelta = total - player.
 }  // namespace
 
 void TGame::ApplyDumpTruck(TPlayer& player) {
-  if (player.Total() != Options.DUMPTRUCKSCORE) return;
+  if (player.Total() != FOptions.DUMPTRUCKSCORE) return;
   SetTotal(player, 0);
-  ++Tally.DumpTrucks;
+  ++FTally.DumpTrucks;
 }
 
 void TGame::Win(TPlayer& player) {
@@ -34,8 +34,8 @@ void TGame::RecordTurn() {
     TPlayer& other = FPlayers.Player(i);
     const int total = other.Total();
     if (before < total && total < before + turn && !OnScoreBarrel(total)) {
-      other.FScoreDelta -= Options.OVERTAKINGSCORE;
-      ++Tally.Overtakes;
+      other.FScoreDelta -= FOptions.OVERTAKINGSCORE;
+      ++FTally.Overtakes;
       ApplyDumpTruck(other);
     }
   }
@@ -49,10 +49,10 @@ void TGame::RecordTurn() {
       Win(*player);
       return;
     }
-    SetTotal(*player, Options.BARRELSSCORE);
-    if (Options.ISONLYONEONBARREL) {
+    SetTotal(*player, FOptions.BARRELSSCORE);
+    if (FOptions.ISONLYONEONBARREL) {
       for (int i = 0; i < FPlayers.Count(); ++i) {
-        if (i != FCurrentPlayer && FPlayers.Player(i).Total() >= Options.BARRELSSCORE) BarrelMiss(i, false, true);
+        if (i != FCurrentPlayer && FPlayers.Player(i).Total() >= FOptions.BARRELSSCORE) BarrelMiss(i, false, true);
       }
     }
     BarrelMiss(FCurrentPlayer, true, false);
@@ -60,26 +60,26 @@ void TGame::RecordTurn() {
   }
 
   const int total = player->Total();
-  const bool wins = (Options.BARRELSTYPE == 0 && (Options.ISMORE1000 ? total > 1000 : total >= 1000)) ||
-                    (Options.BARRELSTYPE == 2 && total == 1000);
+  const bool wins = (FOptions.BARRELSTYPE == 0 && (FOptions.ISMORE1000 ? total > 1000 : total >= 1000)) ||
+                    (FOptions.BARRELSTYPE == 2 && total == 1000);
   if (wins) Win(*player);
 }
 
 void TGame::LoseTurn() {
   TPlayer* player = CurrentPlayer();
   if (player == nullptr) return;
-  if (Options.IS_BOLTS) {
+  if (FOptions.IS_BOLTS) {
     const int total = player->Total();
-    bool due = player->FEntered || Options.ISBOLTSBEFOREENTER;
-    if (!Options.ISBOLTSINHOLES && InHole(total)) due = false;
-    if (OnScoreBarrel(total) && !Options.ISBOLTSONBARREL) due = false;
+    bool due = player->FEntered || FOptions.ISBOLTSBEFOREENTER;
+    if (!FOptions.ISBOLTSINHOLES && InHole(total)) due = false;
+    if (OnScoreBarrel(total) && !FOptions.ISBOLTSONBARREL) due = false;
     if (due) ++player->FBolts;
-    if (player->FBolts >= Options.BOLTSTOGODOWN) {
-      player->FBolts -= Options.BOLTSTOGODOWN;
-      player->FScoreDelta -= Options.BOLTSDOWNSCORE;
-      ++Tally.BoltPenalties;
+    if (player->FBolts >= FOptions.BOLTSTOGODOWN) {
+      player->FBolts -= FOptions.BOLTSTOGODOWN;
+      player->FScoreDelta -= FOptions.BOLTSDOWNSCORE;
+      ++FTally.BoltPenalties;
       ApplyDumpTruck(*player);
-      if (player->FBarrelTries > 0 && Options.BARRELSTYPE == 1) BarrelMiss(FCurrentPlayer, false, true);
+      if (player->FBarrelTries > 0 && FOptions.BARRELSTYPE == 1) BarrelMiss(FCurrentPlayer, false, true);
     }
   }
   if (OnScoreBarrel(player->Total())) BarrelMiss(FCurrentPlayer, true, false);
@@ -88,27 +88,27 @@ void TGame::LoseTurn() {
 void TGame::BarrelMiss(int index, bool countTry, bool fall) {
   if (index < 0 || index >= FPlayers.Count()) return;
   TPlayer& player = FPlayers.Player(index);
-  if (Options.BARRELSTYPE == 1) {
-    if (countTry && ++player.FBarrelTries > Options.BARRELSATTEMPT) fall = true;
+  if (FOptions.BARRELSTYPE == 1) {
+    if (countTry && ++player.FBarrelTries > FOptions.BARRELSATTEMPT) fall = true;
     if (!fall) return;
     ++player.FBarrelFalls;
     player.FBarrelTries = 0;
-  } else if (Options.BARRELSTYPE == 2 && Options.OPENBARRELLIMIT) {
-    if (++player.FBarrelTries < Options.BARRELSATTEMPT) return;
+  } else if (FOptions.BARRELSTYPE == 2 && FOptions.OPENBARRELLIMIT) {
+    if (++player.FBarrelTries < FOptions.BARRELSATTEMPT) return;
     player.FBarrelTries = 0;
     ++player.FBarrelFalls;
   } else {
     return;
   }
-  ++Tally.BarrelFalls;
+  ++FTally.BarrelFalls;
   // Both penalties set the total rather than subtract, so a bolt penalty taken in the same
   // scoreless turn is replaced by the fall.
-  if (player.FBarrelFalls >= Options.BARRELSCOUNT) {
+  if (player.FBarrelFalls >= FOptions.BARRELSCOUNT) {
     player.FScoreDelta = -player.FScore;
     player.FBarrelFalls = 0;
-    ++Tally.ScoreWipes;
+    ++FTally.ScoreWipes;
   } else {
-    player.FScoreDelta = -Options.BARRELSDOWNSCORE;
+    player.FScoreDelta = -FOptions.BARRELSDOWNSCORE;
   }
 }
 

@@ -41,8 +41,8 @@ std::string TGame::StateToString() const {
   text += IntToBin4(FTurnScore);
   text += static_cast<char>(FPassDelay);
   text += Flag(FThrowPending);
-  for (const TZarnik& die : ThrowDice) PutDie(text, die);
-  for (const TZarnik& die : RowDice) PutDie(text, die);
+  for (const TZarnik& die : FThrowDice) PutDie(text, die);
+  for (const TZarnik& die : FRowDice) PutDie(text, die);
   text += Flag(FGameOver);
   return text;
 }
@@ -56,8 +56,8 @@ bool TGame::StateFromString(std::string_view text) {
   FPassDelay = static_cast<std::uint8_t>(text[5]);
   FThrowPending = text[6] == '1';
   for (int i = 0; i < DiceCount; ++i) {
-    TakeDie(text.substr(ThrowDiceAt + 3 * i), ThrowDice[i]);
-    TakeDie(text.substr(RowDiceAt + 3 * i), RowDice[i]);
+    TakeDie(text.substr(ThrowDiceAt + 3 * i), FThrowDice[i]);
+    TakeDie(text.substr(RowDiceAt + 3 * i), FRowDice[i]);
   }
   // The dice of a pending throw are the row's free dice, as StartThrow counted them; without
   // the count the joiner would score that throw as nothing.

@@ -12,33 +12,33 @@ const TPlayer* TGame::CurrentPlayer() const {
 }
 
 bool TGame::InHole(int total) const {
-  return (Options.ISHOLE1 && Options.HOLE1SCORE1 <= total && total < Options.HOLE1SCORE2) ||
-         (Options.ISHOLE2 && Options.HOLE2SCORE1 <= total && total < Options.HOLE2SCORE2);
+  return (FOptions.ISHOLE1 && FOptions.HOLE1SCORE1 <= total && total < FOptions.HOLE1SCORE2) ||
+         (FOptions.ISHOLE2 && FOptions.HOLE2SCORE1 <= total && total < FOptions.HOLE2SCORE2);
 }
 
-bool TGame::OnScoreBarrel(int total) const { return Options.BARRELSTYPE == 1 && total >= Options.BARRELSSCORE; }
+bool TGame::OnScoreBarrel(int total) const { return FOptions.BARRELSTYPE == 1 && total >= FOptions.BARRELSSCORE; }
 
 int TGame::MinTurnScore() const {
   const TPlayer* player = CurrentPlayer();
   if (player == nullptr) return 0;
   const int total = player->Total();
-  if (Options.NEEDENTERGAME && !player->FEntered) return Options.ENTERSCORE;
-  if (Options.ISHOLE1 && Options.HOLE1SCORE1 <= total && total < Options.HOLE1SCORE2) return Options.HOLE1SCORE2 - total;
-  if (Options.ISHOLE2 && Options.HOLE2SCORE1 <= total && total < Options.HOLE2SCORE2) return Options.HOLE2SCORE2 - total;
-  if (OnScoreBarrel(total)) return (Options.ISMORE1000 ? 1005 : 1000) - Options.BARRELSSCORE;
+  if (FOptions.NEEDENTERGAME && !player->FEntered) return FOptions.ENTERSCORE;
+  if (FOptions.ISHOLE1 && FOptions.HOLE1SCORE1 <= total && total < FOptions.HOLE1SCORE2) return FOptions.HOLE1SCORE2 - total;
+  if (FOptions.ISHOLE2 && FOptions.HOLE2SCORE1 <= total && total < FOptions.HOLE2SCORE2) return FOptions.HOLE2SCORE2 - total;
+  if (OnScoreBarrel(total)) return (FOptions.ISMORE1000 ? 1005 : 1000) - FOptions.BARRELSSCORE;
   return 0;
 }
 
 int TGame::MaxTurnScore() const {
   const TPlayer* player = CurrentPlayer();
-  if (Options.BARRELSTYPE == 2 && player != nullptr) return 1000 - player->Total();
+  if (FOptions.BARRELSTYPE == 2 && player != nullptr) return 1000 - player->Total();
   return NoTurnLimit;
 }
 
 void TGame::StartGame() {
   FGameOver = false;
   for (int i = 0; i < FPlayers.Count(); ++i) FPlayers.ResetScore(i);
-  Tally = {};
+  FTally = {};
   SetCurrentPlayer(0);
   SetButtonEnabled(FButtons[TTableButtons::Start], false);
   SetButtonEnabled(FButtons[TTableButtons::Do], true);
@@ -72,6 +72,12 @@ void TGame::DeletePlayer(int index) {
   if (!FGameOver && FPlayers.Count() == 0) FinishGame();
 }
 
+void TGame::ClearPlayers() {
+  FGameOver = true;
+  FPlayers.Clear();
+  SetCurrentPlayer(0);
+}
+
 TThrowOutcome TGame::ThrowSettled() {
   const int points = SettleThrow();
   // A throw still rolling when the game ended (a failed load, every player deleted) counts
@@ -101,6 +107,10 @@ TThrowOutcome TGame::ThrowSettled() {
   FPassDelay = PassDelayTicks;
   LoseTurn();
   return TThrowOutcome::Zero;
+}
+
+void TGame::CutPassDelay() {
+  if (FPassDelay > 0) FPassDelay = 1;
 }
 
 bool TGame::TickPassDelay() {

@@ -62,10 +62,17 @@ bool TPlayer::LoadFromString(std::string_view packed) {
 }
 
 int TPlayers::Add(TPlayer player) {
+  if (Full()) return -1;
   std::string key = player.FName;
   FEntries.push_back({std::move(key), std::make_unique<TPlayer>(std::move(player))});
   FEntries.back().Player->ResetScore();
   return Count() - 1;
+}
+
+int TPlayers::AddLoaded(const TPlayer& player) {
+  const int index = Add(player);
+  if (index >= 0) Player(index) = player;
+  return index;
 }
 
 void TPlayers::Delete(int index) {
@@ -75,6 +82,8 @@ void TPlayers::Delete(int index) {
 void TPlayers::Clear() { FEntries.clear(); }
 
 int TPlayers::Count() const { return static_cast<int>(FEntries.size()); }
+
+bool TPlayers::Full() const { return Count() >= MaxPlayers; }
 
 TPlayer& TPlayers::Player(int index) {
   return const_cast<TPlayer&>(std::as_const(*this).Player(index));

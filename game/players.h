@@ -43,16 +43,23 @@ public:
   bool LoadFromString(std::string_view packed);
 };
 
-// The players in turn order; the list owns them.
+// The players in turn order; the list owns them. The table has six rows, and every way in
+// (the players screen, a saved game, a network message) meets the same cap.
 class TPlayers {
 public:
-  // Appends the player, keyed by its current name, resets its score and returns its index.
+  static constexpr int MaxPlayers = 6;
+
+  // Appends the player, keyed by its current name, resets its score and returns its index;
+  // a full list takes nothing and answers -1.
   int Add(TPlayer player);
+  // Add that keeps the player's score and counters, for a player read from its packed form.
+  int AddLoaded(const TPlayer& player);
   // Indexes outside the list are ignored by Delete and ResetScore.
   void Delete(int index);
   void Clear();
 
   int Count() const;
+  bool Full() const;
   // The player at an index; an index outside the list throws std::out_of_range.
   TPlayer& Player(int index);
   const TPlayer& Player(int index) const;

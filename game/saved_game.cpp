@@ -14,6 +14,7 @@ std::string_view SavedGameErrorText(TSavedGameError error) {
     case TSavedGameError::BadMagic: return "bad magic (not a saved game)";
     case TSavedGameError::BadChecksum: return "bad checksum";
     case TSavedGameError::Truncated: return "truncated (a count or length points past the end)";
+    case TSavedGameError::TooManyPlayers: return "more players than the table holds";
   }
   return "unknown";
 }
@@ -92,6 +93,7 @@ TSavedGameError DecodeSavedGame(std::string_view bytes, TSavedGame& game) {
   std::string_view piece;
   if (!reader.Take(1, piece)) return TSavedGameError::Truncated;
   const int count = static_cast<unsigned char>(piece[0]);
+  if (count > TPlayers::MaxPlayers) return TSavedGameError::TooManyPlayers;
   for (int i = 0; i < count; ++i) {
     if (!reader.Take(4, piece)) return TSavedGameError::Truncated;
     const std::int32_t length = Bin4ToInt(piece);
@@ -139,11 +141,7 @@ void TGame::ApplySavedGame(const TSavedGame& saved) {
   FCurrentPlayer = 0;
   FPlayers.Clear();
   StartGame();
-  for (const TPlayer& player : saved.Players) {
-    // Adding resets the score, so the loaded one is put back after.
-    const int index = FPlayers.Add(player);
-    FPlayers.Player(index) = player;
-  }
+  for (const TPlayer& player : saved.Players) FPlayers.AddLoaded(player);
   SetCurrentPlayer(saved.CurrentPlayer);
   OptionsFromString(saved.PackedOptions);
   if (FPlayers.Count() == 0) FinishGame();

@@ -18,7 +18,7 @@ inline constexpr std::size_t SavedGameReadLimit = 10000;
 inline constexpr std::size_t SavedOptionsSize = 100;  // the packed rules padded with zeros
 
 // Why a saved game was refused.
-enum class TSavedGameError { None, Missing, Unreadable, BadMagic, BadChecksum, Truncated };
+enum class TSavedGameError { None, Missing, Unreadable, BadMagic, BadChecksum, Truncated, TooManyPlayers };
 
 // A short English reason for the command-line tools.
 std::string_view SavedGameErrorText(TSavedGameError error);
@@ -42,5 +42,6 @@ struct TSavedGame {
 std::optional<std::string> EncodeSavedGame(const TSavedGame& game);
 
 // Reads a whole file's bytes. Never reads past them: a count or length that points past the
-// end refuses the file as Truncated. `game` is filled only when the answer is None.
+// end refuses the file as Truncated, and more players than TPlayers::MaxPlayers as
+// TooManyPlayers. `game` is filled only when the answer is None.
 TSavedGameError DecodeSavedGame(std::string_view bytes, TSavedGame& game);

@@ -19,7 +19,7 @@ void AddComputers(TGame& game, int count) {
     TPlayer player;
     player.FName = Cp1251("Компьютер ") + std::to_string(i + 1);
     player.FKind = PlayerKindComputer;
-    game.FPlayers.Add(player);
+    game.AddPlayer(player);
   }
   game.UpdateButtons();
 }
@@ -32,7 +32,7 @@ void PlayGame(TGame& game, TSimulationReport& report) {
   bool started = false;
   // A game that cannot start or stops moving must not hold the lab for ever.
   const long tickCap = SimulationTurnCap * 1000L;
-  for (long ticks = 0; turns < SimulationTurnCap && ticks < tickCap && (!started || !game.FGameOver); ++ticks) {
+  for (long ticks = 0; turns < SimulationTurnCap && ticks < tickCap && (!started || !game.GameOver()); ++ticks) {
     const TStepEvents events = loop.TableStep();
     started = started || events.GameStarted;
     if (events.Settled && events.SettledDice >= 1 && events.SettledDice <= 5) {
@@ -40,14 +40,14 @@ void PlayGame(TGame& game, TSimulationReport& report) {
       if (events.Outcome == TThrowOutcome::Zero) ++report.ZeroThrowsByDice[events.SettledDice - 1];
     }
     if (events.TurnRecorded || (events.Settled && events.Outcome != TThrowOutcome::Scored)) ++turns;
-    if (events.GameWon) ++report.WinsBySeat[game.FCurrentPlayer];
+    if (events.GameWon) ++report.WinsBySeat[game.CurrentPlayerIndex()];
   }
   report.TurnsPerGame.push_back(turns);
-  report.BoltPenalties += game.Tally.BoltPenalties;
-  report.BarrelFalls += game.Tally.BarrelFalls;
-  report.ScoreWipes += game.Tally.ScoreWipes;
-  report.DumpTrucks += game.Tally.DumpTrucks;
-  report.Overtakes += game.Tally.Overtakes;
+  report.BoltPenalties += game.Tally().BoltPenalties;
+  report.BarrelFalls += game.Tally().BarrelFalls;
+  report.ScoreWipes += game.Tally().ScoreWipes;
+  report.DumpTrucks += game.Tally().DumpTrucks;
+  report.Overtakes += game.Tally().Overtakes;
 }
 
 std::string Decimal(double value, int digits) {
@@ -80,7 +80,7 @@ TSimulationReport Simulate(const TSimulationSettings& settings) {
   const auto start = std::chrono::steady_clock::now();
   for (int number = 0; number < report.Games; ++number) {
     TGame game;
-    game.Options = settings.Rules;
+    game.SetOptions(settings.Rules);
     AddComputers(game, report.Players);
     PlayGame(game, report);
   }

@@ -51,7 +51,7 @@ void TTableView::DrawKeptDice(TSurface& target, const TRect& client) const {
 void TTableView::DrawTray(TSurface& target, int left, int top, bool kept) const {
   target.FillRect({left, top, LooseTray.Width, LooseTray.Height}, kTrayColor);
   int x = left;
-  for (const TZarnik& die : FGame.RowDice) {
+  for (const TZarnik& die : FGame.RowDice()) {
     if (!die.Shown || die.Kept != kept) continue;
     if (const TSurface* sprite = FArt.DieSprites.FindSurface(DieSpriteName(die.Face, DieSpriteFrame(die))))
       target.Draw(x, top, *sprite, false);
@@ -61,19 +61,19 @@ void TTableView::DrawTray(TSurface& target, int left, int top, bool kept) const 
 }
 
 void TTableView::DrawPlayers(TSurface& target, const TRect& client) const {
-  for (int i = 0; i < FGame.FPlayers.Count(); ++i) DrawPlayerRow(target, client, i);
-  DrawPanels(target, FArt.Sprites, PanelX, PanelY, FGame.FMessagePhase, PanelSteps, "PAN_L", "PAN_R");
+  for (int i = 0; i < FGame.Players().Count(); ++i) DrawPlayerRow(target, client, i);
+  DrawPanels(target, FArt.Sprites, PanelX, PanelY, FGame.MessagePhase(), PanelSteps, "PAN_L", "PAN_R");
   // The text shows only on a panel that stands open.
-  if (FGame.FMessagePhase == 0)
-    FArt.Letters.DrawText(target, PanelX, PanelY, FGame.FMessage, TLetterAlign::laCenter, TLetterAlign::laCenter,
+  if (FGame.MessagePhase() == 0)
+    FArt.Letters.DrawText(target, PanelX, PanelY, FGame.Message(), TLetterAlign::laCenter, TLetterAlign::laCenter,
                           kMessageLineSpacing);
   FArt.Buttons.Draw(target, 0, 0);
 }
 
 void TTableView::DrawPlayerRow(TSurface& target, const TRect& client, int index) const {
-  const TPlayer& player = FGame.FPlayers.Player(index);
+  const TPlayer& player = FGame.Players().Player(index);
   const int middle = client.Top + FirstRowMiddle + RowPitch * index;
-  const bool current = index == FGame.FCurrentPlayer;
+  const bool current = index == FGame.CurrentPlayerIndex();
   const std::string colour = current ? "&2" : "&0";
   const TLettersCollection& letters = FArt.Letters;
   constexpr TLetterAlign kCenter = TLetterAlign::laCenter;
@@ -87,14 +87,14 @@ void TTableView::DrawPlayerRow(TSurface& target, const TRect& client, int index)
 
   // On the score barrel the first try is the seat itself, not a miss.
   const int tries = player.FBarrelTries;
-  const int misses = tries > 0 && FGame.Options.BARRELSTYPE != 2 ? tries - 1 : tries;
+  const int misses = tries > 0 && FGame.Options().BARRELSTYPE != 2 ? tries - 1 : tries;
   char counters[32];
   std::snprintf(counters, sizeof counters, "%d/%d", static_cast<int>(player.FBarrelFalls), misses);
   letters.DrawLine(target, client.Left + kBarrelX, middle, colour + counters, kCenter, kCenter);
 }
 
 void TTableView::DrawStatusIcons(TSurface& target, int x, int middle, int total, bool entered) const {
-  const TGameOptions& rules = FGame.Options;
+  const TGameOptions& rules = FGame.Options();
   if (!entered && rules.NEEDENTERGAME) DrawCentred(target, "SCORE", x, middle);
   // The hole icon reads the bounds only, whether or not the holes are in play.
   const bool inHole1 = rules.HOLE1SCORE1 <= total && total < rules.HOLE1SCORE2;

@@ -44,7 +44,7 @@ TfmLoading::TfmLoading(TLoadTargets targets, std::string dataFolder, const ICloc
   FWindow.Show();
   TGame& game = FTargets.Game;
   game.ResetDice(true);
-  for (TZarnik& die : game.RowDice) {
+  for (TZarnik& die : game.RowDiceForLoading()) {
     const float sx = RandomSpin();
     const float sy = RandomSpin();
     die.SetSpin(sx, sy, RandomSpin());
@@ -68,7 +68,7 @@ void TfmLoading::PaintPreview() {
   SetDiceState();
   LoadSpriteCamera();
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  DrawPreviewDice(FTargets.Game.RowDice, PreviewPanel.Left, bottom);
+  DrawPreviewDice(FTargets.Game.RowDiceForLoading(), PreviewPanel.Left, bottom);
   FWindow.Present();
   ++FPreviewPaints;
 }
@@ -136,7 +136,7 @@ bool TfmLoading::LoadAll() {
     LoadError = 2;
     return false;
   }
-  RenderDieSprites(FWindow.Context(), FTargets.Game.RowDice, FTargets.DieSprites, [this] { ProcessMessages(); });
+  RenderDieSprites(FWindow.Context(), FTargets.Game.RowDiceForLoading(), FTargets.DieSprites, [this] { ProcessMessages(); });
   LoadTimes.DieSprites = lap();
   FTargets.Banners.FileName = PathOf("rekl.col");
   const bool banners = FTargets.Banners.Load() && FTargets.Banners.Count() > 1;

@@ -39,26 +39,26 @@ void TNetTableLoop::ReceiveRules(std::string_view text) {
 void TNetTableLoop::ReceiveState(std::string_view text) { Game().StateFromString(text); }
 
 // The player arrives with its packed score and counters, as from a saved game. The host
-// passes a client's player on to every client, the one that asked included.
+// passes a client's player on to every client, the one that asked included. A full table
+// takes no more: the host passes nothing on, and a client's request is dropped with it.
 void TNetTableLoop::ReceivePlayer(std::string_view text) {
   TPlayer player;
   player.FLocal = !FOwnPlayersAsked.empty() && FOwnPlayersAsked.front() == text;
   if (!player.LoadFromString(text)) return;
   if (player.FLocal) FOwnPlayersAsked.pop_front();
   TGame& game = Game();
-  const int index = game.FPlayers.Add(player);
-  game.FPlayers.Player(index).LoadFromString(text);
+  if (game.AddLoadedPlayer(player) < 0) return;
   RefreshButtons();
-  if (game.FNetHost) SendGameMessage(gmPlayerAdded, text, ISession::ToAll);
+  if (game.NetHost()) SendGameMessage(gmPlayerAdded, text, ISession::ToAll);
 }
 
 void TNetTableLoop::ReceiveDeletion(std::string_view text) {
   TGame& game = Game();
   const int index = ParseIndex(text);
-  if (index < 0 || index >= game.FPlayers.Count()) return;
+  if (index < 0 || index >= game.Players().Count()) return;
   game.DeletePlayer(index);
   RefreshButtons();
-  if (game.FNetHost) SendGameMessage(gmPlayerDeleted, text, ISession::ToAll);
+  if (game.NetHost()) SendGameMessage(gmPlayerDeleted, text, ISession::ToAll);
 }
 
 // Every machine schedules the first move of its own computer player; the host's step does
@@ -72,13 +72,13 @@ void TNetTableLoop::ReceiveStart() {
 // The host draws the faces and sends them to all; everyone else replays them.
 void TNetTableLoop::ReceiveThrow(std::string_view text) {
   TGame& game = Game();
-  if (!game.FNetHost && text.size() < TGame::DiceCount) return;
+  if (!game.NetHost() && text.size() < TGame::DiceCount) return;
   TStepEvents events;
   FinishRolling(events);
-  if (game.FNetHost) {
+  if (game.NetHost()) {
     game.StartThrow();
     std::string faces;
-    for (const TZarnik& die : game.ThrowDice) faces += static_cast<char>(die.Face);
+    for (const TZarnik& die : game.ThrowDice()) faces += static_cast<char>(die.Face);
     SendGameMessage(gmThrow, faces, ISession::ToAll);
   } else {
     std::array<int, TGame::DiceCount> faces{};
@@ -91,10 +91,10 @@ void TNetTableLoop::ReceiveThrow(std::string_view text) {
 
 void TNetTableLoop::ReceiveBank() {
   TGame& game = Game();
-  if (game.FGameOver) return;
+  if (game.GameOver()) return;
   TStepEvents events;
   FinishRolling(events);
-  if (game.FNetHost) SendGameMessage(gmBank, {}, ISession::ToAll);
+  if (game.NetHost()) SendGameMessage(gmBank, {}, ISession::ToAll);
   TGameLoop::OnRecordClicked(events);
   Report(events);
 }

@@ -10,26 +10,22 @@ TNetTableLoop::TNetTableLoop(TGame& game, ISession& session, TLoopPacing pacing)
 TNetTableLoop::~TNetTableLoop() { FSession.SetEvents(nullptr); }
 
 bool TNetTableLoop::HostGame(const std::string& localAddress) {
-  Game().FNetHost = false;
-  Game().FServerId = 0;
+  Game().ForgetNetRole();
   FSession.SetAddress(localAddress);
   if (!FSession.Host(SessionName, HostPlayerName)) return false;
-  Game().FNetGame = true;
+  Game().StartNetGame();
   return true;
 }
 
 bool TNetTableLoop::JoinGame(const std::string& serverAddress) {
   TGame& game = Game();
-  game.FGameOver = true;
-  game.FPlayers.Clear();
-  game.SetCurrentPlayer(0);
-  game.FNetHost = false;
-  game.FServerId = 0;
+  game.ClearPlayers();
+  game.ForgetNetRole();
   FSession.SetAddress(serverAddress);
   const std::vector<std::string> sessions = FSession.EnumSessions();
   if (sessions.empty()) return false;
   if (!FSession.Join(sessions.front(), std::to_string(Rng().Random(JoinNameRange)))) return false;
-  game.FNetGame = true;
+  game.StartNetGame();
   return true;
 }
 
@@ -37,22 +33,23 @@ int TNetTableLoop::AddPlayer(TPlayer player) {
   player.FLocal = true;
   player.ResetScore();
   TGame& game = Game();
-  if (game.FNetGame && !game.FNetHost) {
+  if (game.Players().Full()) return -1;
+  if (game.NetGame() && !game.NetHost()) {
     FOwnPlayersAsked.push_back(player.SaveToString());
-    SendGameMessage(gmPlayerAdded, FOwnPlayersAsked.back(), game.FServerId);
+    SendGameMessage(gmPlayerAdded, FOwnPlayersAsked.back(), game.ServerId());
     return -1;
   }
-  const int index = game.FPlayers.Add(std::move(player));
-  if (game.FNetGame) SendGameMessage(gmPlayerAdded, game.FPlayers.Player(index).SaveToString(), ISession::ToAll);
+  const int index = game.AddPlayer(std::move(player));
+  if (game.NetGame()) SendGameMessage(gmPlayerAdded, game.Players().Player(index).SaveToString(), ISession::ToAll);
   return index;
 }
 
 void TNetTableLoop::DeletePlayer(int index) {
   TGame& game = Game();
-  if (index < 0 || index >= game.FPlayers.Count()) return;
-  if (game.FNetGame && !game.FNetHost) return SendGameMessage(gmPlayerDeleted, std::to_string(index), game.FServerId);
+  if (index < 0 || index >= game.Players().Count()) return;
+  if (game.NetGame() && !game.NetHost()) return SendGameMessage(gmPlayerDeleted, std::to_string(index), game.ServerId());
   game.DeletePlayer(index);
-  if (game.FNetGame) SendGameMessage(gmPlayerDeleted, std::to_string(index), ISession::ToAll);
+  if (game.NetGame()) SendGameMessage(gmPlayerDeleted, std::to_string(index), ISession::ToAll);
 }
 
 void TNetTableLoop::SendGameMessage(std::int32_t kind, std::string_view text, TSessionPlayerId to) {
@@ -62,21 +59,21 @@ void TNetTableLoop::SendGameMessage(std::int32_t kind, std::string_view text, TS
 void TNetTableLoop::SendJoinState(TSessionPlayerId to) {
   const TGame& game = Game();
   SendGameMessage(gmRules, game.OptionsToString(), to);
-  for (int i = 0; i < game.FPlayers.Count(); ++i)
-    SendGameMessage(gmPlayerAdded, game.FPlayers.Player(i).SaveToString(), to);
+  for (int i = 0; i < game.Players().Count(); ++i)
+    SendGameMessage(gmPlayerAdded, game.Players().Player(i).SaveToString(), to);
   SendGameMessage(gmState, game.StateToString(), to);
 }
 
 void TNetTableLoop::PlayerAdded(const TSessionPlayer& player) {
   TGame& game = Game();
-  if (game.FNetHost) return SendJoinState(player.Id);
+  if (game.NetHost()) return SendJoinState(player.Id);
   // Only this machine's own member, the first, tells whether it hosts: a later joiner that
   // calls itself "SERVER" must not turn a client into a second host.
-  if (game.FServerId != 0) return;
-  game.FNetHost = player.Name == HostPlayerName;
+  if (game.ServerId() != 0) return;
+  if (player.Name == HostPlayerName) game.BecomeNetHost();
   for (const TSessionPlayer& member : FSession.Players()) {
     if (member.Name != HostPlayerName) continue;
-    game.FServerId = member.Id;
+    game.SetServerId(member.Id);
     break;
   }
 }
@@ -84,25 +81,25 @@ void TNetTableLoop::PlayerAdded(const TSessionPlayer& player) {
 // The two turn buttons only ask the host; they stay disabled until its answer comes back, so
 // that a second press cannot send a second request meant for the same turn.
 void TNetTableLoop::OnThrowClicked(TStepEvents& events) {
-  if (!Game().FNetGame) return TGameLoop::OnThrowClicked(events);
+  if (!Game().NetGame()) return TGameLoop::OnThrowClicked(events);
   Game().DisableTurnButtons();
-  SendGameMessage(gmThrow, {}, Game().FServerId);
+  SendGameMessage(gmThrow, {}, Game().ServerId());
 }
 
 void TNetTableLoop::OnRecordClicked(TStepEvents& events) {
-  if (!Game().FNetGame) return TGameLoop::OnRecordClicked(events);
+  if (!Game().NetGame()) return TGameLoop::OnRecordClicked(events);
   Game().DisableTurnButtons();
-  SendGameMessage(gmBank, {}, Game().FServerId);
+  SendGameMessage(gmBank, {}, Game().ServerId());
 }
 
 void TNetTableLoop::OnStartClicked(TStepEvents& events) {
   TGameLoop::OnStartClicked(events);
-  if (Game().FNetGame) SendGameMessage(gmStart, {}, ISession::ToAll);
+  if (Game().NetGame()) SendGameMessage(gmStart, {}, ISession::ToAll);
 }
 
 void TNetTableLoop::RefreshButtons() {
   const TGame& game = Game();
-  if (!game.FThrowPending && game.FPassDelay == 0) Game().UpdateButtons();
+  if (!game.ThrowPending() && game.PassDelay() == 0) Game().UpdateButtons();
 }
 
 void TNetTableLoop::Report(const TStepEvents& events) {

@@ -146,6 +146,30 @@ TEST(Players, AddResetsTheScoreAndKeysTheEntryByName) {
   EXPECT_EQ(players.Key(0), Cp1251("Игрок 1"));
 }
 
+TEST(Players, AddLoadedKeepsTheScoreAndCounters) {
+  TPlayers players;
+  TPlayer loaded;
+  ASSERT_TRUE(loaded.LoadFromString(FilledPlayer().SaveToString()));
+  EXPECT_EQ(players.AddLoaded(loaded), 0);
+  EXPECT_EQ(players.Player(0).SaveToString(), FilledPlayer().SaveToString());
+  EXPECT_EQ(players.Key(0), Cp1251("Игрок 1"));
+}
+
+// The table has six rows: both adds stop there, and a deletion makes room again.
+TEST(Players, TheListHoldsAtMostSix) {
+  TPlayers players;
+  for (int i = 0; i < TPlayers::MaxPlayers; ++i) {
+    EXPECT_FALSE(players.Full());
+    EXPECT_EQ(players.Add(TPlayer{}), i);
+  }
+  EXPECT_TRUE(players.Full());
+  EXPECT_EQ(players.Add(TPlayer{}), -1);
+  EXPECT_EQ(players.AddLoaded(FilledPlayer()), -1);
+  EXPECT_EQ(players.Count(), TPlayers::MaxPlayers);
+  players.Delete(0);
+  EXPECT_EQ(players.AddLoaded(FilledPlayer()), TPlayers::MaxPlayers - 1);
+}
+
 TEST(Players, DeleteAndClear) {
   TPlayers players;
   for (const char* name : {"a", "b", "c"}) {

@@ -7,6 +7,7 @@
 
 #include "game/game_loop.h"
 #include "game/random.h"
+#include "tests/engine/game_test_access.h"
 
 namespace {
 
@@ -49,15 +50,15 @@ const TRules RuleSets[] = {
 };
 
 bool KeptFormAPrefix(const TGame& game) {
-  const auto firstFree = std::find_if(game.RowDice.begin(), game.RowDice.end(), [](const TZarnik& d) { return !d.Kept; });
-  return std::none_of(firstFree, game.RowDice.end(), [](const TZarnik& d) { return d.Kept; });
+  const auto firstFree = std::find_if(game.RowDice().begin(), game.RowDice().end(), [](const TZarnik& d) { return !d.Kept; });
+  return std::none_of(firstFree, game.RowDice().end(), [](const TZarnik& d) { return d.Kept; });
 }
 
 using TTotals = std::array<int, 6>;
 
 TTotals Totals(const TGame& game) {
   TTotals totals{};
-  for (int i = 0; i < game.FPlayers.Count(); ++i) totals[i] = game.FPlayers.Player(i).Total();
+  for (int i = 0; i < game.Players().Count(); ++i) totals[i] = game.Players().Player(i).Total();
   return totals;
 }
 
@@ -69,12 +70,12 @@ TEST(ComputerGames, TwoHundredGamesRunToOneWinnerWithTheInvariantsHeld) {
     TSeededRandom random(1000 + number);
     TRandomScope scope(random);
     TGame game;
-    RuleSets[rules](game.Options);
+    EditRules(game, RuleSets[rules]);
     for (int i = 0; i < players; ++i) {
       TPlayer player;
       player.FName = "C" + std::to_string(i + 1);
       player.FKind = PlayerKindComputer;
-      game.FPlayers.Add(player);
+      game.AddPlayer(player);
     }
     game.UpdateButtons();
     TGameLoop loop(game, {.ComputerPressDelay = 1, .CutPassDelay = true});
@@ -86,26 +87,26 @@ TEST(ComputerGames, TwoHundredGamesRunToOneWinnerWithTheInvariantsHeld) {
     long ticks = 0;
     TTotals totalsAtThrow{};
     while (!won && turns < TurnCap && ++ticks < TickCap) {
-      const bool rolling = game.FThrowPending;
+      const bool rolling = game.ThrowPending();
       const TStepEvents events = loop.TableStep();
       started = started || events.GameStarted;
       ASSERT_TRUE(KeptFormAPrefix(game));
       if (rolling && !events.Settled) {
         ASSERT_EQ(Totals(game), totalsAtThrow) << "a total changed while the dice rolled";
       }
-      if (!rolling && game.FThrowPending) totalsAtThrow = Totals(game);
+      if (!rolling && game.ThrowPending()) totalsAtThrow = Totals(game);
       if (events.TurnRecorded || (events.Settled && events.Outcome != TThrowOutcome::Scored)) ++turns;
       won = events.GameWon;
-      ASSERT_EQ(game.FGameOver, started && won ? true : !started) << "the game ended without a winner";
+      ASSERT_EQ(game.GameOver(), started && won ? true : !started) << "the game ended without a winner";
     }
     ASSERT_TRUE(won) << "no winner after " << turns << " turns";
-    const TPlayer& winner = game.FPlayers.Player(game.FCurrentPlayer);
+    const TPlayer& winner = game.Players().Player(game.CurrentPlayerIndex());
     EXPECT_EQ(winner.FScore, 1000);
     EXPECT_EQ(winner.FScoreDelta, 0);
     for (int i = 0; i < players; ++i) {
-      if (i == game.FCurrentPlayer) continue;
-      const int total = game.FPlayers.Player(i).Total();
-      const bool couldAlsoBeAt1000 = game.Options.BARRELSTYPE == 0 && game.Options.ISMORE1000;
+      if (i == game.CurrentPlayerIndex()) continue;
+      const int total = game.Players().Player(i).Total();
+      const bool couldAlsoBeAt1000 = game.Options().BARRELSTYPE == 0 && game.Options().ISMORE1000;
       if (!couldAlsoBeAt1000) {
         EXPECT_LT(total, 1000) << "player " << i;
       }

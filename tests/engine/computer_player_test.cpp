@@ -22,11 +22,11 @@ void ExpectDecision(const TSituation& s, void (*rules)(TGameOptions&) = nullptr)
   SCOPED_TRACE(s.Name);
   TGameFixture f;
   f.Start(2, PlayerKindComputer);
-  if (rules) rules(f.Game.Options);
+  if (rules) EditRules(f.Game, rules);
   f.SetTotal(0, s.Total, s.Entered);
   f.Player(0).FLevel = s.Level;
-  f.Game.FTurnScore = s.Turn;
-  for (int i = 0; i < TGame::DiceCount - s.FreeDice; ++i) f.Game.RowDice[i].Kept = true;
+  TGameTestAccess::SetTurnScore(f.Game, s.Turn);
+  for (int i = 0; i < TGame::DiceCount - s.FreeDice; ++i) TGameTestAccess::RowDie(f.Game, i).Kept = true;
   TScriptedRandom random;
   if (s.Draw) random.PushReal(*s.Draw);
   TRandomScope scope(random);

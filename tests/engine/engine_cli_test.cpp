@@ -6,6 +6,7 @@
 
 #include "game/game.h"
 #include "gfx/cp1251.h"
+#include "tests/engine/game_test_access.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/scratch_dir.h"
 
@@ -25,21 +26,19 @@ TEST(CliSave, PrintsPlayersCurrentAndRules) {
   TGame game;
   TPlayer human;
   human.FName = Cp1251("Вася");
-  game.FPlayers.Add(human);
-  TPlayer computer;
-  computer.FName = "Bot";
-  computer.FKind = PlayerKindComputer;
-  game.FPlayers.Add(computer);
-  game.StartGame();
-  TPlayer& bot = game.FPlayers.Player(1);
+  game.AddPlayer(human);
+  TPlayer bot;  // in the middle of a game, its score still counting up
+  bot.FName = "Bot";
+  bot.FKind = PlayerKindComputer;
   bot.FScore = 880;
   bot.FScoreDelta = 5;
   bot.FBolts = 2;
   bot.FBarrelTries = 1;
   bot.FBarrelFalls = 2;
   bot.FEntered = true;
+  game.AddLoadedPlayer(bot);
   game.SetCurrentPlayer(1);
-  game.Options.ENTERSCORE = 100;
+  SetRule(game, &TGameOptions::ENTERSCORE, 100);
   ASSERT_TRUE(game.SaveGame(dir.File("game.sav")));
 
   const TCliRun run = RunCli("save " + dir.File("game.sav"));
@@ -48,7 +47,7 @@ TEST(CliSave, PrintsPlayersCurrentAndRules) {
       "player 0: name=Вася kind=0 level=0 total=0 bolts=0 barrel_tries=0 barrel_falls=0 entered=0\n"
       "player 1: name=Bot kind=1 level=0 total=885 bolts=2 barrel_tries=1 barrel_falls=2 entered=1\n"
       "current: 1\n" +
-      FormatOptionLines(game.Options);
+      FormatOptionLines(game.Options());
   EXPECT_EQ(run.Out, expected);
 }
 

@@ -8,26 +8,26 @@ namespace {
 
 std::vector<int> RowFaces(const TGame& game) {
   std::vector<int> faces;
-  for (const TZarnik& die : game.RowDice) faces.push_back(die.Face);
+  for (const TZarnik& die : game.RowDice()) faces.push_back(die.Face);
   return faces;
 }
 
 std::vector<bool> RowKept(const TGame& game) {
   std::vector<bool> kept;
-  for (const TZarnik& die : game.RowDice) kept.push_back(die.Kept);
+  for (const TZarnik& die : game.RowDice()) kept.push_back(die.Kept);
   return kept;
 }
 
 TEST(GameDice, NothingMovesBeforeTheFirstThrow) {
   TGameFixture f;
   f.Game.ResetDice(true);
-  EXPECT_EQ(f.Game.FThrowCount, 0);
+  EXPECT_EQ(f.Game.ThrowCount(), 0);
   EXPECT_FALSE(f.Game.DiceMoving());
   EXPECT_FALSE(f.Game.TakeLandingEvent());
   f.Game.StepDice();
-  EXPECT_FALSE(f.Game.FThrowPending);
+  EXPECT_FALSE(f.Game.ThrowPending());
   EXPECT_EQ(f.Game.SettleThrow(), 0);
-  for (const TZarnik& die : f.Game.RowDice) {
+  for (const TZarnik& die : f.Game.RowDice()) {
     EXPECT_TRUE(die.Shown);
     EXPECT_FALSE(die.Kept);
   }
@@ -38,7 +38,7 @@ TEST(GameDice, AThrowCountSetFromOutsideNeverReachesPastTheDice) {
     TGameFixture f;
     f.Game.ResetDice(false);
     f.Game.StartThrowWith({1, 1, 1, 1, 1});
-    f.Game.FThrowCount = count;
+    TGameTestAccess::SetThrowCount(f.Game, count);
     for (int step = 0; step < 300; ++step) {
       f.Game.StepDice();
       f.Game.TakeLandingEvent();
@@ -54,16 +54,16 @@ TEST(GameDice, ThrownDiceStandApartByTheirCount) {
   for (int count = 1; count <= 5; ++count) {
     TGameFixture f;
     f.Game.ResetDice(false);
-    for (int i = 0; i < 5 - count; ++i) f.Game.RowDice[i].Kept = true;
+    for (int i = 0; i < 5 - count; ++i) TGameTestAccess::RowDie(f.Game, i).Kept = true;
     f.Game.StartThrow();
-    ASSERT_EQ(f.Game.FThrowCount, count);
-    EXPECT_TRUE(f.Game.FThrowPending);
+    ASSERT_EQ(f.Game.ThrowCount(), count);
+    EXPECT_TRUE(f.Game.ThrowPending());
     for (int i = 0; i < count; ++i) {
-      EXPECT_EQ(f.Game.ThrowDice[i].PosX, positions[count - 1][i]) << count << " dice, die " << i;
-      EXPECT_LE(f.Game.ThrowDice[i].PosZ, 0);
-      EXPECT_GT(f.Game.ThrowDice[i].PosZ, -3);
+      EXPECT_EQ(f.Game.ThrowDice()[i].PosX, positions[count - 1][i]) << count << " dice, die " << i;
+      EXPECT_LE(f.Game.ThrowDice()[i].PosZ, 0);
+      EXPECT_GT(f.Game.ThrowDice()[i].PosZ, -3);
     }
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(f.Game.RowDice[i].Shown, i < 5 - count) << i;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(f.Game.RowDice()[i].Shown, i < 5 - count) << i;
   }
 }
 
@@ -72,7 +72,8 @@ TEST(GameDice, DiceLandingOnTheSameStepGiveOneLandingEvent) {
   f.Game.ResetDice(false);
   f.Game.StartThrow();
   // Make every die touch down on the first step.
-  for (TZarnik& die : f.Game.ThrowDice) {
+  for (int i = 0; i < TGame::DiceCount; ++i) {
+    TZarnik& die = TGameTestAccess::ThrowDie(f.Game, i);
     die.Height = 1.6f;
     die.FallSpeed = 0.5f;
   }
@@ -87,10 +88,10 @@ TEST(GameDice, SettlingWaitsForTheDiceAndScoresOnce) {
   f.Game.StartThrowWith({1, 1, 1, 5, 2});
   f.Game.StepDice();
   EXPECT_EQ(f.Game.SettleThrow(), 0);
-  EXPECT_TRUE(f.Game.FThrowPending);
+  EXPECT_TRUE(f.Game.ThrowPending());
   f.RollToRest();
   EXPECT_EQ(f.Game.SettleThrow(), 105);
-  EXPECT_FALSE(f.Game.FThrowPending);
+  EXPECT_FALSE(f.Game.ThrowPending());
   EXPECT_EQ(f.Game.SettleThrow(), 0);
   EXPECT_EQ(RowFaces(f.Game), (std::vector<int>{1, 1, 1, 5, 2}));
   EXPECT_EQ(RowKept(f.Game), (std::vector<bool>{true, true, true, true, false}));
@@ -118,8 +119,8 @@ TEST(GameDice, ScoringDiceJoinTheKeptPrefixAndTheRestFollow) {
     TGameFixture f;
     f.Game.ResetDice(false);
     for (int i = 0; i < c.KeptBefore; ++i) {
-      f.Game.RowDice[i].SetPose(5);
-      f.Game.RowDice[i].Kept = true;
+      TGameTestAccess::RowDie(f.Game, i).SetPose(5);
+      TGameTestAccess::RowDie(f.Game, i).Kept = true;
     }
     f.Game.StartThrowWith(c.Faces);
     f.RollToRest();
@@ -127,7 +128,7 @@ TEST(GameDice, ScoringDiceJoinTheKeptPrefixAndTheRestFollow) {
     const std::vector<int> faces = RowFaces(f.Game);
     EXPECT_EQ(std::vector<int>(faces.begin() + c.KeptBefore, faces.end()), c.Row);
     EXPECT_EQ(RowKept(f.Game), c.Kept);
-    for (const TZarnik& die : f.Game.RowDice) EXPECT_TRUE(die.Shown);
+    for (const TZarnik& die : f.Game.RowDice()) EXPECT_TRUE(die.Shown);
   }
 }
 
@@ -137,15 +138,15 @@ TEST(GameDice, KeptRowDiceTurnAndTheNextThrowStopsThem) {
   f.Game.StartThrowWith({5, 2, 3, 4, 6});
   f.RollToRest();
   f.Game.SettleThrow();
-  const int start = f.Game.RowDice[0].SpinAngle();
+  const int start = f.Game.RowDice()[0].SpinAngle();
   f.Game.TurnRowDice();
-  EXPECT_EQ(f.Game.RowDice[0].SpinAngle(), (start + 4) % 360);
-  const float scorelessAngle = f.Game.RowDice[1].AngleY;
+  EXPECT_EQ(f.Game.RowDice()[0].SpinAngle(), (start + 4) % 360);
+  const float scorelessAngle = f.Game.RowDice()[1].AngleY;
   f.Game.TurnRowDice();
-  EXPECT_EQ(f.Game.RowDice[1].AngleY, scorelessAngle);
+  EXPECT_EQ(f.Game.RowDice()[1].AngleY, scorelessAngle);
   f.Game.StartThrow();
-  EXPECT_EQ(f.Game.FThrowCount, 4);
-  EXPECT_EQ(f.Game.RowDice[0].SpinY, 0);
+  EXPECT_EQ(f.Game.ThrowCount(), 4);
+  EXPECT_EQ(f.Game.RowDice()[0].SpinY, 0);
 }
 
 TEST(GameDice, AReplayedThrowKeepsItsFacesAndRefusesImpossibleOnes) {
@@ -153,14 +154,14 @@ TEST(GameDice, AReplayedThrowKeepsItsFacesAndRefusesImpossibleOnes) {
   f.Game.ResetDice(false);
   EXPECT_TRUE(f.Game.StartThrowWith({6, 5, 4, 3, 2}));
   f.RollToRest();
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(f.Game.ThrowDice[i].Face, 6 - i);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(f.Game.ThrowDice()[i].Face, 6 - i);
 
   f.Game.ResetDice(false);
   EXPECT_FALSE(f.Game.StartThrowWith({0, 7, 3, -1, 2}));
   f.RollToRest();
   EXPECT_FALSE(f.Game.DiceMoving());
-  for (const TZarnik& die : f.Game.ThrowDice) EXPECT_TRUE(TZarnik::ValidFace(die.Face));
-  EXPECT_EQ(f.Game.ThrowDice[2].Face, 3);
+  for (const TZarnik& die : f.Game.ThrowDice()) EXPECT_TRUE(TZarnik::ValidFace(die.Face));
+  EXPECT_EQ(f.Game.ThrowDice()[2].Face, 3);
 }
 
 }  // namespace

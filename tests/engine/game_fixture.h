@@ -6,6 +6,7 @@
 
 #include "game/game.h"
 #include "game/random.h"
+#include "tests/engine/game_test_access.h"
 #include "gfx/cp1251.h"
 
 // A game with players at chosen totals, dice thrown with chosen faces and a fixed generator.
@@ -19,12 +20,12 @@ public:
       TPlayer player;
       player.FName = Cp1251("Игрок ") + std::to_string(i + 1);
       player.FKind = kind;
-      Game.FPlayers.Add(player);
+      Game.AddPlayer(player);
     }
     Game.StartGame();
   }
 
-  TPlayer& Player(int index) { return Game.FPlayers.Player(index); }
+  TPlayer& Player(int index) { return TGameTestAccess::Player(Game, index); }
 
   // Sets a total as already shown, the way a loaded game has it.
   void SetTotal(int index, int total, bool entered = true) {

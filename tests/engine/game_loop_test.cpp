@@ -12,9 +12,9 @@ protected:
   void AddPlayers(std::initializer_list<std::uint8_t> kinds) {
     for (const std::uint8_t kind : kinds) {
       TPlayer player;
-      player.FName = "P" + std::to_string(F.Game.FPlayers.Count() + 1);
+      player.FName = "P" + std::to_string(F.Game.Players().Count() + 1);
       player.FKind = kind;
-      F.Game.FPlayers.Add(player);
+      F.Game.AddPlayer(player);
     }
     F.Game.UpdateButtons();
   }
@@ -38,11 +38,11 @@ protected:
 TEST_F(GameLoop, AClickActsInTheFifthStepAfterThePress) {
   AddPlayers({PlayerKindHuman, PlayerKindHuman});
   ASSERT_TRUE(Loop.PressButton(TTableButtons::Start));
-  EXPECT_EQ(StepUntil([&] { return !F.Game.FGameOver; }), ButtonPressTicks);
+  EXPECT_EQ(StepUntil([&] { return !F.Game.GameOver(); }), ButtonPressTicks);
   EXPECT_TRUE(Events.back().GameStarted);
   ASSERT_TRUE(Loop.PressButton(TTableButtons::Do));
   EXPECT_FALSE(Loop.PressButton(TTableButtons::Do));  // already pressed
-  EXPECT_EQ(StepUntil([&] { return F.Game.FThrowPending; }), ButtonPressTicks);
+  EXPECT_EQ(StepUntil([&] { return F.Game.ThrowPending(); }), ButtonPressTicks);
   EXPECT_EQ(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Disabled);
   EXPECT_FALSE(Loop.PressButton(TTableButtons::Cancel));  // disabled while rolling
 }
@@ -58,7 +58,7 @@ TEST_F(GameLoop, AScorelessThrowSoundsOnceAndPassesTheTurnAfterThePause) {
   EXPECT_GE(landingSteps, 1);
   EXPECT_LE(landingSteps, 5);
   Events.clear();
-  const int passing = StepUntil([&] { return F.Game.FCurrentPlayer == 1; });
+  const int passing = StepUntil([&] { return F.Game.CurrentPlayerIndex() == 1; });
   int zeros = 0;
   for (const TStepEvents& e : Events) zeros += e.Settled && e.Outcome == TThrowOutcome::Zero ? 1 : 0;
   EXPECT_EQ(zeros, 1);
@@ -69,22 +69,22 @@ TEST_F(GameLoop, AScorelessThrowSoundsOnceAndPassesTheTurnAfterThePause) {
 TEST_F(GameLoop, TheComputerPressesInTheFortiethStepAndActsInTheFortyFourth) {
   AddPlayers({PlayerKindComputer, PlayerKindHuman});
   ASSERT_TRUE(Loop.PressButton(TTableButtons::Start));
-  StepUntil([&] { return !F.Game.FGameOver; });
+  StepUntil([&] { return !F.Game.GameOver(); });
   EXPECT_EQ(Loop.AutoPressDelay(), 40);
   EXPECT_EQ(Loop.AutoPressButton(), TGameLoop::AutoPressThrow);
   // While the computer's press is pending every press is ignored.
   EXPECT_FALSE(Loop.PressButton(TTableButtons::Menu));
   int steps = StepUntil([&] { return F.Game.FButtons[TTableButtons::Do].State() == TButtonState::Pressed; });
   EXPECT_EQ(steps, 40);
-  steps += StepUntil([&] { return F.Game.FThrowPending; });
+  steps += StepUntil([&] { return F.Game.ThrowPending(); });
   EXPECT_EQ(steps, 44);
   // During a computer's turn the turn buttons refuse a person's press; the menu does not.
-  StepUntil([&] { return !F.Game.FThrowPending; });
-  if (Loop.AutoPressDelay() == 0 && F.Game.FCurrentPlayer == 0) {
+  StepUntil([&] { return !F.Game.ThrowPending(); });
+  if (Loop.AutoPressDelay() == 0 && F.Game.CurrentPlayerIndex() == 0) {
     EXPECT_FALSE(Loop.PressButton(TTableButtons::Do));
   }
   StepUntil([&] { return Loop.AutoPressDelay() == 0; });
-  if (F.Game.FCurrentPlayer == 0) {
+  if (F.Game.CurrentPlayerIndex() == 0) {
     EXPECT_FALSE(Loop.PressButton(TTableButtons::Do));
     EXPECT_TRUE(Loop.PressButton(TTableButtons::Menu));
     StepUntil([&] { return !Events.empty() && Events.back().MenuRequested; }, ButtonPressTicks);
@@ -99,7 +99,7 @@ TEST_F(GameLoop, NothingIsPressedForAGameThatEndedDuringTheWait) {
   F.Game.FinishGame();
   StepUntil([&] { return Loop.AutoPressDelay() == 0; });
   StepUntil([] { return false; }, 10);
-  EXPECT_FALSE(F.Game.FThrowPending);
+  EXPECT_FALSE(F.Game.ThrowPending());
   EXPECT_NE(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Pressed);
 }
 
@@ -110,7 +110,7 @@ TEST_F(GameLoop, APressDecidedForAComputerIsNeverMadeForAPerson) {
   F.Game.SetCurrentPlayer(1);  // as loading a game where the person has the turn
   StepUntil([&] { return Loop.AutoPressDelay() == 0; });
   StepUntil([] { return false; }, 10);
-  EXPECT_FALSE(F.Game.FThrowPending);
+  EXPECT_FALSE(F.Game.ThrowPending());
   EXPECT_EQ(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Normal);
 }
 
@@ -122,10 +122,10 @@ TEST_F(GameLoop, FinishRollingCompletesThePauseAndTheThrowAtOnce) {
   Loop.FinishRolling(events);
   EXPECT_FALSE(F.Game.DiceMoving());
   EXPECT_TRUE(events.Settled);
-  EXPECT_EQ(F.Game.FPassDelay, TGame::PassDelayTicks);
+  EXPECT_EQ(F.Game.PassDelay(), TGame::PassDelayTicks);
   Loop.FinishRolling(events);
-  EXPECT_EQ(F.Game.FCurrentPlayer, 1);
-  EXPECT_EQ(F.Game.FPassDelay, 0);
+  EXPECT_EQ(F.Game.CurrentPlayerIndex(), 1);
+  EXPECT_EQ(F.Game.PassDelay(), 0);
 }
 
 TEST_F(GameLoop, DeletingEveryPlayerWhileTheDiceRollEndsTheGameCleanly) {
@@ -136,9 +136,9 @@ TEST_F(GameLoop, DeletingEveryPlayerWhileTheDiceRollEndsTheGameCleanly) {
   F.Game.DeletePlayer(1);
   F.Game.DeletePlayer(0);
   StepUntil([] { return false; }, 200);
-  EXPECT_TRUE(F.Game.FGameOver);
-  EXPECT_FALSE(F.Game.FThrowPending);
-  EXPECT_EQ(F.Game.FCurrentPlayer, -1);
+  EXPECT_TRUE(F.Game.GameOver());
+  EXPECT_FALSE(F.Game.ThrowPending());
+  EXPECT_EQ(F.Game.CurrentPlayerIndex(), -1);
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ class SavedGame : public ::testing::Test {
 protected:
   void SetUp() override {
     Saved.Start(2);
-    Saved.Game.Options.BARRELSTYPE = 2;
-    Saved.Game.Options.ENTERSCORE = 75;
+    SetRule(Saved.Game, &TGameOptions::BARRELSTYPE, 2);
+    SetRule(Saved.Game, &TGameOptions::ENTERSCORE, 75);
     Saved.SetTotal(0, 415);
     Saved.Player(0).FBolts = 2;
     Saved.Player(1).FKind = PlayerKindComputer;
@@ -57,17 +57,17 @@ TEST_F(SavedGame, TwoSevenLetterNamesMake267Bytes) {
 TEST_F(SavedGame, RoundTripRestoresPlayersRulesAndTurn) {
   const std::string file = SaveToFile();
   Loaded.Start(3);
-  Loaded.Game.FTurnScore = 80;
+  TGameTestAccess::SetTurnScore(Loaded.Game, 80);
   ASSERT_TRUE(Loaded.Game.LoadGame(file));
   TGame& game = Loaded.Game;
-  EXPECT_FALSE(game.FGameOver);
-  EXPECT_EQ(game.Options, Saved.Game.Options);
-  EXPECT_EQ(game.FCurrentPlayer, 1);
-  EXPECT_EQ(game.FTurnScore, 0);
-  ASSERT_EQ(game.FPlayers.Count(), 2);
+  EXPECT_FALSE(game.GameOver());
+  EXPECT_EQ(game.Options(), Saved.Game.Options());
+  EXPECT_EQ(game.CurrentPlayerIndex(), 1);
+  EXPECT_EQ(game.TurnScore(), 0);
+  ASSERT_EQ(game.Players().Count(), 2);
   for (int i = 0; i < 2; ++i) {
     const TPlayer& a = Saved.Player(i);
-    const TPlayer& b = game.FPlayers.Player(i);
+    const TPlayer& b = game.Players().Player(i);
     EXPECT_EQ(b.FName, a.FName);
     EXPECT_EQ(b.FKind, a.FKind);
     EXPECT_EQ(b.FScore, a.Total());
@@ -78,15 +78,15 @@ TEST_F(SavedGame, RoundTripRestoresPlayersRulesAndTurn) {
     EXPECT_EQ(b.FEntered, a.FEntered);
     EXPECT_TRUE(b.FLocal);
   }
-  EXPECT_EQ(game.FMessage, TurnMessage(Saved.Player(1).FName, 0));
+  EXPECT_EQ(game.Message(), TurnMessage(Saved.Player(1).FName, 0));
   EXPECT_EQ(game.FButtons[TTableButtons::Do].State(), TButtonState::Normal);
 }
 
 TEST_F(SavedGame, ACurrentPlayerPastTheEndResumesWithTheFirst) {
-  Saved.Game.FPlayers.Delete(1);
-  Saved.Game.FCurrentPlayer = 1;  // as a deletion may leave it
+  Saved.Game.DeletePlayer(1);
+  TGameTestAccess::SetCurrentIndex(Saved.Game, 1);  // as a deletion may leave it
   ASSERT_TRUE(Loaded.Game.LoadGame(SaveToFile()));
-  EXPECT_EQ(Loaded.Game.FCurrentPlayer, 0);
+  EXPECT_EQ(Loaded.Game.CurrentPlayerIndex(), 0);
 }
 
 // A file can carry totals and rules no game reaches; once loaded, recording turns must not
@@ -104,12 +104,12 @@ TEST_F(SavedGame, ScoresAndRulesNoGameReachesAreBroughtIntoRange) {
     // Set last, so that the saving game itself never sums with them.
     Saved.Player(0).FScore = c.Total;
     Saved.Player(0).FScoreDelta = 0;
-    Saved.Game.Options.BARRELSSCORE = INT32_MAX;
-    Saved.Game.Options.BOLTSDOWNSCORE = INT32_MIN;
+    SetRule(Saved.Game, &TGameOptions::BARRELSSCORE, INT32_MAX);
+    SetRule(Saved.Game, &TGameOptions::BOLTSDOWNSCORE, INT32_MIN);
     ASSERT_TRUE(Loaded.Game.LoadGame(SaveToFile()));
     EXPECT_EQ(Loaded.Player(0).Total(), c.Expected);
-    EXPECT_EQ(Loaded.Game.Options.BARRELSSCORE, 990);
-    EXPECT_EQ(Loaded.Game.Options.BOLTSDOWNSCORE, 5);
+    EXPECT_EQ(Loaded.Game.Options().BARRELSSCORE, 990);
+    EXPECT_EQ(Loaded.Game.Options().BOLTSDOWNSCORE, 5);
     for (int turn = 0; turn < 4; ++turn) {
       Loaded.Throw({1, 1, 1, 5, 5});
       Loaded.Game.RecordTurn();
@@ -119,12 +119,19 @@ TEST_F(SavedGame, ScoresAndRulesNoGameReachesAreBroughtIntoRange) {
 }
 
 TEST_F(SavedGame, NoPlayersLoadsAsNoGame) {
-  Saved.Game.FPlayers.Clear();
-  Saved.Game.SetCurrentPlayer(0);
+  Saved.Game.ClearPlayers();
   ASSERT_TRUE(Loaded.Game.LoadGame(SaveToFile()));
-  EXPECT_EQ(Loaded.Game.FPlayers.Count(), 0);
-  EXPECT_EQ(Loaded.Game.FCurrentPlayer, -1);
-  EXPECT_TRUE(Loaded.Game.FGameOver);
+  EXPECT_EQ(Loaded.Game.Players().Count(), 0);
+  EXPECT_EQ(Loaded.Game.CurrentPlayerIndex(), -1);
+  EXPECT_TRUE(Loaded.Game.GameOver());
+}
+
+TEST_F(SavedGame, AFullTableLoads) {
+  TGameFixture six;
+  six.Start(TPlayers::MaxPlayers);
+  ASSERT_TRUE(six.Game.SaveGame(Dir.File("six.sav")));
+  ASSERT_TRUE(Loaded.Game.LoadGame(Dir.File("six.sav")));
+  EXPECT_EQ(Loaded.Game.Players().Count(), TPlayers::MaxPlayers);
 }
 
 TEST_F(SavedGame, RefusedFilesLeaveThePlayersAndRulesButEndTheGame) {
@@ -139,6 +146,9 @@ TEST_F(SavedGame, RefusedFilesLeaveThePlayersAndRulesButEndTheGame) {
   const std::string noRules = payload.substr(0, payload.size() - 1);
   std::string shortRecord = payload;  // a record too short for its name
   shortRecord.replace(1, 4, IntToBin4(10));
+  TSavedGame seven;  // one more than the table holds
+  seven.Players.resize(TPlayers::MaxPlayers + 1);
+  seven.PackedOptions = OptionsToString(TGameOptions{});
 
   struct TCase {
     const char* Name;
@@ -155,22 +165,23 @@ TEST_F(SavedGame, RefusedFilesLeaveThePlayersAndRulesButEndTheGame) {
       {"a negative record length", WrapPayload(std::string("\x01\xff\xff\xff\xff", 5)), TSavedGameError::Truncated},
       {"a record shorter than its name", WrapPayload(shortRecord), TSavedGameError::Truncated},
       {"rules cut short", WrapPayload(noRules), TSavedGameError::Truncated},
+      {"seven players", *EncodeSavedGame(seven), TSavedGameError::TooManyPlayers},
       {"longer than the reader takes", good + std::string(13000, '\0'), TSavedGameError::BadChecksum},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
     TGameFixture f;
     f.Start(3);
-    f.Game.Options.ENTERSCORE = 150;
+    SetRule(f.Game, &TGameOptions::ENTERSCORE, 150);
     f.SetTotal(2, 345);
-    const TGameOptions rules = f.Game.Options;
+    const TGameOptions rules = f.Game.Options();
     Dir.Write("bad.sav", c.Bytes);
     EXPECT_EQ(f.Game.LoadGameWithReason(Dir.File("bad.sav")), c.Error);
-    EXPECT_TRUE(f.Game.FGameOver);
-    EXPECT_EQ(f.Game.FMessage, LoadingGameMessage());
-    EXPECT_EQ(f.Game.FPlayers.Count(), 3);
+    EXPECT_TRUE(f.Game.GameOver());
+    EXPECT_EQ(f.Game.Message(), LoadingGameMessage());
+    EXPECT_EQ(f.Game.Players().Count(), 3);
     EXPECT_EQ(f.Player(2).Total(), 345);
-    EXPECT_EQ(f.Game.Options, rules);
+    EXPECT_EQ(f.Game.Options(), rules);
   }
 }
 
@@ -184,7 +195,7 @@ TEST_F(SavedGame, AThrowRollingThroughAFailedLoadCountsForNobody) {
   EXPECT_EQ(Loaded.Game.ThrowSettled(), TThrowOutcome::NoTurn);
   EXPECT_EQ(Loaded.Player(0).FBolts, 2);
   EXPECT_EQ(Loaded.Player(0).Total(), 400);
-  EXPECT_EQ(Loaded.Game.FPassDelay, 0);
+  EXPECT_EQ(Loaded.Game.PassDelay(), 0);
 }
 
 TEST_F(SavedGame, AMissingFileIsRefusedWithoutAMessage) {
@@ -207,12 +218,12 @@ TEST_F(SavedGame, ASaveCutShortByAFullDiskKeepsThePreviousSaveAndTheGame) {
   EXPECT_EQ(Dir.Read("game.sav"), previous);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1);
   ASSERT_TRUE(Loaded.Game.LoadGame(file));
-  EXPECT_EQ(Loaded.Game.FPlayers.Player(0).FScore, 415);
+  EXPECT_EQ(Loaded.Game.Players().Player(0).FScore, 415);
 
   // Nothing of the game in play was lost: with room again it saves as it stands.
   ASSERT_TRUE(Saved.Game.SaveGame(file));
   ASSERT_TRUE(Loaded.Game.LoadGame(file));
-  EXPECT_EQ(Loaded.Game.FPlayers.Player(0).FScore, 800);
+  EXPECT_EQ(Loaded.Game.Players().Player(0).FScore, 800);
 }
 
 TEST_F(SavedGame, AnUnwritableFileFailsTheSave) {

@@ -37,7 +37,7 @@ TEST(TurnRules, MinAndMaxTurnScoreFollowTheRules) {
     SCOPED_TRACE(c.Name);
     TGameFixture f;
     f.Start(2);
-    c.Rules(f.Game.Options);
+    EditRules(f.Game, c.Rules);
     f.SetTotal(0, c.Total, c.Entered);
     EXPECT_EQ(f.Game.MinTurnScore(), c.Min);
     EXPECT_EQ(f.Game.MaxTurnScore(), c.Max);
@@ -67,10 +67,10 @@ TEST(TurnRules, RecordIsAllowedOnlyFromTheLeastTurnScoreWithADieSetAside) {
     SCOPED_TRACE(c.Name);
     TGameFixture f;
     f.Start(2);
-    f.Game.Options.NEEDDICEFORALLZARNIKS = c.NeedAllDice;
+    SetRule(f.Game, &TGameOptions::NEEDDICEFORALLZARNIKS, c.NeedAllDice);
     f.SetTotal(0, c.Total, c.Entered);
-    f.Game.FTurnScore = c.Turn;
-    f.Game.RowDice[0].Kept = c.AnyKept;
+    TGameTestAccess::SetTurnScore(f.Game, c.Turn);
+    TGameTestAccess::RowDie(f.Game, 0).Kept = c.AnyKept;
     f.Game.UpdateButtons();
     EXPECT_EQ(State(f.Game, TTableButtons::Cancel), c.Record);
     EXPECT_EQ(State(f.Game, TTableButtons::Do), TButtonState::Normal);
@@ -83,7 +83,7 @@ TEST(TurnRules, AfterAllFiveDiceScoredTheTurnMustGoOnBeforeRecording) {
   f.Start(2);
   f.SetTotal(0, 100);
   EXPECT_EQ(f.Throw({1, 1, 1, 1, 1}), TThrowOutcome::Scored);
-  EXPECT_EQ(f.Game.FTurnScore, 1000);
+  EXPECT_EQ(f.Game.TurnScore(), 1000);
   EXPECT_EQ(f.Game.FreeDiceCount(), 5);
   EXPECT_EQ(State(f.Game, TTableButtons::Cancel), TButtonState::Disabled);
   EXPECT_EQ(f.Throw(Five), TThrowOutcome::Scored);
@@ -95,13 +95,13 @@ TEST(TurnRules, StartingAGameResetsEveryoneAndGivesTheFirstPlayerTheTurn) {
   f.Start(3);
   f.SetTotal(1, 400);
   f.Player(1).FBolts = 2;
-  f.Game.FCurrentPlayer = 2;
+  TGameTestAccess::SetCurrentIndex(f.Game, 2);
   f.Game.StartGame();
-  EXPECT_FALSE(f.Game.FGameOver);
-  EXPECT_EQ(f.Game.FCurrentPlayer, 0);
+  EXPECT_FALSE(f.Game.GameOver());
+  EXPECT_EQ(f.Game.CurrentPlayerIndex(), 0);
   EXPECT_EQ(f.Player(1).Total(), 0);
   EXPECT_EQ(f.Player(1).FBolts, 0);
-  EXPECT_EQ(f.Game.FMessage, TurnMessage(f.Player(0).FName, 0));
+  EXPECT_EQ(f.Game.Message(), TurnMessage(f.Player(0).FName, 0));
   EXPECT_EQ(State(f.Game, TTableButtons::Start), TButtonState::Disabled);
   EXPECT_EQ(State(f.Game, TTableButtons::Do), TButtonState::Normal);
   EXPECT_EQ(State(f.Game, TTableButtons::Cancel), TButtonState::Disabled);
@@ -110,17 +110,17 @@ TEST(TurnRules, StartingAGameResetsEveryoneAndGivesTheFirstPlayerTheTurn) {
 TEST(TurnRules, SetCurrentPlayerWrapsAndResetsTheTurn) {
   TGameFixture f;
   f.Start(3);
-  f.Game.FTurnScore = 70;
-  f.Game.RowDice[0].Kept = true;
+  TGameTestAccess::SetTurnScore(f.Game, 70);
+  TGameTestAccess::RowDie(f.Game, 0).Kept = true;
   f.Game.SetCurrentPlayer(3);
-  EXPECT_EQ(f.Game.FCurrentPlayer, 0);
-  EXPECT_EQ(f.Game.FTurnScore, 0);
+  EXPECT_EQ(f.Game.CurrentPlayerIndex(), 0);
+  EXPECT_EQ(f.Game.TurnScore(), 0);
   EXPECT_EQ(f.Game.FreeDiceCount(), 5);
   f.Game.SetCurrentPlayer(-5);
-  EXPECT_EQ(f.Game.FCurrentPlayer, 0);
-  f.Game.FPlayers.Clear();
+  EXPECT_EQ(f.Game.CurrentPlayerIndex(), 0);
+  f.Game.ClearPlayers();
   f.Game.SetCurrentPlayer(0);
-  EXPECT_EQ(f.Game.FCurrentPlayer, -1);
+  EXPECT_EQ(f.Game.CurrentPlayerIndex(), -1);
   EXPECT_EQ(State(f.Game, TTableButtons::Start), TButtonState::Disabled);
   EXPECT_EQ(State(f.Game, TTableButtons::Do), TButtonState::Disabled);
 }
@@ -129,19 +129,19 @@ TEST(TurnRules, ThrowsAddUpAndAScorelessThrowLosesTheTurnAfterThePause) {
   TGameFixture f;
   f.Start(2);
   EXPECT_EQ(f.Throw(SetOfOnes), TThrowOutcome::Scored);
-  EXPECT_EQ(f.Game.FMessage, ThrowScoredMessage(100, 100));
+  EXPECT_EQ(f.Game.Message(), ThrowScoredMessage(100, 100));
   EXPECT_EQ(f.Throw({5, 4, 0, 0, 0}), TThrowOutcome::Scored);
-  EXPECT_EQ(f.Game.FTurnScore, 105);
+  EXPECT_EQ(f.Game.TurnScore(), 105);
   EXPECT_EQ(f.Throw({2, 0, 0, 0, 0}), TThrowOutcome::Zero);
-  EXPECT_EQ(f.Game.FTurnScore, 0);
-  EXPECT_EQ(f.Game.FMessage, ScorelessMessage());
+  EXPECT_EQ(f.Game.TurnScore(), 0);
+  EXPECT_EQ(f.Game.Message(), ScorelessMessage());
   EXPECT_EQ(State(f.Game, TTableButtons::Do), TButtonState::Disabled);
   for (int tick = 1; tick < TGame::PassDelayTicks; ++tick) ASSERT_FALSE(f.Game.TickPassDelay()) << tick;
-  EXPECT_EQ(f.Game.FCurrentPlayer, 0);
+  EXPECT_EQ(f.Game.CurrentPlayerIndex(), 0);
   EXPECT_TRUE(f.Game.TickPassDelay());
-  EXPECT_EQ(f.Game.FCurrentPlayer, 1);
+  EXPECT_EQ(f.Game.CurrentPlayerIndex(), 1);
   EXPECT_EQ(f.Player(0).Total(), 0);
-  EXPECT_EQ(f.Game.FMessage, TurnMessage(f.Player(1).FName, 0));
+  EXPECT_EQ(f.Game.Message(), TurnMessage(f.Player(1).FName, 0));
   EXPECT_FALSE(f.Game.TickPassDelay());
 }
 
@@ -149,17 +149,17 @@ TEST(TurnRules, RecordingEntersAndAppliesTheDumpTruck) {
   TGameFixture f;
   f.Start(2);
   f.SetTotal(0, 0, false);
-  f.Game.FTurnScore = 60;
+  TGameTestAccess::SetTurnScore(f.Game, 60);
   f.Game.RecordTurn();
   EXPECT_TRUE(f.Player(0).FEntered);
   EXPECT_EQ(f.Player(0).Total(), 60);
   EXPECT_EQ(f.Player(0).FScore, 0);  // shown by the score animation
 
   f.SetTotal(0, 480);
-  f.Game.FTurnScore = 75;
+  TGameTestAccess::SetTurnScore(f.Game, 75);
   f.Game.RecordTurn();
   EXPECT_EQ(f.Player(0).Total(), 0);
-  EXPECT_EQ(f.Game.Tally.DumpTrucks, 1);
+  EXPECT_EQ(f.Game.Tally().DumpTrucks, 1);
 }
 
 TEST(TurnRules, OvertakingCostsThePlayersPassedStrictly) {
@@ -170,15 +170,15 @@ TEST(TurnRules, OvertakingCostsThePlayersPassedStrictly) {
   f.SetTotal(2, 375);   // equal to the new total: not passed
   f.SetTotal(3, 300);   // equal to the old total: not passed
   f.SetTotal(4, 340);
-  f.Game.Options.DUMPTRUCKSCORE = 290;  // the player at 340 falls onto it: 0
-  f.Game.FTurnScore = 75;
+  SetRule(f.Game, &TGameOptions::DUMPTRUCKSCORE, 290);  // the player at 340 falls onto it: 0
+  TGameTestAccess::SetTurnScore(f.Game, 75);
   f.Game.RecordTurn();
   EXPECT_EQ(f.Player(0).Total(), 375);
   EXPECT_EQ(f.Player(1).Total(), 270);
   EXPECT_EQ(f.Player(2).Total(), 375);
   EXPECT_EQ(f.Player(3).Total(), 300);
   EXPECT_EQ(f.Player(4).Total(), 0);
-  EXPECT_EQ(f.Game.Tally.Overtakes, 2);
+  EXPECT_EQ(f.Game.Tally().Overtakes, 2);
 }
 
 TEST(TurnRules, APlayerOnTheScoreBarrelIsNotOvertaken) {
@@ -187,8 +187,8 @@ TEST(TurnRules, APlayerOnTheScoreBarrelIsNotOvertaken) {
   f.SetTotal(0, 850);
   f.SetTotal(1, 880);
   f.Player(1).FBarrelTries = 1;
-  f.Game.Options.ISONLYONEONBARREL = false;
-  f.Game.FTurnScore = 100;
+  SetRule(f.Game, &TGameOptions::ISONLYONEONBARREL, false);
+  TGameTestAccess::SetTurnScore(f.Game, 100);
   f.Game.RecordTurn();
   EXPECT_EQ(f.Player(1).Total(), 880);
   EXPECT_EQ(f.Player(0).Total(), 880);
@@ -198,20 +198,20 @@ TEST(TurnRules, TheScoreBarrelSeatsThenWinsWithTheRestOfTheWay) {
   TGameFixture f;
   f.Start(2);
   f.SetTotal(0, 850);
-  f.Game.FTurnScore = 100;
+  TGameTestAccess::SetTurnScore(f.Game, 100);
   f.Game.RecordTurn();
   EXPECT_EQ(f.Player(0).Total(), 880);
   EXPECT_EQ(f.Player(0).FBarrelTries, 1);
-  EXPECT_FALSE(f.Game.FGameOver);
+  EXPECT_FALSE(f.Game.GameOver());
 
   f.Game.SetCurrentPlayer(0);
   EXPECT_EQ(f.Game.MinTurnScore(), 125);
-  f.Game.FTurnScore = 125;
+  TGameTestAccess::SetTurnScore(f.Game, 125);
   f.Game.RecordTurn();
-  EXPECT_TRUE(f.Game.FGameOver);
+  EXPECT_TRUE(f.Game.GameOver());
   EXPECT_EQ(f.Player(0).FScore, 1000);
   EXPECT_EQ(f.Player(0).FScoreDelta, 0);
-  EXPECT_EQ(f.Game.FMessage, WinnerMessage(f.Player(0).FName));
+  EXPECT_EQ(f.Game.Message(), WinnerMessage(f.Player(0).FName));
   EXPECT_EQ(State(f.Game, TTableButtons::Start), TButtonState::Normal);
   EXPECT_EQ(State(f.Game, TTableButtons::Do), TButtonState::Disabled);
   EXPECT_EQ(State(f.Game, TTableButtons::Menu), TButtonState::Normal);
@@ -242,8 +242,8 @@ TEST(TurnRules, ThreeScorelessTurnsOnTheBarrelAreAFallAndTheThirdFallWipes) {
   f.Throw(Nothing);
   EXPECT_EQ(f.Player(0).Total(), 0);
   EXPECT_EQ(f.Player(0).FBarrelFalls, 0);
-  EXPECT_EQ(f.Game.Tally.BarrelFalls, 2);
-  EXPECT_EQ(f.Game.Tally.ScoreWipes, 1);
+  EXPECT_EQ(f.Game.Tally().BarrelFalls, 2);
+  EXPECT_EQ(f.Game.Tally().ScoreWipes, 1);
 }
 
 TEST(TurnRules, ANewcomerKnocksTheOtherOffTheBarrelOnlyWhenOneSeatIsTheRule) {
@@ -251,12 +251,12 @@ TEST(TurnRules, ANewcomerKnocksTheOtherOffTheBarrelOnlyWhenOneSeatIsTheRule) {
     SCOPED_TRACE(onlyOne);
     TGameFixture f;
     f.Start(2);
-    f.Game.Options.ISONLYONEONBARREL = onlyOne;
+    SetRule(f.Game, &TGameOptions::ISONLYONEONBARREL, onlyOne);
     f.SetTotal(0, 880);
     f.Player(0).FBarrelTries = 2;
     f.SetTotal(1, 800);
     f.Game.SetCurrentPlayer(1);
-    f.Game.FTurnScore = 150;
+    TGameTestAccess::SetTurnScore(f.Game, 150);
     f.Game.RecordTurn();
     EXPECT_EQ(f.Player(1).Total(), 880);
     EXPECT_EQ(f.Player(1).FBarrelTries, 1);
@@ -271,15 +271,15 @@ TEST(TurnRules, TheOpenBarrelLosesOvershootsAndTheThirdIsAFall) {
     SCOPED_TRACE(limit);
     TGameFixture f;
     f.Start(2);
-    f.Game.Options.BARRELSTYPE = 2;
-    f.Game.Options.OPENBARRELLIMIT = limit;
+    SetRule(f.Game, &TGameOptions::BARRELSTYPE, 2);
+    SetRule(f.Game, &TGameOptions::OPENBARRELLIMIT, limit);
     f.SetTotal(0, 900);
     for (int overshoot = 1; overshoot <= 3; ++overshoot) {
       f.Game.SetCurrentPlayer(0);
       ASSERT_EQ(f.Throw(SetOfOnes), TThrowOutcome::Scored);
       ASSERT_EQ(f.Throw({5, 3, 0, 0, 0}), TThrowOutcome::Overshoot);
-      EXPECT_EQ(f.Game.FMessage, OvershootMessage(5, 105));
-      EXPECT_EQ(f.Game.FPassDelay, TGame::PassDelayTicks);
+      EXPECT_EQ(f.Game.Message(), OvershootMessage(5, 105));
+      EXPECT_EQ(f.Game.PassDelay(), TGame::PassDelayTicks);
       EXPECT_EQ(State(f.Game, TTableButtons::Do), TButtonState::Disabled);
       EXPECT_EQ(State(f.Game, TTableButtons::Cancel), TButtonState::Disabled);
       if (overshoot < 3) {
@@ -310,12 +310,12 @@ TEST(TurnRules, WinningNeedsTheGoalTheRulesAskFor) {
     SCOPED_TRACE(c.Name);
     TGameFixture f;
     f.Start(2);
-    f.Game.Options.BARRELSTYPE = static_cast<std::uint8_t>(c.Barrel);
-    f.Game.Options.ISMORE1000 = c.More1000;
+    SetRule(f.Game, &TGameOptions::BARRELSTYPE, static_cast<std::uint8_t>(c.Barrel));
+    SetRule(f.Game, &TGameOptions::ISMORE1000, c.More1000);
     f.SetTotal(0, 900);
-    f.Game.FTurnScore = c.Turn;
+    TGameTestAccess::SetTurnScore(f.Game, c.Turn);
     f.Game.RecordTurn();
-    EXPECT_EQ(f.Game.FGameOver, c.Wins);
+    EXPECT_EQ(f.Game.GameOver(), c.Wins);
     EXPECT_EQ(f.Player(0).FScore, c.Wins ? 1000 : 900);
     EXPECT_EQ(f.Player(0).Total(), c.Wins ? 1000 : 900 + c.Turn);
   }
@@ -344,7 +344,7 @@ TEST(TurnRules, BoltsFollowTheirRules) {
     SCOPED_TRACE(c.Name);
     TGameFixture f;
     f.Start(2);
-    c.Rules(f.Game.Options);
+    EditRules(f.Game, c.Rules);
     f.SetTotal(0, c.Total, c.Entered);
     f.Throw(Nothing);
     EXPECT_EQ(f.Player(0).FBolts, c.BoltsAfterOne);
@@ -360,21 +360,21 @@ TEST(TurnRules, TheThirdBoltCostsItsPointsAndMayHitTheDumpTruck) {
     TGameFixture f;
     f.Start(2);
     f.SetTotal(0, c.Total);
-    f.Game.Options.ISBOLTSINHOLES = true;
+    SetRule(f.Game, &TGameOptions::ISBOLTSINHOLES, true);
     for (int turn = 0; turn < 3; ++turn) {
       f.Game.SetCurrentPlayer(0);
       f.Throw(Nothing);
     }
     EXPECT_EQ(f.Player(0).Total(), c.After) << c.Total;
     EXPECT_EQ(f.Player(0).FBolts, 0);
-    EXPECT_EQ(f.Game.Tally.BoltPenalties, 1);
+    EXPECT_EQ(f.Game.Tally().BoltPenalties, 1);
   }
 }
 
 TEST(TurnRules, ABoltPenaltyOnTheBarrelIsReplacedByTheFall) {
   TGameFixture f;
   f.Start(2);
-  f.Game.Options.ISBOLTSONBARREL = true;
+  SetRule(f.Game, &TGameOptions::ISBOLTSONBARREL, true);
   f.SetTotal(0, 880);
   f.Player(0).FBarrelTries = 1;
   f.Player(0).FBolts = 2;
@@ -391,15 +391,15 @@ TEST(TurnRules, PlayersLeavingMidGameNeverLeaveATurnWithNobody) {
   f.Start(2);
   f.Game.StartThrow();
   f.Game.DeletePlayer(0);
-  EXPECT_EQ(f.Game.FCurrentPlayer, 0);
+  EXPECT_EQ(f.Game.CurrentPlayerIndex(), 0);
   f.Game.DeletePlayer(0);
-  EXPECT_EQ(f.Game.FCurrentPlayer, -1);
-  EXPECT_TRUE(f.Game.FGameOver);
-  EXPECT_NE(f.Game.FMessage, WinnerMessage(""));
+  EXPECT_EQ(f.Game.CurrentPlayerIndex(), -1);
+  EXPECT_TRUE(f.Game.GameOver());
+  EXPECT_NE(f.Game.Message(), WinnerMessage(""));
   f.Game.StartThrow();
   f.RollToRest();
   EXPECT_EQ(f.Game.ThrowSettled(), TThrowOutcome::NoTurn);
-  EXPECT_FALSE(f.Game.FThrowPending);
+  EXPECT_FALSE(f.Game.ThrowPending());
   EXPECT_EQ(f.Game.MinTurnScore(), 0);
   EXPECT_EQ(f.Game.MaxTurnScore(), TGame::NoTurnLimit);
   f.Game.RecordTurn();
@@ -414,38 +414,38 @@ TEST(TurnRules, DeletingDuringThePauseEndsTheGameWhenItRunsOut) {
   f.Game.SetCurrentPlayer(1);
   f.Throw(Nothing);
   f.Game.DeletePlayer(0);  // another player: the pause runs on
-  EXPECT_EQ(f.Game.FCurrentPlayer, 1);
-  EXPECT_EQ(f.Game.FPassDelay, TGame::PassDelayTicks);
-  f.Game.FPlayers.Clear();  // bypassing DeletePlayer is survived too
-  while (f.Game.FPassDelay > 0) f.Game.TickPassDelay();
-  EXPECT_EQ(f.Game.FCurrentPlayer, -1);
-  EXPECT_TRUE(f.Game.FGameOver);
+  EXPECT_EQ(f.Game.CurrentPlayerIndex(), 1);
+  EXPECT_EQ(f.Game.PassDelay(), TGame::PassDelayTicks);
+  TGameTestAccess::ClearPlayerList(f.Game);  // bypassing DeletePlayer is survived too
+  while (f.Game.PassDelay() > 0) f.Game.TickPassDelay();
+  EXPECT_EQ(f.Game.CurrentPlayerIndex(), -1);
+  EXPECT_TRUE(f.Game.GameOver());
 }
 
 TEST(TurnRules, ANewGameOrLoadDuringThePauseKeepsTheTurnWithItsPlayer) {
   TGameFixture f;
   f.Start(2);
   f.Throw(Nothing);
-  ASSERT_EQ(f.Game.FPassDelay, TGame::PassDelayTicks);
+  ASSERT_EQ(f.Game.PassDelay(), TGame::PassDelayTicks);
   f.Game.DeletePlayer(0);
   f.Game.DeletePlayer(0);
   TPlayer player;
   player.FName = "A";
-  f.Game.FPlayers.Add(player);
-  f.Game.FPlayers.Add(player);
+  f.Game.AddPlayer(player);
+  f.Game.AddPlayer(player);
   f.Game.StartGame();
   for (int tick = 0; tick < 100; ++tick) f.Game.TickPassDelay();
-  EXPECT_EQ(f.Game.FCurrentPlayer, 0);
+  EXPECT_EQ(f.Game.CurrentPlayerIndex(), 0);
 }
 
 TEST(MessagePanel, OpensClosesAndSwapsTextsOnTime) {
   TGame game;
-  EXPECT_EQ(game.FMessagePhase, 0);
-  EXPECT_TRUE(game.FMessage.empty());
+  EXPECT_EQ(game.MessagePhase(), 0);
+  EXPECT_TRUE(game.Message().empty());
   // The start message closes the empty open panel over 10 ticks and opens it over 10 more.
   game.SetMessage(StartMessage());
   int ticks = 0;
-  while (game.FMessagePhase != 0 && ticks < 100) {
+  while (game.MessagePhase() != 0 && ticks < 100) {
     game.TickMessagePanel();
     ++ticks;
   }
@@ -453,19 +453,19 @@ TEST(MessagePanel, OpensClosesAndSwapsTextsOnTime) {
   // Two texts in one tick: only the second ever shows.
   game.SetMessage("first");
   game.SetMessage("second");
-  for (ticks = 0; game.FMessagePhase != 0; ++ticks) {
-    EXPECT_EQ(game.FMessage, "second");
+  for (ticks = 0; game.MessagePhase() != 0; ++ticks) {
+    EXPECT_EQ(game.Message(), "second");
     game.TickMessagePanel();
   }
   EXPECT_EQ(ticks, 20);
   // An empty text closes the panel and leaves it closed; a new one opens it in 10 ticks.
   game.SetMessage("");
   for (int i = 0; i < 11; ++i) game.TickMessagePanel();
-  EXPECT_EQ(game.FMessagePhase, 11);
+  EXPECT_EQ(game.MessagePhase(), 11);
   game.TickMessagePanel();
-  EXPECT_EQ(game.FMessagePhase, 11);
+  EXPECT_EQ(game.MessagePhase(), 11);
   game.SetMessage("again");
-  for (ticks = 0; game.FMessagePhase != 0; ++ticks) game.TickMessagePanel();
+  for (ticks = 0; game.MessagePhase() != 0; ++ticks) game.TickMessagePanel();
   EXPECT_EQ(ticks, 10);
 }
 

@@ -52,21 +52,21 @@ protected:
 
 TEST_F(EndToEndTest, PlayersByTypingARuleChangedAGameWonSavedAndLoadedIntoAFreshProgram) {
   TScratchDir dir;
-  ASSERT_EQ(Form->Game->FPlayers.Count(), 0);
+  ASSERT_EQ(Form->Game->Players().Count(), 0);
   ClickTable(*Form, "BT_MENU");
   ASSERT_EQ(Form->CurrentScreen, skMainMenu);
 
   Click("BT_PLAYERS");
   AddComputerByTyping("Альфа");
   AddComputerByTyping("Бета");
-  ASSERT_EQ(Form->Game->FPlayers.Count(), 2);
-  EXPECT_EQ(Utf8(Form->Game->FPlayers.Player(1).FName), "Бета");
-  EXPECT_EQ(Form->Game->FPlayers.Player(1).FKind, PlayerKindComputer);
+  ASSERT_EQ(Form->Game->Players().Count(), 2);
+  EXPECT_EQ(Utf8(Form->Game->Players().Player(1).FName), "Бета");
+  EXPECT_EQ(Form->Game->Players().Player(1).FKind, PlayerKindComputer);
   Click("BT_OK");
 
   Click("BT_OPTIONS");
   Click("BT_RAZNOE");
-  const int entry = Form->Game->Options.ENTERSCORE;
+  const int entry = Form->Game->Options().ENTERSCORE;
   TSefraUpDown* upDown =
       static_cast<TSefraUpDown*>(Form->OptionControls->GetControl(Form->OptionControls->IndexOfName("ENTERSCORE")));
   ASSERT_NE(upDown, nullptr);
@@ -75,16 +75,16 @@ TEST_F(EndToEndTest, PlayersByTypingARuleChangedAGameWonSavedAndLoadedIntoAFresh
                             upDown->UpButton().Top() + arrow.Height / 2);
   Ticks(TSefraUpDown::kPressTicks + 1);
   Click("BT_OK");
-  ASSERT_EQ(Form->Game->Options.ENTERSCORE, entry + 5);
+  ASSERT_EQ(Form->Game->Options().ENTERSCORE, entry + 5);
   Click("BT_OK");
   ASSERT_EQ(Form->CurrentScreen, skTable);
 
   ClickTable(*Form, "BT_START");
-  ASSERT_FALSE(Form->Game->FGameOver);
+  ASSERT_FALSE(Form->Game->GameOver());
   TGame& game = *Form->Game;
-  const auto settled = [&game] { return !game.DiceMoving() && !game.FThrowPending && game.FPassDelay == 0; };
-  PlayUntil([&] { return settled() && game.FPlayers.Player(0).Total() + game.FPlayers.Player(1).Total() >= 600; });
-  ASSERT_FALSE(game.FGameOver);
+  const auto settled = [&game] { return !game.DiceMoving() && !game.ThrowPending() && game.PassDelay() == 0; };
+  PlayUntil([&] { return settled() && game.Players().Player(0).Total() + game.Players().Player(1).Total() >= 600; });
+  ASSERT_FALSE(game.GameOver());
 
   // Saved mid-game from the menu, which the game under it does not wait for. The table takes
   // no press while a computer's own press is pending, so the menu may take a few tries.
@@ -98,8 +98,8 @@ TEST_F(EndToEndTest, PlayersByTypingARuleChangedAGameWonSavedAndLoadedIntoAFresh
   ASSERT_EQ(DecodeSavedGame(*ReadFileToString(dir.File("midgame"), SavedGameReadLimit), saved), TSavedGameError::None);
   Click("BT_OK");
 
-  PlayUntil([&] { return game.FGameOver; });
-  ASSERT_TRUE(game.FGameOver);
+  PlayUntil([&] { return game.GameOver(); });
+  ASSERT_TRUE(game.GameOver());
   const TPlayer* winner = game.CurrentPlayer();
   ASSERT_NE(winner, nullptr);
   EXPECT_GE(winner->Total(), 1000);
@@ -112,14 +112,14 @@ TEST_F(EndToEndTest, PlayersByTypingARuleChangedAGameWonSavedAndLoadedIntoAFresh
   Click("BT_LOAD");
   EXPECT_EQ(Utf8(Messages.Texts.back()), "Игра успешно загружена!");
   const TGame& loaded = *Form->Game;
-  ASSERT_EQ(loaded.FPlayers.Count(), 2);
+  ASSERT_EQ(loaded.Players().Count(), 2);
   for (int i = 0; i < 2; ++i) {
-    EXPECT_EQ(loaded.FPlayers.Player(i).FName, saved.Players[i].FName);
-    EXPECT_EQ(loaded.FPlayers.Player(i).Total(), saved.Players[i].Total());
+    EXPECT_EQ(loaded.Players().Player(i).FName, saved.Players[i].FName);
+    EXPECT_EQ(loaded.Players().Player(i).Total(), saved.Players[i].Total());
   }
-  EXPECT_EQ(loaded.FCurrentPlayer, saved.CurrentPlayer);
-  EXPECT_EQ(loaded.Options.ENTERSCORE, entry + 5);
-  EXPECT_FALSE(loaded.FGameOver);
+  EXPECT_EQ(loaded.CurrentPlayerIndex(), saved.CurrentPlayer);
+  EXPECT_EQ(loaded.Options().ENTERSCORE, entry + 5);
+  EXPECT_FALSE(loaded.GameOver());
 }
 
 }  // namespace

@@ -177,7 +177,7 @@ protected:
     Form->DialogFolder = Dir.Path().string();
     TPlayer player;
     player.FName = "A";
-    Form->Game->FPlayers.Add(player);
+    Form->Game->AddPlayer(player);
     Form->Game->StartGame();
     Form->SetScreen(TScreenKind::skMainMenu);
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);

@@ -33,10 +33,15 @@ TEST_F(MainMenuTest, SaveAndLoadAreOfferedByGameAndNetworkState) {
     TWidgetState Save;
     TWidgetState Load;
   };
+  // A network game, once started, is never left: it comes last.
   for (const TCase& c : {TCase{false, false, wsNormal, wsNormal}, TCase{true, false, wsDisabled, wsNormal},
                          TCase{false, true, wsDisabled, wsDisabled}}) {
-    Form->Game->FGameOver = c.GameOver;
-    Form->Game->FNetGame = c.NetGame;
+    if (c.GameOver) {
+      Form->Game->FinishGame();
+    } else {
+      Form->Game->StartGame();
+    }
+    if (c.NetGame) Form->Game->StartNetGame();
     Form->SetScreen(skMainMenu);
     EXPECT_EQ(StateOf("BT_SAVE"), c.Save) << c.GameOver << c.NetGame;
     EXPECT_EQ(StateOf("BT_LOAD"), c.Load) << c.GameOver << c.NetGame;
@@ -90,8 +95,9 @@ TEST_F(MainMenuTest, CreditLinesLightUpUnderTheMouseAndOpenTheirLinks) {
 
 TEST_F(MainMenuTest, SavingAndLoadingReportTheirOutcome) {
   TScratchDir dir;
-  Form->Game->FPlayers.Add(TPlayer{});
-  Form->Game->FPlayers.Player(0).FName = "A";
+  TPlayer player;
+  player.FName = "A";
+  Form->Game->AddPlayer(player);
   Form->Game->StartGame();
   Form->SetScreen(skMainMenu);
   Dialogs->Answers = {dir.File("game.sav"), dir.File("no/such/folder/game.sav"), std::nullopt,

@@ -3,6 +3,7 @@
 #include "gfx/selector.h"
 #include "gfx/up_down.h"
 #include "menu_fixture.h"
+#include "tests/engine/game_test_access.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ TEST_F(OptionsEditorTest, OpensOnTheBarrelPageWithTheGameRules) {
   EXPECT_EQ(Form->MenuBounds.Top, 30);
   EXPECT_EQ(Form->MenuBounds.Height, 345);
   EXPECT_EQ(Form->OptionControls->Count(), 25);
-  EXPECT_EQ(Form->ReadOptionControls(), Form->Game->Options);
+  EXPECT_EQ(Form->ReadOptionControls(), Form->Game->Options());
   EXPECT_EQ(StateOf("BT_BARRELS"), wsDisabled);
   EXPECT_TRUE(Control<TSefraUpDown>("BARRELSSCORE").Visible());
   EXPECT_FALSE(Control<TSefraCheckBox>("ISBOLTS").Visible());
@@ -82,25 +83,25 @@ TEST_F(OptionsEditorTest, TheBarrelSelectorCyclesOnPresses) {
 }
 
 TEST_F(OptionsEditorTest, OkAppliesTheEditsAndCancelDropsThem) {
-  const TGameOptions before = Form->Game->Options;
+  const TGameOptions before = Form->Game->Options();
   Control<TSefraUpDown>("BARRELSSCORE").SetValue(900);
   Click("BT_CANCEL");
   EXPECT_EQ(Form->CurrentScreen, skMainMenu);
-  EXPECT_EQ(Form->Game->Options, before);
+  EXPECT_EQ(Form->Game->Options(), before);
   Form->SetScreen(skOptions);
   EXPECT_EQ(Control<TSefraUpDown>("BARRELSSCORE").Value(), before.BARRELSSCORE);
   Control<TSefraUpDown>("BARRELSSCORE").SetValue(900);
   Control<TSefraUpDown>("OVERTAKINGSCORE").SetValue(150);
   Control<TSefraCheckBox>("ISBOLTS").Checked = !before.IS_BOLTS;
   Click("BT_OK");
-  EXPECT_EQ(Form->Game->Options.BARRELSSCORE, 900);
-  EXPECT_EQ(Form->Game->Options.OVERTAKINGSCORE, 150);
-  EXPECT_EQ(Form->Game->Options.IS_BOLTS, !before.IS_BOLTS);
+  EXPECT_EQ(Form->Game->Options().BARRELSSCORE, 900);
+  EXPECT_EQ(Form->Game->Options().OVERTAKINGSCORE, 150);
+  EXPECT_EQ(Form->Game->Options().IS_BOLTS, !before.IS_BOLTS);
   EXPECT_EQ(Form->OptionControls->Count(), 0);
 }
 
 TEST_F(OptionsEditorTest, ResetShowsTheGameRulesNotTheDefaults) {
-  Form->Game->Options.ENTERSCORE = 100;
+  SetRule(*Form->Game, &TGameOptions::ENTERSCORE, 100);
   Form->SetScreen(skOptions);
   Control<TSefraUpDown>("ENTERSCORE").SetValue(150);
   Click("BT_RESET");
@@ -109,12 +110,12 @@ TEST_F(OptionsEditorTest, ResetShowsTheGameRulesNotTheDefaults) {
 
 TEST_F(OptionsEditorTest, SaveWritesTheShownValuesAndLoadFillsOnlyTheControls) {
   TScratchDir dir;
-  const TGameOptions before = Form->Game->Options;
+  const TGameOptions before = Form->Game->Options();
   Control<TSefraUpDown>("DUMPTRUCKSCORE").SetValue(995);
   Dialogs->Answers = {dir.File("house.st"), std::nullopt};
   Click("BT_SAVE");
   Click("BT_SAVE");  // cancelled
-  EXPECT_EQ(Form->Game->Options, before);
+  EXPECT_EQ(Form->Game->Options(), before);
   TGameOptions saved;
   LoadOptions(dir.File("house.st"), saved);
   EXPECT_EQ(saved.DUMPTRUCKSCORE, 995);
@@ -127,15 +128,14 @@ TEST_F(OptionsEditorTest, SaveWritesTheShownValuesAndLoadFillsOnlyTheControls) {
   Click("BT_LOAD");
   EXPECT_EQ(Control<TSefraUpDown>("BARRELSSCORE").Value(), 990);
   EXPECT_EQ(Control<TSefraUpDown>("ENTERSCORE").Value(), 20);
-  EXPECT_EQ(Form->Game->Options, before);
+  EXPECT_EQ(Form->Game->Options(), before);
   Click("BT_CANCEL");
-  EXPECT_EQ(Form->Game->Options, before);
+  EXPECT_EQ(Form->Game->Options(), before);
 }
 
 TEST_F(OptionsEditorTest, ANetworkClientMayLookAndSaveButNotChange) {
   Click("BT_CANCEL");
-  Form->Game->FNetGame = true;
-  Form->Game->FNetHost = false;
+  Form->Game->StartNetGame();  // joined, so not the host
   Form->SetScreen(skOptions);
   for (const char* name : {"BT_OK", "BT_LOAD", "BT_RESET"}) EXPECT_EQ(StateOf(name), wsDisabled) << name;
   EXPECT_EQ(StateOf("BT_SAVE"), wsNormal);

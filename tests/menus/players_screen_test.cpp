@@ -27,7 +27,7 @@ protected:
     Ticks(TSefraDXButton::kPressTicks + 1);
   }
 
-  int Count() { return Form->Game->FPlayers.Count(); }
+  int Count() { return Form->Game->Players().Count(); }
 };
 
 TEST_F(PlayersScreenTest, OpensWithItsGeometryAndTheStartNameAddable) {
@@ -42,7 +42,7 @@ TEST_F(PlayersScreenTest, OpensWithItsGeometryAndTheStartNameAddable) {
 TEST_F(PlayersScreenTest, TypedNamesAreAddedUpToSixPlayers) {
   AddByTyping("Петя");
   ASSERT_EQ(Count(), 1);
-  EXPECT_EQ(Utf8(Form->Game->FPlayers.Player(0).FName), "Петя");
+  EXPECT_EQ(Utf8(Form->Game->Players().Player(0).FName), "Петя");
   EXPECT_TRUE(Form->NewPlayerName.empty());
   EXPECT_EQ(StateOf("BT_ADD"), wsDisabled);
   EXPECT_EQ(StateOf("BT_DELETE"), wsNormal);
@@ -50,7 +50,7 @@ TEST_F(PlayersScreenTest, TypedNamesAreAddedUpToSixPlayers) {
   Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 100, 309);  // computers from here on
   for (const char* name : {"Робот1", "Робот2", "Робот3"}) AddByTyping(name);
   ASSERT_EQ(Count(), 6);
-  EXPECT_EQ(Form->Game->FPlayers.Player(5).FKind, PlayerKindComputer);
+  EXPECT_EQ(Form->Game->Players().Player(5).FKind, PlayerKindComputer);
   AddByTyping("G");
   EXPECT_EQ(Count(), 6);
   EXPECT_EQ(StateOf("BT_ADD"), wsDisabled);
@@ -74,7 +74,7 @@ TEST_F(PlayersScreenTest, ComputerPlayersAreAddedWithTheChosenKind) {
   EXPECT_EQ(Form->NewPlayerKind, 1);
   AddByTyping("Robo");
   ASSERT_EQ(Count(), 1);
-  EXPECT_EQ(Form->Game->FPlayers.Player(0).FKind, 1);
+  EXPECT_EQ(Form->Game->Players().Player(0).FKind, 1);
 }
 
 TEST_F(PlayersScreenTest, RowClicksSelectExistingRowsOnly) {
@@ -126,8 +126,8 @@ TEST_F(PlayersScreenTest, DeletingThePlayerWhoseTurnItIsHandsTheTurnOn) {
   Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 100, 67 + 29);
   Click("BT_DELETE");
   ASSERT_EQ(Count(), 2);
-  EXPECT_EQ(Form->Game->FPlayers.Player(1).FName, "C");
-  EXPECT_EQ(Form->Game->FCurrentPlayer, 1);
+  EXPECT_EQ(Form->Game->Players().Player(1).FName, "C");
+  EXPECT_EQ(Form->Game->CurrentPlayerIndex(), 1);
   Ticks(1);
   EXPECT_EQ(Form->SelectedPlayer, 0);
   Click("BT_OK");

@@ -49,26 +49,26 @@ TEST_F(StateText, RoundTripsTheTurnAndTheTenDice) {
   Host.Start(3);
   Host.Game.SetCurrentPlayer(2);
   ASSERT_EQ(Host.Throw({1, 5, 2, 3, 4}), TThrowOutcome::Scored);
-  Host.Game.FPassDelay = 17;
+  TGameTestAccess::SetPassDelay(Host.Game, 17);
   const std::string text = Host.Game.StateToString();
   ASSERT_EQ(text.size(), TGame::StateTextSize);
   EXPECT_EQ(text[0], 2);
   EXPECT_EQ(text.substr(1, 4), std::string("\x0F\0\0\0", 4));  // 15 points
 
   Joiner.Start(3);
-  Joiner.Game.ThrowDice[0].Moving = true;
+  TGameTestAccess::ThrowDie(Joiner.Game, 0).Moving = true;
   ASSERT_TRUE(Joiner.Game.StateFromString(text));
-  EXPECT_EQ(Joiner.Game.FCurrentPlayer, 2);
-  EXPECT_EQ(Joiner.Game.FTurnScore, 15);
-  EXPECT_EQ(Joiner.Game.FPassDelay, 17);
-  EXPECT_FALSE(Joiner.Game.FThrowPending);
-  EXPECT_FALSE(Joiner.Game.FGameOver);
+  EXPECT_EQ(Joiner.Game.CurrentPlayerIndex(), 2);
+  EXPECT_EQ(Joiner.Game.TurnScore(), 15);
+  EXPECT_EQ(Joiner.Game.PassDelay(), 17);
+  EXPECT_FALSE(Joiner.Game.ThrowPending());
+  EXPECT_FALSE(Joiner.Game.GameOver());
   for (int i = 0; i < TGame::DiceCount; ++i) {
-    EXPECT_EQ(Joiner.Game.RowDice[i].Face, Host.Game.RowDice[i].Face) << i;
-    EXPECT_EQ(Joiner.Game.RowDice[i].Kept, Host.Game.RowDice[i].Kept) << i;
-    EXPECT_EQ(Joiner.Game.RowDice[i].Shown, Host.Game.RowDice[i].Shown) << i;
-    EXPECT_EQ(Joiner.Game.ThrowDice[i].Face, Host.Game.ThrowDice[i].Face) << i;
-    EXPECT_FALSE(Joiner.Game.ThrowDice[i].Moving) << i;
+    EXPECT_EQ(Joiner.Game.RowDice()[i].Face, Host.Game.RowDice()[i].Face) << i;
+    EXPECT_EQ(Joiner.Game.RowDice()[i].Kept, Host.Game.RowDice()[i].Kept) << i;
+    EXPECT_EQ(Joiner.Game.RowDice()[i].Shown, Host.Game.RowDice()[i].Shown) << i;
+    EXPECT_EQ(Joiner.Game.ThrowDice()[i].Face, Host.Game.ThrowDice()[i].Face) << i;
+    EXPECT_FALSE(Joiner.Game.ThrowDice()[i].Moving) << i;
   }
   EXPECT_EQ(Joiner.Game.StateToString(), text);
 }
@@ -85,9 +85,9 @@ TEST_F(StateText, APendingThrowIsScoredByTheJoinerLikeByTheHost) {
 
   Joiner.Start(2);
   ASSERT_TRUE(Joiner.Game.StateFromString(text));
-  EXPECT_EQ(Joiner.Game.FThrowCount, 4);
+  EXPECT_EQ(Joiner.Game.ThrowCount(), 4);
   EXPECT_EQ(Joiner.Game.ThrowSettled(), TThrowOutcome::Scored);
-  EXPECT_EQ(Joiner.Game.FTurnScore, Host.Game.FTurnScore);
+  EXPECT_EQ(Joiner.Game.TurnScore(), Host.Game.TurnScore());
   EXPECT_EQ(Joiner.Game.StateToString(), Host.Game.StateToString());
 }
 
@@ -96,12 +96,12 @@ TEST_F(StateText, ACurrentPlayerBeyondTheListBecomesTheFirstOrNone) {
   std::string text = Host.Game.StateToString();  // no players: -1 travels as 255
   EXPECT_EQ(static_cast<std::uint8_t>(text[0]), 255);
   ASSERT_TRUE(Joiner.Game.StateFromString(text));
-  EXPECT_EQ(Joiner.Game.FCurrentPlayer, -1);
+  EXPECT_EQ(Joiner.Game.CurrentPlayerIndex(), -1);
   Joiner.Start(2);
   for (const int code : {2, 3, 255}) {
     text[0] = static_cast<char>(code);
     ASSERT_TRUE(Joiner.Game.StateFromString(text));
-    EXPECT_EQ(Joiner.Game.FCurrentPlayer, 0) << code;
+    EXPECT_EQ(Joiner.Game.CurrentPlayerIndex(), 0) << code;
   }
 }
 
@@ -109,7 +109,7 @@ TEST_F(StateText, TextsTooShortOrWithImpossibleFacesChangeNothing) {
   Host.Start(2);
   const std::string good = Host.Game.StateToString();
   Joiner.Start(2);
-  Joiner.Game.FTurnScore = 99;
+  TGameTestAccess::SetTurnScore(Joiner.Game, 99);
   std::vector<std::string> bad{good.substr(0, TGame::StateTextSize - 1), ""};
   for (const std::size_t face : {7u, 22u, 34u}) {
     for (const char code : {'\0', '\x07', '1'}) {
@@ -119,7 +119,7 @@ TEST_F(StateText, TextsTooShortOrWithImpossibleFacesChangeNothing) {
   }
   for (const std::string& text : bad) {
     EXPECT_FALSE(Joiner.Game.StateFromString(text));
-    EXPECT_EQ(Joiner.Game.FTurnScore, 99);
+    EXPECT_EQ(Joiner.Game.TurnScore(), 99);
   }
 }
 
@@ -132,7 +132,7 @@ TEST_F(StateText, TheTurnScoreIsBroughtIntoRange) {
     std::string text = Host.Game.StateToString();
     text.replace(1, 4, IntToBin4(sent));
     ASSERT_TRUE(Joiner.Game.StateFromString(text));
-    EXPECT_EQ(Joiner.Game.FTurnScore, taken);
+    EXPECT_EQ(Joiner.Game.TurnScore(), taken);
     Joiner.Game.RecordTurn();
   }
 }

@@ -92,7 +92,7 @@ TEST(NetEndurance, FourMachinesPlayThousandsOfTurnsThroughAStrangersNoise) {
     ASSERT_TRUE(client);
     client->AddPlayer("Client" + std::to_string(i), PlayerKindComputer);
   }
-  ASSERT_TRUE(table.RunUntil([&] { return host.Game.FPlayers.Count() == 4 && table.Same(); }));
+  ASSERT_TRUE(table.RunUntil([&] { return host.Game.Players().Count() == 4 && table.Same(); }));
 
   int turns = 0;
   int games = 0;
@@ -101,7 +101,7 @@ TEST(NetEndurance, FourMachinesPlayThousandsOfTurnsThroughAStrangersNoise) {
   TStranger stranger(host.Session.HostPort(), 4242);
   long residentAtStart = 0;
   for (int tick = 0; turns < kTurns && tick < 400 * kTurns; ++tick) {
-    if (host.Game.FGameOver && table.Settled()) {
+    if (host.Game.GameOver() && table.Settled()) {
       host.Game.UpdateButtons();
       if (host.Loop.PressButton(TTableButtons::Start)) ++games;
     }
@@ -118,8 +118,8 @@ TEST(NetEndurance, FourMachinesPlayThousandsOfTurnsThroughAStrangersNoise) {
   ASSERT_TRUE(table.RunUntil([&] { return table.Settled(); }, 20000));
   EXPECT_TRUE(table.Same());
   for (auto& machine : table.Machines) {
-    EXPECT_FALSE(machine->Game.FNetHost && machine.get() != &host);
-    EXPECT_EQ(machine->Game.FPlayers.Count(), 4);
+    EXPECT_FALSE(machine->Game.NetHost() && machine.get() != &host);
+    EXPECT_EQ(machine->Game.Players().Count(), 4);
   }
   // The sanitizers hold freed memory back on purpose, so only a plain build can tell.
   if (!kSanitized) {

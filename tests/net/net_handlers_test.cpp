@@ -32,10 +32,10 @@ protected:
   void AddPlayers(std::initializer_list<std::pair<std::uint8_t, bool>> kindsAndLocal) {
     for (const auto& [kind, local] : kindsAndLocal) {
       TPlayer player;
-      player.FName = "P" + std::to_string(F.Game.FPlayers.Count());
+      player.FName = "P" + std::to_string(F.Game.Players().Count());
       player.FKind = kind;
       player.FLocal = local;
-      F.Game.FPlayers.Add(player);
+      F.Game.AddPlayer(player);
     }
   }
 
@@ -64,28 +64,28 @@ protected:
 TEST_F(NetHandlers, HostingKeepsTheGameAndMarksThisMachineTheHost) {
   F.Start(2);
   BecomeHost();
-  EXPECT_TRUE(F.Game.FNetGame);
-  EXPECT_TRUE(F.Game.FNetHost);
-  EXPECT_EQ(F.Game.FServerId, 1u);
-  EXPECT_EQ(F.Game.FPlayers.Count(), 2);
-  EXPECT_FALSE(F.Game.FGameOver);
+  EXPECT_TRUE(F.Game.NetGame());
+  EXPECT_TRUE(F.Game.NetHost());
+  EXPECT_EQ(F.Game.ServerId(), 1u);
+  EXPECT_EQ(F.Game.Players().Count(), 2);
+  EXPECT_FALSE(F.Game.GameOver());
   EXPECT_EQ(Session.Address, "127.0.0.1");
 }
 
 TEST_F(NetHandlers, AFailedHostLeavesTheGameLocal) {
   Session.HostSucceeds = false;
   EXPECT_FALSE(Loop.HostGame("10.0.0.1"));
-  EXPECT_FALSE(F.Game.FNetGame);
+  EXPECT_FALSE(F.Game.NetGame());
 }
 
 TEST_F(NetHandlers, JoiningDropsThePlayersAndFindsTheHost) {
   F.Start(2);
   BecomeClient();
-  EXPECT_TRUE(F.Game.FNetGame);
-  EXPECT_FALSE(F.Game.FNetHost);
-  EXPECT_EQ(F.Game.FServerId, 5u);
-  EXPECT_EQ(F.Game.FPlayers.Count(), 0);
-  EXPECT_TRUE(F.Game.FGameOver);
+  EXPECT_TRUE(F.Game.NetGame());
+  EXPECT_FALSE(F.Game.NetHost());
+  EXPECT_EQ(F.Game.ServerId(), 5u);
+  EXPECT_EQ(F.Game.Players().Count(), 0);
+  EXPECT_TRUE(F.Game.GameOver());
   EXPECT_EQ(Session.JoinedSession, "FFF");
   const int name = std::stoi(Session.JoinedAs);
   EXPECT_GE(name, 0);
@@ -97,31 +97,31 @@ TEST_F(NetHandlers, JoiningDropsThePlayersAndFindsTheHost) {
 TEST_F(NetHandlers, ALaterMemberCalledServerMakesNoSecondHost) {
   BecomeClient();
   Loop.PlayerAdded({12, "SERVER"});
-  EXPECT_FALSE(F.Game.FNetHost);
-  EXPECT_EQ(F.Game.FServerId, 5u);
+  EXPECT_FALSE(F.Game.NetHost());
+  EXPECT_EQ(F.Game.ServerId(), 5u);
 
   // Joining again after hosting starts from scratch: the new own member decides.
   TFakeSession other;
   TNetTableLoop loop(F.Game, other);
   ASSERT_TRUE(loop.HostGame("127.0.0.1"));
-  EXPECT_TRUE(F.Game.FNetHost);
+  EXPECT_TRUE(F.Game.NetHost());
   other.Self = {9, "31337"};
   other.Members = {{5, "SERVER"}, {9, "31337"}};
   ASSERT_TRUE(loop.JoinGame("127.0.0.1"));
-  EXPECT_FALSE(F.Game.FNetHost);
-  EXPECT_EQ(F.Game.FServerId, 5u);
+  EXPECT_FALSE(F.Game.NetHost());
+  EXPECT_EQ(F.Game.ServerId(), 5u);
 }
 
 TEST_F(NetHandlers, AJoinWithoutASessionFailsButThePlayersAreGone) {
   F.Start(2);
   Session.Sessions.clear();
   EXPECT_FALSE(Loop.JoinGame("127.0.0.1"));
-  EXPECT_FALSE(F.Game.FNetGame);
-  EXPECT_EQ(F.Game.FPlayers.Count(), 0);
+  EXPECT_FALSE(F.Game.NetGame());
+  EXPECT_EQ(F.Game.Players().Count(), 0);
   Session.Sessions = {"FFF"};
   Session.JoinSucceeds = false;
   EXPECT_FALSE(Loop.JoinGame("127.0.0.1"));
-  EXPECT_FALSE(F.Game.FNetGame);
+  EXPECT_FALSE(F.Game.NetGame());
 }
 
 TEST_F(NetHandlers, TheHostGreetsAJoinerWithRulesPlayersAndState) {
@@ -144,17 +144,17 @@ TEST_F(NetHandlers, AJoinerRebuildsTheHostsGameFromTheGreeting) {
   host.Start(2);
   host.SetTotal(0, 120);
   host.SetTotal(1, 455);
-  host.Game.Options.DUMPTRUCKSCORE = 335;  // in range: packed rules are brought into the file's ranges
+  SetRule(host.Game, &TGameOptions::DUMPTRUCKSCORE, 335);  // in range: packed rules are brought into the file's ranges
   BecomeClient();
   Receive(gmRules, host.Game.OptionsToString());
   for (int i = 0; i < 2; ++i) Receive(gmPlayerAdded, host.Player(i).SaveToString());
   Receive(gmState, host.Game.StateToString());
-  EXPECT_EQ(F.Game.Options.DUMPTRUCKSCORE, 335);
-  ASSERT_EQ(F.Game.FPlayers.Count(), 2);
+  EXPECT_EQ(F.Game.Options().DUMPTRUCKSCORE, 335);
+  ASSERT_EQ(F.Game.Players().Count(), 2);
   EXPECT_EQ(F.Player(1).FScore, 455);
   EXPECT_EQ(F.Player(1).FScoreDelta, 0);
   EXPECT_FALSE(F.Player(0).FLocal);
-  EXPECT_FALSE(F.Game.FGameOver);
+  EXPECT_FALSE(F.Game.GameOver());
   EXPECT_EQ(F.Game.StateToString(), host.Game.StateToString());
   // Nobody here plays the current player: the turn buttons stay off, and so does start.
   EXPECT_EQ(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Disabled);
@@ -164,36 +164,36 @@ TEST_F(NetHandlers, AJoinerRebuildsTheHostsGameFromTheGreeting) {
 TEST_F(NetHandlers, TheHostsOwnThrowAndRecordAreCarriedOutWithinTheClick) {
   AddPlayers({{PlayerKindHuman, true}, {PlayerKindHuman, true}});
   BecomeHost();
-  F.Game.Options.NEEDENTERGAME = false;  // any points may be recorded
+  SetRule(F.Game, &TGameOptions::NEEDENTERGAME, false);  // any points may be recorded
   F.Game.UpdateButtons();
   ASSERT_TRUE(Loop.PressButton(TTableButtons::Start));
-  StepUntil([&] { return !F.Game.FGameOver; });
+  StepUntil([&] { return !F.Game.GameOver(); });
   ASSERT_EQ(SentTo(ISession::ToAll).size(), 1u);
   EXPECT_EQ(SentTo(ISession::ToAll)[0].Kind, gmStart);
 
   F.FRandom.Seed(3);
   ASSERT_TRUE(Loop.PressButton(TTableButtons::Do));
-  EXPECT_EQ(StepUntil([&] { return F.Game.FThrowPending; }), ButtonPressTicks);
+  EXPECT_EQ(StepUntil([&] { return F.Game.ThrowPending(); }), ButtonPressTicks);
   const TGameMessage throwMessage = SentTo(ISession::ToAll).back();
   EXPECT_EQ(throwMessage.Kind, gmThrow);
   ASSERT_EQ(throwMessage.Text.size(), 5u);
-  for (int i = 0; i < TGame::DiceCount; ++i) EXPECT_EQ(throwMessage.Text[i], F.Game.ThrowDice[i].Face) << i;
+  for (int i = 0; i < TGame::DiceCount; ++i) EXPECT_EQ(throwMessage.Text[i], F.Game.ThrowDice()[i].Face) << i;
   EXPECT_TRUE(F.Game.DiceMoving());
   EXPECT_EQ(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Disabled);
 
   // Until a throw scores, play on; then record.
-  for (int tries = 0; tries < 50 && F.Game.FTurnScore == 0; ++tries) {
-    StepUntil([&] { return !F.Game.FThrowPending && F.Game.FPassDelay == 0; });
-    if (F.Game.FTurnScore > 0) break;
+  for (int tries = 0; tries < 50 && F.Game.TurnScore() == 0; ++tries) {
+    StepUntil([&] { return !F.Game.ThrowPending() && F.Game.PassDelay() == 0; });
+    if (F.Game.TurnScore() > 0) break;
     StepUntil([&] { return F.Game.FButtons[TTableButtons::Do].State() == TButtonState::Normal; });
     Loop.PressButton(TTableButtons::Do);
-    StepUntil([&] { return F.Game.FThrowPending; });
+    StepUntil([&] { return F.Game.ThrowPending(); });
   }
-  ASSERT_GT(F.Game.FTurnScore, 0);
-  const int scorer = F.Game.FCurrentPlayer;
-  const int turn = F.Game.FTurnScore;
+  ASSERT_GT(F.Game.TurnScore(), 0);
+  const int scorer = F.Game.CurrentPlayerIndex();
+  const int turn = F.Game.TurnScore();
   ASSERT_TRUE(Loop.PressButton(TTableButtons::Cancel));
-  StepUntil([&] { return F.Game.FCurrentPlayer != scorer; }, ButtonPressTicks);
+  StepUntil([&] { return F.Game.CurrentPlayerIndex() != scorer; }, ButtonPressTicks);
   EXPECT_EQ(F.Player(scorer).Total(), turn);
   EXPECT_EQ(SentTo(ISession::ToAll).back().Kind, gmBank);
   EXPECT_EQ(SentTo(1).size(), 0u);  // requests to itself never reach the network
@@ -203,10 +203,10 @@ TEST_F(NetHandlers, AClientsPressOnlyAsksTheHost) {
   BecomeClient();
   AddPlayers({{PlayerKindHuman, true}, {PlayerKindHuman, false}});
   Receive(gmStart);
-  ASSERT_FALSE(F.Game.FGameOver);
+  ASSERT_FALSE(F.Game.GameOver());
   ASSERT_TRUE(Loop.PressButton(TTableButtons::Do));
   StepUntil([] { return false; }, ButtonPressTicks + 1);
-  EXPECT_FALSE(F.Game.FThrowPending);
+  EXPECT_FALSE(F.Game.ThrowPending());
   ASSERT_EQ(SentTo(5).size(), 1u);
   EXPECT_EQ(SentTo(5)[0].Kind, gmThrow);
   EXPECT_EQ(SentTo(5)[0].Text, "");
@@ -223,13 +223,13 @@ TEST_F(NetHandlers, AThrowArrivingWhileThePreviousRollsScoresThatOneFirst) {
   Loop.TableStep();
   ASSERT_TRUE(F.Game.DiceMoving());
   Receive(gmThrow, Faces({5, 5, 5, 2, 3}));  // the fifth face is for no die: four are free
-  EXPECT_EQ(F.Game.FTurnScore, 10);
-  EXPECT_EQ(F.Game.FThrowCount, 4);
+  EXPECT_EQ(F.Game.TurnScore(), 10);
+  EXPECT_EQ(F.Game.ThrowCount(), 4);
   EXPECT_TRUE(F.Game.DiceMoving());
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(F.Game.ThrowDice[i].Face, (std::array{5, 5, 5, 2})[i]);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(F.Game.ThrowDice()[i].Face, (std::array{5, 5, 5, 2})[i]);
   Receive(gmBank);
   EXPECT_EQ(F.Player(0).Total(), 60);
-  EXPECT_EQ(F.Game.FCurrentPlayer, 1);
+  EXPECT_EQ(F.Game.CurrentPlayerIndex(), 1);
   ASSERT_FALSE(Reported.empty());
   EXPECT_TRUE(Reported.back().TurnRecorded);
 }
@@ -243,7 +243,7 @@ TEST_F(NetHandlers, PlayersAddedAndDeletedByOtherMachines) {
   remote.FScore = 205;
   remote.FEntered = true;
   Receive(gmPlayerAdded, remote.SaveToString());
-  ASSERT_EQ(F.Game.FPlayers.Count(), 2);
+  ASSERT_EQ(F.Game.Players().Count(), 2);
   EXPECT_EQ(F.Player(1).FName, "Remote");
   EXPECT_FALSE(F.Player(1).FLocal);
   EXPECT_EQ(F.Player(1).FScore, 205);
@@ -251,7 +251,7 @@ TEST_F(NetHandlers, PlayersAddedAndDeletedByOtherMachines) {
   EXPECT_EQ(F.Game.FButtons[TTableButtons::Start].State(), TButtonState::Disabled);  // not the host
 
   Receive(gmPlayerDeleted, "0");
-  ASSERT_EQ(F.Game.FPlayers.Count(), 1);
+  ASSERT_EQ(F.Game.Players().Count(), 1);
   EXPECT_EQ(F.Player(0).FName, "Remote");
 }
 
@@ -277,25 +277,65 @@ TEST_F(NetHandlers, ThePlayersScreenTellsTheOtherMachines) {
   EXPECT_EQ(sent[2].Text, "0");
 }
 
+// Six players fill the table on every machine: a seventh, from this machine's players screen
+// or from another machine's message, is refused and nothing is passed on.
+TEST(NetPlayerCap, ASeventhPlayerIsRefusedOnEveryPath) {
+  struct TCase {
+    const char* Name;
+    bool Host;
+    bool FromMessage;
+  };
+  for (const TCase c : {TCase{"host, a client's player", true, true}, TCase{"host, its own screen", true, false},
+                        TCase{"client, the host's player", false, true},
+                        TCase{"client, its own screen", false, false}}) {
+    SCOPED_TRACE(c.Name);
+    TGameFixture f;
+    TFakeSession session;
+    TNetTableLoop loop{f.Game, session};
+    if (!c.Host) {
+      session.Self = {9, "31337"};
+      session.Members = {{5, "SERVER"}, {9, "31337"}};
+    }
+    ASSERT_TRUE(c.Host ? loop.HostGame("127.0.0.1") : loop.JoinGame("127.0.0.1"));
+    TPlayer player;
+    for (int i = 0; i < TPlayers::MaxPlayers; ++i) {
+      player.FName = "P" + std::to_string(i);
+      loop.MessageReceived(5, PackGameMessage(gmPlayerAdded, player.SaveToString()));
+    }
+    ASSERT_EQ(f.Game.Players().Count(), TPlayers::MaxPlayers);
+    session.Sent.clear();
+
+    player.FName = "Seventh";
+    if (c.FromMessage) {
+      loop.MessageReceived(5, PackGameMessage(gmPlayerAdded, player.SaveToString()));
+    } else {
+      EXPECT_EQ(loop.AddPlayer(player), -1);
+    }
+    EXPECT_EQ(f.Game.Players().Count(), TPlayers::MaxPlayers);
+    EXPECT_EQ(f.Game.Players().Player(TPlayers::MaxPlayers - 1).FName, "P5");
+    EXPECT_TRUE(session.Sent.empty());
+  }
+}
+
 TEST_F(NetHandlers, AClientsPlayerChangesGoThroughTheHost) {
   BecomeClient();
   TPlayer player;
   player.FName = "Mine";
   EXPECT_EQ(Loop.AddPlayer(player), -1);
-  EXPECT_EQ(F.Game.FPlayers.Count(), 0);
+  EXPECT_EQ(F.Game.Players().Count(), 0);
   ASSERT_EQ(SentTo(5).size(), 1u);
   const std::string packed = SentTo(5)[0].Text;
   TPlayer other;
   other.FName = "Other";
   Receive(gmPlayerAdded, other.SaveToString());  // another machine's came first
   Receive(gmPlayerAdded, packed);
-  ASSERT_EQ(F.Game.FPlayers.Count(), 2);
+  ASSERT_EQ(F.Game.Players().Count(), 2);
   EXPECT_FALSE(F.Player(0).FLocal);
   EXPECT_TRUE(F.Player(1).FLocal);
   EXPECT_EQ(F.Player(1).FName, "Mine");
 
   Loop.DeletePlayer(0);
-  EXPECT_EQ(F.Game.FPlayers.Count(), 2);
+  EXPECT_EQ(F.Game.Players().Count(), 2);
   EXPECT_EQ(SentTo(5).back().Kind, gmPlayerDeleted);
   EXPECT_EQ(SentTo(5).back().Text, "0");
   EXPECT_TRUE(SentTo(ISession::ToAll).empty());
@@ -313,7 +353,7 @@ TEST_F(NetHandlers, TheHostPassesAClientsPlayerChangesToAll) {
   EXPECT_EQ(sent[0].Kind, gmPlayerAdded);
   EXPECT_EQ(sent[0].Text, player.SaveToString());
   EXPECT_EQ(sent[1].Kind, gmPlayerDeleted);
-  EXPECT_EQ(F.Game.FPlayers.Count(), 0);
+  EXPECT_EQ(F.Game.Players().Count(), 0);
 }
 
 // Only the machine a computer player sits at schedules its press; on the others its moves
@@ -325,7 +365,7 @@ TEST_F(NetHandlers, AComputerPlayerMovesFromItsOwnMachineOnly) {
   EXPECT_EQ(Loop.AutoPressDelay(), 0);
   Receive(gmThrow, Faces({1, 1, 1, 1, 1}));
   Receive(gmBank);
-  ASSERT_EQ(F.Game.FCurrentPlayer, 1);
+  ASSERT_EQ(F.Game.CurrentPlayerIndex(), 1);
   EXPECT_EQ(Loop.AutoPressDelay(), 40);
   StepUntil([&] { return !Session.Sent.empty(); }, 60);
   ASSERT_EQ(SentTo(5).size(), 1u);
@@ -354,7 +394,7 @@ TEST_F(NetHandlers, MessagesThatDoNotFitTheirKindChangeNothing) {
     Receive(kind, text);
     EXPECT_EQ(F.Game.StateToString(), state) << kind << " " << text.size();
     EXPECT_EQ(F.Game.OptionsToString(), options) << kind;
-    EXPECT_EQ(F.Game.FPlayers.Count(), 2) << kind;
+    EXPECT_EQ(F.Game.Players().Count(), 2) << kind;
   }
   Loop.MessageReceived(5, PackGameMessage(gmStart, "").substr(0, 100));
   Loop.MessageReceived(5, "");
@@ -381,10 +421,10 @@ TEST_F(NetHandlers, RandomTextsOfEveryKind) {
       if (!text.empty() && noise.Random(2) == 0) text[0] = static_cast<char>('0' + noise.Random(4));
       loop.MessageReceived(5, PackGameMessage(noise.Random(11) - 1, text));
       for (int step = noise.Random(3); step > 0; --step) loop.TableStep();
-      const int count = game.Game.FPlayers.Count();
-      ASSERT_GE(game.Game.FCurrentPlayer, count == 0 ? -1 : 0);
-      ASSERT_LT(game.Game.FCurrentPlayer, std::max(count, 1));
-      if (count > 40) game.Game.FPlayers.Clear();
+      const int count = game.Game.Players().Count();
+      ASSERT_GE(game.Game.CurrentPlayerIndex(), count == 0 ? -1 : 0);
+      ASSERT_LT(game.Game.CurrentPlayerIndex(), std::max(count, 1));
+      ASSERT_LE(count, TPlayers::MaxPlayers);
       if (count == 0) game.Start(3);
     }
   }

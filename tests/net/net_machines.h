@@ -53,7 +53,7 @@ struct TNetMachine {
 
   bool LocalHumanToMove() const {
     const TPlayer* player = Game.CurrentPlayer();
-    return !Game.FGameOver && player != nullptr && player->FLocal && player->FKind == PlayerKindHuman;
+    return !Game.GameOver() && player != nullptr && player->FLocal && player->FKind == PlayerKindHuman;
   }
 
   TGame Game;
@@ -113,7 +113,7 @@ public:
     for (auto& machine : Machines) {
       if (!machine) continue;
       const TGame& game = machine->Game;
-      if (game.FThrowPending || game.DiceMoving() || game.FPassDelay != 0 || machine->Loop.AutoPressDelay() != 0)
+      if (game.ThrowPending() || game.DiceMoving() || game.PassDelay() != 0 || machine->Loop.AutoPressDelay() != 0)
         return false;
     }
     return Same();
@@ -126,11 +126,11 @@ public:
       if (!machine) continue;
       const TGame& game = machine->Game;
       if (game.StateToString() != first.StateToString() || game.OptionsToString() != first.OptionsToString() ||
-          game.FPlayers.Count() != first.FPlayers.Count())
+          game.Players().Count() != first.Players().Count())
         return false;
-      for (int i = 0; i < game.FPlayers.Count(); ++i) {
-        const TPlayer& a = game.FPlayers.Player(i);
-        const TPlayer& b = first.FPlayers.Player(i);
+      for (int i = 0; i < game.Players().Count(); ++i) {
+        const TPlayer& a = game.Players().Player(i);
+        const TPlayer& b = first.Players().Player(i);
         if (a.FName != b.FName || a.Total() != b.Total() || a.FKind != b.FKind) return false;
       }
     }

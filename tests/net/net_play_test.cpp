@@ -1,6 +1,7 @@
 // Two and three game controllers playing over real loopback connections.
 #include <gtest/gtest.h>
 
+#include "tests/engine/game_test_access.h"
 #include "tests/net/net_machines.h"
 
 namespace {
@@ -31,7 +32,7 @@ bool PlayTurns(TNetTable& table, int turns) {
       if (!machine->LocalHumanToMove()) continue;
       const TGame& game = machine->Game;
       const bool canRecord = game.FButtons[TTableButtons::Cancel].State() == TButtonState::Normal;
-      machine->Loop.PressButton(game.FTurnScore >= 100 && canRecord ? TTableButtons::Cancel : TTableButtons::Do);
+      machine->Loop.PressButton(game.TurnScore() >= 100 && canRecord ? TTableButtons::Cancel : TTableButtons::Do);
     }
     return recorded >= turns;
   }, 20000);
@@ -43,7 +44,7 @@ protected:
     Table.Host().AddPlayer("Host1");
     Table.Host().AddPlayer("Host2");
     ASSERT_TRUE(Table.StartHost());
-    Table.Host().Game.Options.NEEDENTERGAME = false;
+    SetRule(Table.Host().Game, &TGameOptions::NEEDENTERGAME, false);
   }
 
   void StartFromHost() {
@@ -51,7 +52,7 @@ protected:
     Table.Tick();  // the host learns it is the host
     host.Game.UpdateButtons();
     ASSERT_TRUE(host.Loop.PressButton(TTableButtons::Start));
-    ASSERT_TRUE(Table.RunUntil([&] { return Table.Same() && !host.Game.FGameOver; }));
+    ASSERT_TRUE(Table.RunUntil([&] { return Table.Same() && !host.Game.GameOver(); }));
   }
 
   TNetTable Table;
@@ -61,7 +62,7 @@ TEST_F(NetPlay, AJoinerGetsRulesPlayersAndStateInOrderAndLosesItsOwnPlayers) {
   TNetMachine& host = Table.Host();
   StartFromHost();
   host.Loop.PressButton(TTableButtons::Do);
-  ASSERT_TRUE(Table.RunUntil([&] { return host.Game.FThrowPending; }));
+  ASSERT_TRUE(Table.RunUntil([&] { return host.Game.ThrowPending(); }));
 
   TTcpSessionSettings settings;
   settings.Port = host.Session.HostPort();
@@ -69,22 +70,22 @@ TEST_F(NetPlay, AJoinerGetsRulesPlayersAndStateInOrderAndLosesItsOwnPlayers) {
   TNetMachine joiner(settings, {});
   joiner.AddPlayer("Mine");
   ASSERT_TRUE(joiner.Loop.JoinGame("127.0.0.1"));
-  EXPECT_EQ(joiner.Game.FPlayers.Count(), 0);
+  EXPECT_EQ(joiner.Game.Players().Count(), 0);
   for (int tick = 0; tick < 50 && joiner.Recorder.Received.size() < 4; ++tick) {
     host.Session.Poll();
     joiner.Session.Poll();
   }
   EXPECT_EQ(Kinds(joiner), (std::vector<std::int32_t>{gmRules, gmPlayerAdded, gmPlayerAdded, gmState}));
-  EXPECT_FALSE(joiner.Game.FNetHost);
-  EXPECT_EQ(joiner.Game.FServerId, host.Session.Players().front().Id);
-  ASSERT_EQ(joiner.Game.FPlayers.Count(), 2);
-  EXPECT_EQ(joiner.Game.FPlayers.Player(1).FName, "Host2");
-  EXPECT_FALSE(joiner.Game.FPlayers.Player(0).FLocal);
-  EXPECT_EQ(joiner.Game.Options.NEEDENTERGAME, false);
+  EXPECT_FALSE(joiner.Game.NetHost());
+  EXPECT_EQ(joiner.Game.ServerId(), host.Session.Players().front().Id);
+  ASSERT_EQ(joiner.Game.Players().Count(), 2);
+  EXPECT_EQ(joiner.Game.Players().Player(1).FName, "Host2");
+  EXPECT_FALSE(joiner.Game.Players().Player(0).FLocal);
+  EXPECT_EQ(joiner.Game.Options().NEEDENTERGAME, false);
 
   // The host's throw was still rolling: both score it the same way.
   // The joiner's dice stand still at once, so its pause may start earlier: wait for both.
-  const auto busy = [](const TGame& game) { return game.FThrowPending || game.FPassDelay != 0; };
+  const auto busy = [](const TGame& game) { return game.ThrowPending() || game.PassDelay() != 0; };
   for (int tick = 0; tick < 400 && (busy(host.Game) || busy(joiner.Game)); ++tick) {
     host.Tick();
     joiner.Tick();
@@ -99,7 +100,7 @@ TEST_F(NetPlay, ThreeMachinesPlayTheSameThrowsAndTurns) {
   ASSERT_TRUE(Table.RunUntil([&] { return Table.Same(); }));
   first->AddPlayer("First");
   second->AddPlayer("Second");
-  ASSERT_TRUE(Table.RunUntil([&] { return Table.Host().Game.FPlayers.Count() == 4 && Table.Same(); }));
+  ASSERT_TRUE(Table.RunUntil([&] { return Table.Host().Game.Players().Count() == 4 && Table.Same(); }));
   StartFromHost();
   EXPECT_EQ(Table.Host().Session.Players().size(), 3u);
 
@@ -108,11 +109,11 @@ TEST_F(NetPlay, ThreeMachinesPlayTheSameThrowsAndTurns) {
   EXPECT_FALSE(Throws(*first).empty());
   EXPECT_EQ(Throws(*first), Throws(*second));
   int points = 0;
-  for (int i = 0; i < 4; ++i) points += std::abs(Table.Host().Game.FPlayers.Player(i).Total());
+  for (int i = 0; i < 4; ++i) points += std::abs(Table.Host().Game.Players().Player(i).Total());
   EXPECT_GT(points, 0);
   // Each machine plays only its own players.
-  EXPECT_TRUE(first->Game.FPlayers.Player(2).FLocal);
-  EXPECT_FALSE(second->Game.FPlayers.Player(2).FLocal);
+  EXPECT_TRUE(first->Game.Players().Player(2).FLocal);
+  EXPECT_FALSE(second->Game.Players().Player(2).FLocal);
 }
 
 TEST_F(NetPlay, AClientThatFallsBehindCatchesUpThroughAWholeTurn) {
@@ -122,7 +123,7 @@ TEST_F(NetPlay, AClientThatFallsBehindCatchesUpThroughAWholeTurn) {
   TNetMachine& host = Table.Host();
   // The host plays a turn on its own; the client only ticks once it is over, so each throw
   // arrives while the one before still rolls there.
-  for (int throws = 0; throws < 3 && host.Game.FPassDelay == 0; ++throws) {
+  for (int throws = 0; throws < 3 && host.Game.PassDelay() == 0; ++throws) {
     const auto waiting = [&] { return host.Game.FButtons[TTableButtons::Do].State() != TButtonState::Normal; };
     for (int tick = 0; tick < 400 && waiting(); ++tick) host.Tick();
     if (!host.Loop.PressButton(TTableButtons::Do)) break;
@@ -138,12 +139,12 @@ TEST_F(NetPlay, PlayersAddedAndDeletedOnAClientReachEveryMachine) {
   TNetMachine* second = Table.Join();
   ASSERT_TRUE(first && second);
   first->AddPlayer("Added");
-  ASSERT_TRUE(Table.RunUntil([&] { return second->Game.FPlayers.Count() == 3 && Table.Same(); }));
-  EXPECT_TRUE(first->Game.FPlayers.Player(2).FLocal);
-  EXPECT_FALSE(Table.Host().Game.FPlayers.Player(2).FLocal);
+  ASSERT_TRUE(Table.RunUntil([&] { return second->Game.Players().Count() == 3 && Table.Same(); }));
+  EXPECT_TRUE(first->Game.Players().Player(2).FLocal);
+  EXPECT_FALSE(Table.Host().Game.Players().Player(2).FLocal);
   first->Loop.DeletePlayer(0);
-  ASSERT_TRUE(Table.RunUntil([&] { return second->Game.FPlayers.Count() == 2 && Table.Same(); }));
-  EXPECT_EQ(Table.Host().Game.FPlayers.Player(0).FName, "Host2");
+  ASSERT_TRUE(Table.RunUntil([&] { return second->Game.Players().Count() == 2 && Table.Same(); }));
+  EXPECT_EQ(Table.Host().Game.Players().Player(0).FName, "Host2");
 }
 
 // Without the rule that only a computer's own machine presses for it, every machine would
@@ -155,12 +156,12 @@ TEST(NetComputer, AComputerPlayerThrowsOncePerDecision) {
   TNetMachine* watcher = table.Join();
   ASSERT_TRUE(owner && watcher);
   owner->AddPlayer("Robot", PlayerKindComputer);
-  ASSERT_TRUE(table.RunUntil([&] { return watcher->Game.FPlayers.Count() == 1; }));
+  ASSERT_TRUE(table.RunUntil([&] { return watcher->Game.Players().Count() == 1; }));
   table.Host().Game.UpdateButtons();
   ASSERT_TRUE(table.Host().Loop.PressButton(TTableButtons::Start));
   // A lone computer plays until it wins.
-  ASSERT_TRUE(table.RunUntil([&] { return !table.Host().Game.FGameOver; }));
-  ASSERT_TRUE(table.RunUntil([&] { return table.Host().Game.FGameOver; }, 100000));
+  ASSERT_TRUE(table.RunUntil([&] { return !table.Host().Game.GameOver(); }));
+  ASSERT_TRUE(table.RunUntil([&] { return table.Host().Game.GameOver(); }, 100000));
   ASSERT_TRUE(table.RunUntil([&] { return table.Settled(); }));
 
   const TSessionPlayerId ownerId = table.Host().Session.Players()[1].Id;  // members in joining order
@@ -176,7 +177,7 @@ TEST(NetComputer, AComputerPlayerThrowsOncePerDecision) {
   }
   EXPECT_GT(requests, 3);
   EXPECT_EQ(requests, answers);
-  EXPECT_EQ(watcher->Game.FPlayers.Player(0).FScore, 1000);
+  EXPECT_EQ(watcher->Game.Players().Player(0).FScore, 1000);
 }
 
 }  // namespace

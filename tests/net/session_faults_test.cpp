@@ -133,7 +133,7 @@ TEST_F(SessionFaults, AClientKilledMidGameLeavesTheOthersPlaying) {
   TNetMachine& host = Table.Host();
   host.Game.UpdateButtons();
   ASSERT_TRUE(host.Loop.PressButton(TTableButtons::Start));
-  ASSERT_TRUE(Table.RunUntil([&] { return !host.Game.FGameOver; }));
+  ASSERT_TRUE(Table.RunUntil([&] { return !host.Game.GameOver(); }));
   ASSERT_TRUE(host.Loop.PressButton(TTableButtons::Do));
   ASSERT_TRUE(Table.RunUntil([&] { return Client->Game.DiceMoving(); }));
 
@@ -152,17 +152,17 @@ TEST_F(SessionFaults, AClientKilledMidGameLeavesTheOthersPlaying) {
 
 TEST_F(SessionFaults, AClientOutlivesItsHost) {
   TNetMachine& client = *Client;
-  ASSERT_TRUE(Table.RunUntil([&] { return client.Game.FPlayers.Count() == 1; }));
+  ASSERT_TRUE(Table.RunUntil([&] { return client.Game.Players().Count() == 1; }));
   Table.Machines[0].reset();
   for (int tick = 0; tick < 200 && client.Session.Active(); ++tick) {
     client.Tick();
     std::this_thread::sleep_for(1ms);
   }
   EXPECT_FALSE(client.Session.Active());
-  EXPECT_TRUE(client.Game.FNetGame);
-  client.Loop.SendGameMessage(gmThrow, {}, client.Game.FServerId);  // goes nowhere
+  EXPECT_TRUE(client.Game.NetGame());
+  client.Loop.SendGameMessage(gmThrow, {}, client.Game.ServerId());  // goes nowhere
   for (int tick = 0; tick < 20; ++tick) client.Tick();
-  EXPECT_EQ(client.Game.FPlayers.Count(), 1);  // the host's player stays
+  EXPECT_EQ(client.Game.Players().Count(), 1);  // the host's player stays
 }
 
 TEST(SessionJoin, FailsCleanlyWhenNobodyOrNobodyUsefulListens) {

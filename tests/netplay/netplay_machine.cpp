@@ -106,10 +106,10 @@ public:
   // Plays this machine's player until the turn has passed four times, then waits for rest.
   bool PlayTurns() {
     int passed = 0;
-    int current = FForm.Game->FCurrentPlayer;
+    int current = FForm.Game->CurrentPlayerIndex();
     return TickUntil([&] {
-      if (FForm.Game->FCurrentPlayer != current) {
-        current = FForm.Game->FCurrentPlayer;
+      if (FForm.Game->CurrentPlayerIndex() != current) {
+        current = FForm.Game->CurrentPlayerIndex();
         ++passed;
       }
       if (!GameAtRest(FForm)) return false;
@@ -124,8 +124,8 @@ public:
     const TGame& game = *FForm.Game;
     std::ofstream state(FFolder + "/" + FRole + ".state", std::ios::binary);
     state << game.StateToString() << '\n';
-    for (int i = 0; i < game.FPlayers.Count(); ++i)
-      state << Utf8(game.FPlayers.Player(i).FName) << ' ' << game.FPlayers.Player(i).Total() << '\n';
+    for (int i = 0; i < game.Players().Count(); ++i)
+      state << Utf8(game.Players().Player(i).FName) << ' ' << game.Players().Player(i).Total() << '\n';
     std::ofstream(FFolder + "/" + FRole + ".png", std::ios::binary) << EncodePng(ScoreRows(FForm.LastFrame));
     return state.good();
   }
@@ -148,7 +148,7 @@ bool RunHost(const std::string& folder) {
   TMachine machine(network, folder, "host");
   TfmMain& form = machine.Form();
   if (!machine.Start() || !machine.AddPlayer("Аня") || !machine.OpenNetworkScreen()) return false;
-  if (!machine.ClickMenu("BT_SERVER") || !form.Game->FNetGame) return false;
+  if (!machine.ClickMenu("BT_SERVER") || !form.Game->NetGame()) return false;
   {
     const std::string port = folder + "/port";
     std::ofstream(port + ".part") << dynamic_cast<const TTcpSession&>(*form.Session).HostPort() << '\n';
@@ -156,7 +156,7 @@ bool RunHost(const std::string& folder) {
   }
   if (!machine.ClickMenu("BT_OK")) return false;
   // The joiner's player arrives, then the game starts.
-  if (!machine.TickUntil([&] { return form.Game->FPlayers.Count() == 2; })) return false;
+  if (!machine.TickUntil([&] { return form.Game->Players().Count() == 2; })) return false;
   if (!PressTableButton(form, "BT_START") || !machine.Ticks(TSefraDXButton::kPressTicks + 1)) return false;
   if (!machine.PlayTurns() || !machine.WriteWhatItShows()) return false;
   // Stays a little while the joiner catches up.
@@ -171,10 +171,10 @@ bool RunJoiner(std::uint16_t port, const std::string& folder) {
   if (!machine.Start() || !machine.OpenNetworkScreen()) return false;
   form.DXDrawMenuMouseDown(TMouseButton::mbLeft, 20, 60);
   machine.Type("127.0.0.1");
-  if (!machine.ClickMenu("BT_CLIENT") || !form.Game->FNetGame) return false;
-  if (!machine.TickUntil([&] { return form.Game->FPlayers.Count() == 1; })) return false;
+  if (!machine.ClickMenu("BT_CLIENT") || !form.Game->NetGame()) return false;
+  if (!machine.TickUntil([&] { return form.Game->Players().Count() == 1; })) return false;
   if (!machine.AddPlayer("Боря")) return false;
-  if (!machine.TickUntil([&] { return !form.Game->FGameOver; })) return false;
+  if (!machine.TickUntil([&] { return !form.Game->GameOver(); })) return false;
   return machine.PlayTurns() && machine.WriteWhatItShows();
 }
 

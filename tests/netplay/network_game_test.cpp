@@ -19,7 +19,7 @@ protected:
     Form->Loop->AddPlayer(anna);
     OpenNetworkScreen(*Form);
     Click(*Form, "BT_SERVER");
-    ASSERT_TRUE(Form->Game->FNetHost);
+    ASSERT_TRUE(Form->Game->NetHost());
     // The joiner waits for the host inside its calls; the host answers from the same thread.
     Client = Machine(HostPort(*Form), [this] { Form->Session->Poll(); });
     Joiner = Client->Form.get();
@@ -76,12 +76,12 @@ TEST_F(NetworkGameTest, JoiningReplacesTheJoinersPlayersWithTheHosts) {
   own.FName = Cp1251("Вова");
   Joiner->Loop->AddPlayer(own);
   Join();
-  ASSERT_TRUE(Joiner->Game->FNetGame);
-  EXPECT_FALSE(Joiner->Game->FNetHost);
+  ASSERT_TRUE(Joiner->Game->NetGame());
+  EXPECT_FALSE(Joiner->Game->NetHost());
   EXPECT_EQ(Joiner->CurrentScreen, skMainMenu);
-  ASSERT_EQ(Joiner->Game->FPlayers.Count(), 1);
-  EXPECT_EQ(Utf8(Joiner->Game->FPlayers.Player(0).FName), "Аня");
-  EXPECT_FALSE(Joiner->Game->FPlayers.Player(0).FLocal);
+  ASSERT_EQ(Joiner->Game->Players().Count(), 1);
+  EXPECT_EQ(Utf8(Joiner->Game->Players().Player(0).FName), "Аня");
+  EXPECT_FALSE(Joiner->Game->Players().Player(0).FLocal);
   EXPECT_EQ(Joiner->Game->OptionsToString(), Form->Game->OptionsToString());
   EXPECT_TRUE(Messages.Texts.empty());
 }
@@ -100,7 +100,7 @@ TEST_F(NetworkGameTest, PlayersAddedAndDeletedOnTheClientsPlayersScreenReachTheH
     StepBoth(TSefraDXButton::kPressTicks + 3);
   }
   for (TfmMain* machine : {Form, Joiner}) {
-    const TPlayers& players = machine->Game->FPlayers;
+    const TPlayers& players = machine->Game->Players();
     ASSERT_EQ(players.Count(), 3);
     EXPECT_EQ(Utf8(players.Player(2).FName), "Гена");
     EXPECT_EQ(players.Player(2).FLocal, machine == Joiner);
@@ -113,8 +113,8 @@ TEST_F(NetworkGameTest, PlayersAddedAndDeletedOnTheClientsPlayersScreenReachTheH
   Click(*Joiner, "BT_DELETE");
   StepBoth(3);
   for (TfmMain* machine : {Form, Joiner}) {
-    ASSERT_EQ(machine->Game->FPlayers.Count(), 2);
-    EXPECT_EQ(Utf8(machine->Game->FPlayers.Player(1).FName), "Боря");
+    ASSERT_EQ(machine->Game->Players().Count(), 2);
+    EXPECT_EQ(Utf8(machine->Game->Players().Player(1).FName), "Боря");
   }
 }
 
@@ -125,11 +125,11 @@ TEST_F(NetworkGameTest, TheHostShuttingDownLeavesTheClientRunningInItsGame) {
   for (int i = 0; i < 20 && Joiner->Session->Active(); ++i) Step(*Joiner);
   EXPECT_FALSE(Joiner->Session->Active());
   // Its players stay, the game stays a network one, and a request goes nowhere.
-  EXPECT_TRUE(Joiner->Game->FNetGame);
-  EXPECT_EQ(Joiner->Game->FPlayers.Count(), 1);
-  Joiner->Loop->SendGameMessage(gmThrow, {}, Joiner->Game->FServerId);
+  EXPECT_TRUE(Joiner->Game->NetGame());
+  EXPECT_EQ(Joiner->Game->Players().Count(), 1);
+  Joiner->Loop->SendGameMessage(gmThrow, {}, Joiner->Game->ServerId());
   for (int i = 0; i < 5; ++i) Step(*Joiner);
-  EXPECT_FALSE(Joiner->Game->FThrowPending);
+  EXPECT_FALSE(Joiner->Game->ThrowPending());
 }
 
 TEST_F(NetworkGameTest, RulesTheHostChangesBetweenGamesReachTheClientWhoCannotChangeThem) {
@@ -137,12 +137,12 @@ TEST_F(NetworkGameTest, RulesTheHostChangesBetweenGamesReachTheClientWhoCannotCh
   Joiner->SetScreen(skOptions);
   EXPECT_EQ(Joiner->MenuButtons->FindButton("BT_OK")->State(), TWidgetState::wsDisabled);
   Form->SetScreen(skOptions);
-  TGameOptions changed = Form->Game->Options;
+  TGameOptions changed = Form->Game->Options();
   changed.ENTERSCORE += 5;
   Form->WriteOptionControls(changed);
   Click(*Form, "BT_OK");
   StepBoth(3);
-  ASSERT_EQ(Form->Game->Options.ENTERSCORE, changed.ENTERSCORE);
+  ASSERT_EQ(Form->Game->Options().ENTERSCORE, changed.ENTERSCORE);
   EXPECT_EQ(Joiner->Game->OptionsToString(), Form->Game->OptionsToString());
 }
 
@@ -152,34 +152,34 @@ TEST_F(NetworkGameTest, TurnsPlayedOnBothMachinesLeaveTheSameScoreTables) {
   own.FName = Cp1251("Боря");
   Joiner->Loop->AddPlayer(own);
   StepBoth(3);
-  ASSERT_EQ(Form->Game->FPlayers.Count(), 2);
+  ASSERT_EQ(Form->Game->Players().Count(), 2);
   Form->SetScreen(skTable);
   Joiner->SetScreen(skTable);
   // Only the host may start; the client hears the start.
   EXPECT_NE(Joiner->TableButtons.FindButton("BT_START")->State(), TWidgetState::wsNormal);
   ASSERT_TRUE(ClickTable(*Form, "BT_START"));
   StepBoth(2);
-  EXPECT_FALSE(Joiner->Game->FGameOver);
+  EXPECT_FALSE(Joiner->Game->GameOver());
   EXPECT_NE(std::find(Client->Sound.Played.begin(), Client->Sound.Played.end(), 2), Client->Sound.Played.end());
 
   int turnsPassed = 0;
   std::array<int, 2> actionsBy{};
   for (int action = 0; action < 200 && turnsPassed < 4; ++action) {
     ASSERT_TRUE(Settle()) << "the machines disagree after action " << action;
-    const int current = Form->Game->FCurrentPlayer;
-    TfmMain& mover = Form->Game->FPlayers.Player(current).FLocal ? *Form : *Joiner;
+    const int current = Form->Game->CurrentPlayerIndex();
+    TfmMain& mover = Form->Game->Players().Player(current).FLocal ? *Form : *Joiner;
     ++actionsBy[&mover == Form ? 0 : 1];
     ASSERT_TRUE(PressForLocalPlayer(mover));
     Ticks(mover, TSefraDXButton::kPressTicks);
     ASSERT_TRUE(Settle());
-    if (Form->Game->FCurrentPlayer != current) ++turnsPassed;
+    if (Form->Game->CurrentPlayerIndex() != current) ++turnsPassed;
   }
   ASSERT_EQ(turnsPassed, 4);
   EXPECT_GT(actionsBy[0], 0);
   EXPECT_GT(actionsBy[1], 0);
   for (int i = 0; i < 2; ++i) {
-    EXPECT_EQ(Form->Game->FPlayers.Player(i).Total(), Joiner->Game->FPlayers.Player(i).Total());
-    EXPECT_EQ(Form->Game->FPlayers.Player(i).FBolts, Joiner->Game->FPlayers.Player(i).FBolts);
+    EXPECT_EQ(Form->Game->Players().Player(i).Total(), Joiner->Game->Players().Player(i).Total());
+    EXPECT_EQ(Form->Game->Players().Player(i).FBolts, Joiner->Game->Players().Player(i).FBolts);
   }
   const TImage hostRows = ScoreRowsNow(*Form);
   const TImage clientRows = ScoreRowsNow(*Joiner);

@@ -105,11 +105,11 @@ TEST_F(NetworkScreenTest, HostingStartsTheNetworkGameKeepingPlayersAndGame) {
   Click(*Form, "BT_SERVER");
   EXPECT_TRUE(Messages.Texts.empty());
   EXPECT_EQ(Form->CurrentScreen, skMainMenu);
-  EXPECT_TRUE(Form->Game->FNetGame);
-  EXPECT_TRUE(Form->Game->FNetHost);
-  EXPECT_NE(Form->Game->FServerId, 0u);
+  EXPECT_TRUE(Form->Game->NetGame());
+  EXPECT_TRUE(Form->Game->NetHost());
+  EXPECT_NE(Form->Game->ServerId(), 0u);
   EXPECT_NE(HostPort(*Form), 0);
-  EXPECT_EQ(Form->Game->FPlayers.Count(), 1);
+  EXPECT_EQ(Form->Game->Players().Count(), 1);
   // No saving or loading during a network game.
   EXPECT_EQ(Form->MenuButtons->FindButton("BT_SAVE")->State(), TWidgetState::wsDisabled);
   EXPECT_EQ(Form->MenuButtons->FindButton("BT_LOAD")->State(), TWidgetState::wsDisabled);
@@ -122,7 +122,7 @@ TEST_F(NetworkScreenTest, HostingStartsTheNetworkGameKeepingPlayersAndGame) {
   EXPECT_EQ(Form->MenuButtons->FindButton("BT_CLIENT")->State(), TWidgetState::wsDisabled);
   Click(*Form, "BT_CANCEL");
   EXPECT_EQ(Form->CurrentScreen, skMainMenu);
-  EXPECT_EQ(Form->Game->FPlayers.Count(), 1);
+  EXPECT_EQ(Form->Game->Players().Count(), 1);
   EXPECT_TRUE(Messages.Texts.empty());
 }
 
@@ -135,7 +135,7 @@ TEST_F(NetworkScreenTest, HostingOnATakenPortFailsWithTheMessage) {
   OpenNetworkScreen(*machine->Form);
   Click(*machine->Form, "BT_SERVER");
   EXPECT_EQ(machine->Form->CurrentScreen, skNetwork);
-  EXPECT_FALSE(machine->Form->Game->FNetGame);
+  EXPECT_FALSE(machine->Form->Game->NetGame());
   EXPECT_EQ(Messages.Texts, std::vector<std::string>{Cp1251("Ошибка создания сервера!")});
 }
 
@@ -157,9 +157,9 @@ TEST_F(NetworkScreenTest, JoiningWhereNoHostListensFailsWithTheMessageAndThePlay
   Type(form, "127.0.0.1");
   Click(form, "BT_CLIENT");
   EXPECT_EQ(form.CurrentScreen, skNetwork);
-  EXPECT_FALSE(form.Game->FNetGame);
-  EXPECT_EQ(form.Game->FPlayers.Count(), 0);
-  EXPECT_TRUE(form.Game->FGameOver);
+  EXPECT_FALSE(form.Game->NetGame());
+  EXPECT_EQ(form.Game->Players().Count(), 0);
+  EXPECT_TRUE(form.Game->GameOver());
   EXPECT_EQ(Messages.Texts, std::vector<std::string>{Cp1251("Ошибка подключения к серверу!")});
 }
 

@@ -22,9 +22,9 @@ inline bool PressTableButton(TfmMain& form, const std::string& name) {
 // Nothing rolls, no turn is passing and the score table shows every score.
 inline bool GameAtRest(const TfmMain& form) {
   const TGame& game = *form.Game;
-  if (game.FThrowPending || game.FPassDelay != 0 || game.DiceMoving()) return false;
-  for (int i = 0; i < game.FPlayers.Count(); ++i)
-    if (game.FPlayers.Player(i).FScoreDelta != 0) return false;
+  if (game.ThrowPending() || game.PassDelay() != 0 || game.DiceMoving()) return false;
+  for (int i = 0; i < game.Players().Count(); ++i)
+    if (game.Players().Player(i).FScoreDelta != 0) return false;
   return true;
 }
 
@@ -32,9 +32,9 @@ inline bool GameAtRest(const TfmMain& form) {
 // Only on the machine where that player was added; false when nothing could be pressed.
 inline bool PressForLocalPlayer(TfmMain& form) {
   const TGame& game = *form.Game;
-  if (game.FCurrentPlayer < 0 || game.FCurrentPlayer >= game.FPlayers.Count()) return false;
-  if (!game.FPlayers.Player(game.FCurrentPlayer).FLocal) return false;
-  if (game.FTurnScore > 0 && PressTableButton(form, "BT_CANCEL")) return true;
+  if (game.CurrentPlayerIndex() < 0 || game.CurrentPlayerIndex() >= game.Players().Count()) return false;
+  if (!game.Players().Player(game.CurrentPlayerIndex()).FLocal) return false;
+  if (game.TurnScore() > 0 && PressTableButton(form, "BT_CANCEL")) return true;
   return PressTableButton(form, "BT_DO");
 }
 

@@ -31,9 +31,9 @@ protected:
   bool PersonMayAct() const {
     const TGame& game = *Form->Game;
     const TPlayer* player = game.CurrentPlayer();
-    return !game.FGameOver && player && player->FKind == PlayerKindHuman && !game.DiceMoving() &&
-           !game.FThrowPending && game.FPassDelay == 0 && StateOf("BT_DO") == TWidgetState::wsNormal &&
-           game.FMessagePhase == 0;  // the person reads the message first
+    return !game.GameOver() && player && player->FKind == PlayerKindHuman && !game.DiceMoving() &&
+           !game.ThrowPending() && game.PassDelay() == 0 && StateOf("BT_DO") == TWidgetState::wsNormal &&
+           game.MessagePhase() == 0;  // the person reads the message first
   }
   void SaveFrame(const std::string& name) {
     std::ofstream(std::string(THOUSAND_SCREENSHOT_DIR) + "/" + name, std::ios::binary) << EncodePng(Form->LastFrame);
@@ -49,13 +49,13 @@ TEST_F(TableGame, TwoComputersAndAPersonPlayToAWinnerOnTheWindow) {
 
   bool savedPlay = false;
   int personThrows = 0;
-  for (int tick = 0; tick < 200000 && !(Form->Game->FGameOver && tick > 5); ++tick) {
+  for (int tick = 0; tick < 200000 && !(Form->Game->GameOver() && tick > 5); ++tick) {
     if (PersonMayAct()) {
       const TGame& game = *Form->Game;
       const bool record = StateOf("BT_CANCEL") == TWidgetState::wsNormal &&
-                          (game.FTurnScore >= 150 || game.FreeDiceCount() <= 2);
+                          (game.TurnScore() >= 150 || game.FreeDiceCount() <= 2);
       // The look of a turn in play for the README: kept dice above, the choice at hand.
-      if (!savedPlay && game.AnyKept() && game.FTurnScore > 0) {
+      if (!savedPlay && game.AnyKept() && game.TurnScore() > 0) {
         Form->Tick();
         SaveFrame("table-play.png");
         savedPlay = true;
@@ -66,7 +66,7 @@ TEST_F(TableGame, TwoComputersAndAPersonPlayToAWinnerOnTheWindow) {
     Tick(tick % 10 == 0);
   }
   TGame& game = *Form->Game;
-  ASSERT_TRUE(game.FGameOver);
+  ASSERT_TRUE(game.GameOver());
   const TPlayer* winner = game.CurrentPlayer();
   ASSERT_NE(winner, nullptr);
   EXPECT_GT(personThrows, 0);
@@ -92,7 +92,7 @@ TEST_F(TableGame, TwoComputersAndAPersonPlayToAWinnerOnTheWindow) {
   // The winner's row carries "STAT" in its status column.
   const TSurface* stat = Form->Sprites.FindSurface("STAT");
   ASSERT_NE(stat, nullptr);
-  const int middle = 67 + 29 * game.FCurrentPlayer;
+  const int middle = 67 + 29 * game.CurrentPlayerIndex();
   int statPixels = 0;
   for (int y = 0; y < stat->Height(); ++y)
     for (int x = 0; x < stat->Width(); ++x)

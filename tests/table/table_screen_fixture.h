@@ -20,7 +20,7 @@ protected:
     TPlayer player;
     player.FName = name;
     player.FKind = kind;
-    Form->Game->FPlayers.Add(player);
+    Form->Game->AddPlayer(player);
     Form->Game->UpdateButtons();
   }
 

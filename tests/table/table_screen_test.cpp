@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/engine/game_test_access.h"
 #include "tests/table/table_screen_fixture.h"
 
 namespace {
@@ -10,21 +11,21 @@ TEST_F(TableScreen, AHumansThrowActsOnTheFifthStepAfterThePress) {
   AddPlayer("A", PlayerKindHuman);
   Click("BT_START");
   Steps(4);
-  EXPECT_TRUE(Form->Game->FGameOver);
+  EXPECT_TRUE(Form->Game->GameOver());
   EXPECT_TRUE(Sound.Played.empty());
   Steps(1);
-  ASSERT_FALSE(Form->Game->FGameOver);
+  ASSERT_FALSE(Form->Game->GameOver());
   EXPECT_EQ(Played(2), 1) << "the new game's sound";
 
   ASSERT_EQ(StateOf("BT_DO"), TWidgetState::wsNormal);
   Click("BT_DO");
   for (int step = 1; step <= 4; ++step) {
     Steps(1);
-    EXPECT_FALSE(Form->Game->FThrowPending) << step;
+    EXPECT_FALSE(Form->Game->ThrowPending()) << step;
     EXPECT_EQ(StateOf("BT_DO"), TWidgetState::wsPressed) << step;
   }
   Steps(1);
-  EXPECT_TRUE(Form->Game->FThrowPending);
+  EXPECT_TRUE(Form->Game->ThrowPending());
   EXPECT_EQ(StateOf("BT_DO"), TWidgetState::wsDisabled);
   EXPECT_EQ(StateOf("BT_CANCEL"), TWidgetState::wsDisabled);
 }
@@ -36,17 +37,17 @@ TEST_F(TableScreen, AScorelessThrowSoundsOnceAndPassesTheTurn55StepsLater) {
   Form->Game->StartThrowWith({2, 3, 4, 6, 2});
   Form->Game->DisableTurnButtons();
   int steps = 0;
-  while (Form->Game->FThrowPending && steps < 500) {
+  while (Form->Game->ThrowPending() && steps < 500) {
     Steps(1);
     ++steps;
   }
-  ASSERT_FALSE(Form->Game->FThrowPending);
+  ASSERT_FALSE(Form->Game->ThrowPending());
   EXPECT_EQ(Played(1), 1);
   EXPECT_GE(Played(0), 1) << "the dice touched down";
   Steps(54);
-  EXPECT_EQ(Form->Game->FCurrentPlayer, 0);
+  EXPECT_EQ(Form->Game->CurrentPlayerIndex(), 0);
   Steps(1);
-  EXPECT_EQ(Form->Game->FCurrentPlayer, 1);
+  EXPECT_EQ(Form->Game->CurrentPlayerIndex(), 1);
   EXPECT_EQ(Played(1), 1);
   EXPECT_EQ(StateOf("BT_DO"), TWidgetState::wsNormal);
 }
@@ -55,7 +56,7 @@ TEST_F(TableScreen, AComputerPressesOnThe40thStepAfterItsDecisionAndActsOnThe44t
   AddPlayer("C", PlayerKindComputer);
   Click("BT_START");
   Steps(5);  // the start acts, the computer decides to throw
-  ASSERT_FALSE(Form->Game->FGameOver);
+  ASSERT_FALSE(Form->Game->GameOver());
   ASSERT_EQ(Form->Loop->AutoPressDelay(), 40);
 
   // Meanwhile the table's buttons take no press; the banner strip still opens its link.
@@ -69,9 +70,9 @@ TEST_F(TableScreen, AComputerPressesOnThe40thStepAfterItsDecisionAndActsOnThe44t
   Steps(1);
   EXPECT_EQ(StateOf("BT_DO"), TWidgetState::wsPressed);
   Steps(3);
-  EXPECT_FALSE(Form->Game->FThrowPending);
+  EXPECT_FALSE(Form->Game->ThrowPending());
   Steps(1);
-  EXPECT_TRUE(Form->Game->FThrowPending);
+  EXPECT_TRUE(Form->Game->ThrowPending());
   EXPECT_EQ(Form->CurrentScreen, TScreenKind::skTable);
 }
 
@@ -126,17 +127,17 @@ TEST_F(TableScreen, TheMenuButtonOpensTheMainMenuAndTheGameGoesOnUnderIt) {
   Steps(5);
   Click("BT_MENU");  // a computer's press is pending: ignored
   Steps(60);          // the computer threw meanwhile
-  ASSERT_TRUE(Form->Game->FThrowPending || Form->Game->FTurnScore > 0 || Form->Game->FPassDelay > 0);
+  ASSERT_TRUE(Form->Game->ThrowPending() || Form->Game->TurnScore() > 0 || Form->Game->PassDelay() > 0);
   EXPECT_EQ(Form->CurrentScreen, TScreenKind::skTable);
 
   Form->SetScreen(TScreenKind::skMainMenu);
   const int landings = Played(0);
   int turns = 0;
-  int current = Form->Game->FCurrentPlayer;
+  int current = Form->Game->CurrentPlayerIndex();
   for (int step = 0; step < 3000 && turns < 3; ++step) {
     Steps(1);
-    if (Form->Game->FCurrentPlayer != current) {
-      current = Form->Game->FCurrentPlayer;
+    if (Form->Game->CurrentPlayerIndex() != current) {
+      current = Form->Game->CurrentPlayerIndex();
       ++turns;
     }
   }
@@ -157,19 +158,19 @@ TEST_F(TableScreen, RecordingAWinningTurnSoundsTheWin) {
   AddPlayer("A", PlayerKindHuman);
   AddPlayer("B", PlayerKindHuman);
   TGame& game = *Form->Game;
-  game.Options.BARRELSTYPE = 0;
+  SetRule(game, &TGameOptions::BARRELSTYPE, 0);
   game.StartGame();
-  game.FPlayers.Player(0).FScore = 950;
-  game.FPlayers.Player(0).FEntered = true;
-  game.FTurnScore = 60;
-  game.RowDice[0].Kept = true;
+  TGameTestAccess::Player(game, 0).FScore = 950;
+  TGameTestAccess::Player(game, 0).FEntered = true;
+  TGameTestAccess::SetTurnScore(game, 60);
+  TGameTestAccess::RowDie(game, 0).Kept = true;
   game.UpdateButtons();
   ASSERT_EQ(StateOf("BT_CANCEL"), TWidgetState::wsNormal);
   Click("BT_CANCEL");
   Steps(5);
-  EXPECT_TRUE(game.FGameOver);
+  EXPECT_TRUE(game.GameOver());
   EXPECT_EQ(Played(3), 1);
-  EXPECT_EQ(game.FPlayers.Player(0).Total(), 1000);
+  EXPECT_EQ(game.Players().Player(0).Total(), 1000);
 }
 
 TEST_F(TableScreen, ThePaintShowsTheTableWithTheBannerCentredOnItsLine) {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "game/game.h"
+#include "tests/engine/game_test_access.h"
 #include "tests/table/table_art.h"
 
 namespace {
@@ -13,11 +14,11 @@ protected:
   void SetUp() override { Target.SetSize(600, 420); }
 
   void AddPlayer(const std::string& name, int total, bool entered = true) {
-    TPlayer named;
-    named.FName = name;
-    TPlayer& player = Game.FPlayers.Player(Game.FPlayers.Add(named));
+    TPlayer player;  // shown at once, as from a saved game
+    player.FName = name;
     player.FScore = total;
     player.FEntered = entered;
+    Game.AddLoadedPlayer(player);
   }
   void Draw() { TTableView(Game, Art.Art()).Draw(Target, Target.FullRect()); }
   static int Row(int index) { return TTableView::FirstRowMiddle + TTableView::RowPitch * index; }
@@ -34,8 +35,8 @@ TEST_F(TableViewTest, HeadsAndRowsSitInTheirPlacesWithTheCurrentPlayerInColourTw
   AddPlayer("Ann", 120);
   AddPlayer("Bob", 35);
   AddPlayer("Cid", 0);
-  Game.FCurrentPlayer = 1;
-  Game.FPlayers.Player(1).FBolts = 2;
+  TGameTestAccess::SetCurrentIndex(Game, 1);
+  TGameTestAccess::Player(Game, 1).FBolts = 2;
   Draw();
 
   const std::pair<const char*, int> heads[] = {{"STAT", 342}, {"SCORE", 492}, {"BOLT", 524}, {"BARREL", 560}};
@@ -94,9 +95,9 @@ class StatusIconTest : public TableViewTest, public ::testing::WithParamInterfac
 
 TEST_P(StatusIconTest, ShowsTheTopmostIcon) {
   const TIconCase& c = GetParam();
-  c.Rules(Game.Options);
+  EditRules(Game, c.Rules);
   AddPlayer("P", c.Total, c.Entered);
-  Game.FCurrentPlayer = 1;  // someone else's turn: no "PN_UP" under the icons
+  TGameTestAccess::SetCurrentIndex(Game, 1);  // someone else's turn: no "PN_UP" under the icons
   Draw();
   EXPECT_EQ(IconAt(0), c.Icon ? TTableArtFixture::ColorOf(c.Icon) : TTableArtFixture::Back);
   // Centred on the middle line: 16 high, from middle - 8.
@@ -110,9 +111,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, StatusIconTest, ::testing::ValuesIn(kIconCases),
 
 TEST_F(TableViewTest, BarrelCountersLeaveOutTheSeatOnTheScoreBarrelOnly) {
   AddPlayer("P", 850);
-  Game.FGameOver = false;
-  Game.FCurrentPlayer = 0;
-  Game.FTurnScore = 100;
+  TGameTestAccess::SetGameOver(Game, false);
+  TGameTestAccess::SetCurrentIndex(Game, 0);
+  TGameTestAccess::SetTurnScore(Game, 100);
   Game.RecordTurn();  // gets onto the score barrel at 880
   Draw();
   EXPECT_EQ(IconAt(0), TTableArtFixture::ColorOf("BARREL"));
@@ -125,9 +126,9 @@ TEST_F(TableViewTest, BarrelCountersLeaveOutTheSeatOnTheScoreBarrelOnly) {
   Draw();
   EXPECT_EQ(Text(0, 560, 599), "1/0");
 
-  Game.Options.BARRELSTYPE = 2;
-  Game.FPlayers.Player(0) = TPlayer();
-  Game.FPlayers.Player(0).FScore = 900;
+  SetRule(Game, &TGameOptions::BARRELSTYPE, 2);
+  TGameTestAccess::Player(Game, 0) = TPlayer();
+  TGameTestAccess::Player(Game, 0).FScore = 900;
   Game.BarrelMiss(0, true, false);
   Game.BarrelMiss(0, true, false);  // two overshoots on the open barrel
   Draw();
@@ -137,11 +138,11 @@ TEST_F(TableViewTest, BarrelCountersLeaveOutTheSeatOnTheScoreBarrelOnly) {
 TEST_F(TableViewTest, TraysShowKeptAndLooseRowDiceSideBySideOnBlack) {
   const bool kept[] = {false, true, false, true, false};
   for (int slot = 0; slot < 5; ++slot) {
-    Game.RowDice[slot].SetPose(slot + 1);
-    Game.RowDice[slot].Kept = kept[slot];
+    TGameTestAccess::RowDie(Game, slot).SetPose(slot + 1);
+    TGameTestAccess::RowDie(Game, slot).Kept = kept[slot];
   }
   const auto colorOf = [&](int slot) {
-    const TZarnik& die = Game.RowDice[slot];
+    const TZarnik& die = Game.RowDice()[slot];
     return TTableArtFixture::DieColor(die.Face, die.SpinAngle() / 8);
   };
   Draw();
@@ -167,22 +168,22 @@ TEST_F(TableViewTest, TraysShowKeptAndLooseRowDiceSideBySideOnBlack) {
 }
 
 TEST_F(TableViewTest, AHiddenDieLeavesNoPlaceAndAMissingSpriteKeepsItsPlace) {
-  for (TZarnik& die : Game.RowDice) die.SetPose(2);
-  Game.RowDice[0].Shown = false;
-  Game.RowDice[1].Face = 9;  // no sprite of that name
+  for (int slot = 0; slot < TGame::DiceCount; ++slot) TGameTestAccess::RowDie(Game, slot).SetPose(2);
+  TGameTestAccess::RowDie(Game, 0).Shown = false;
+  TGameTestAccess::RowDie(Game, 1).Face = 9;  // no sprite of that name
   Draw();
   EXPECT_EQ(Target.Pixel(4, 264), 0u);
-  EXPECT_EQ(Target.Pixel(70, 264), TTableArtFixture::DieColor(2, Game.RowDice[2].SpinAngle() / 8));
+  EXPECT_EQ(Target.Pixel(70, 264), TTableArtFixture::DieColor(2, Game.RowDice()[2].SpinAngle() / 8));
   EXPECT_EQ(Target.Pixel(268, 264), 0u);
 }
 
 TEST_F(TableViewTest, MessageTextShowsOnlyOnAnOpenPanel) {
-  Game.FMessage = "Hi\r\n&1Yo";
+  const std::string message = "Hi\r\n&1Yo";
   const auto lit = [&] {
     return TTableArtFixture::ReadText(Target, 278 - 5, 400, 540).Text + "|" +
            TTableArtFixture::ReadText(Target, 278 + 5, 400, 540).Text;
   };
-  Game.FMessagePhase = 0;
+  TGameTestAccess::SetMessagePanel(Game, message, 0);
   Draw();
   // Two lines of 7 with spacing 3 make a block of 20 centred on 278: 268..274 and 278..284.
   EXPECT_EQ(lit(), "Hi|Yo");
@@ -190,7 +191,7 @@ TEST_F(TableViewTest, MessageTextShowsOnlyOnAnOpenPanel) {
   EXPECT_EQ(Target.Pixel(467, 278 - 20), TTableArtFixture::ColorOf("PAN_L"));
   EXPECT_EQ(Target.Pixel(468, 278 - 20), TTableArtFixture::ColorOf("PAN_R"));
   for (int phase : {-1, 5, -10, 10, 11}) {
-    Game.FMessagePhase = phase;
+    TGameTestAccess::SetMessagePanel(Game, message, phase);
     Draw();
     EXPECT_EQ(lit(), "|") << phase;
   }
@@ -201,8 +202,8 @@ TEST_F(TableViewTest, WithoutSpritesOnlyTheTraysAreDrawn) {
   empty.Sprites.Clear();
   empty.DieSprites.Clear();
   AddPlayer("P", 1000);
-  Game.FCurrentPlayer = 0;
-  Game.FMessage = "x";
+  TGameTestAccess::SetCurrentIndex(Game, 0);
+  TGameTestAccess::SetMessagePanel(Game, "x", 0);
   Target.Fill(0x123456);
   TTableView(Game, empty.Art()).Draw(Target, Target.FullRect());
   EXPECT_EQ(Target.Pixel(10, 10), 0u);

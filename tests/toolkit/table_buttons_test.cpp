@@ -60,7 +60,7 @@ TEST_F(TableButtonsTest, CreatesTheFourButtonsInPlace) {
 TEST_F(TableButtonsTest, TheRulesDriveTheDrawnButtons) {
   TPlayer player;
   player.FName = "A";
-  FGame.FPlayers.Add(player);
+  FGame.AddPlayer(player);
   FGame.StartGame();
   FGame.UpdateButtons();
   EXPECT_EQ(Widget("BT_DO").State(), wsNormal);

@@ -27,7 +27,7 @@ TEST_F(LoadingWindowTest, ShowsTumblingDiceAndRepaintsThemWhileLoading) {
   TSdlClock clock;
   TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock);
   EXPECT_EQ(loading.PreviewPaints(), 1);
-  for (const TZarnik& die : Game.RowDice) {
+  for (const TZarnik& die : Game.RowDice()) {
     EXPECT_TRUE(die.Shown);
     EXPECT_FALSE(die.Kept);
     for (float spin : {die.SpinX, die.SpinY, die.SpinZ}) {

@@ -44,7 +44,7 @@ TEST_F(StartupSettingsTest, LoadsTheNamedRuleSetFromTheExecutablesFolder) {
   folder.Write("tolvane.ini", "[MAIN]\nOPTIONSFILE=strict.st\n");
   CopyRuntimeFiles(folder.Path(), {"strict.st"});
   auto form = MakeForm(folder.Path().string());
-  EXPECT_EQ(form->Game->Options.ENTERSCORE, 75);
+  EXPECT_EQ(form->Game->Options().ENTERSCORE, 75);
   EXPECT_TRUE(Messages.Texts.empty());
 }
 
@@ -52,7 +52,7 @@ TEST_F(StartupSettingsTest, AMissingRuleSetKeepsTheBuiltInRulesSilently) {
   TScratchDir folder;
   folder.Write("tolvane.ini", "[MAIN]\nOPTIONSFILE=gone.st\n");
   auto form = MakeForm(folder.Path().string());
-  EXPECT_EQ(form->Game->Options, TGameOptions{});
+  EXPECT_EQ(form->Game->Options(), TGameOptions{});
   EXPECT_TRUE(Messages.Texts.empty());
 }
 

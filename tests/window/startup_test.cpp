@@ -30,8 +30,8 @@ class StartupTest : public TWindowTest {};
 
 TEST_F(StartupTest, CreationLeavesAnEmptyTableWithTheStartMessage) {
   auto form = MakeForm();
-  EXPECT_EQ(form->Game->FPlayers.Count(), 0);
-  EXPECT_EQ(form->Game->FMessage, StartMessage());
+  EXPECT_EQ(form->Game->Players().Count(), 0);
+  EXPECT_EQ(form->Game->Message(), StartMessage());
   EXPECT_EQ(form->CurrentScreen, TScreenKind::skTable);
   EXPECT_FALSE(form->MenuVisible);
   EXPECT_EQ(form->NewPlayerName, Cp1251("Игрок 1"));

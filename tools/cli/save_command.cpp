@@ -18,14 +18,14 @@ int RunSave(std::span<const std::string> args) {
     std::cerr << "save: " << args[0] << ": " << SavedGameErrorText(error) << "\n";
     return ExitBadInput;
   }
-  for (int i = 0; i < game.FPlayers.Count(); ++i) {
-    const TPlayer& player = game.FPlayers.Player(i);
+  for (int i = 0; i < game.Players().Count(); ++i) {
+    const TPlayer& player = game.Players().Player(i);
     std::cout << "player " << i << ": name=" << Utf8(player.FName) << " kind=" << int{player.FKind}
               << " level=" << int{player.FLevel} << " total=" << player.Total() << " bolts=" << int{player.FBolts}
               << " barrel_tries=" << int{player.FBarrelTries} << " barrel_falls=" << int{player.FBarrelFalls}
               << " entered=" << (player.FEntered ? 1 : 0) << "\n";
   }
-  std::cout << "current: " << game.FCurrentPlayer << "\n" << FormatOptionLines(game.Options);
+  std::cout << "current: " << game.CurrentPlayerIndex() << "\n" << FormatOptionLines(game.Options());
   return 0;
 }
 
