@@ -61,6 +61,30 @@ protected:
   std::vector<TStepEvents> Reported;
 };
 
+TEST(RulesEditable, AlwaysInALocalGameOnlyOnTheHostBetweenGames) {
+  struct TCase {
+    const char* Name;
+    bool Net;
+    bool Host;
+    bool InGame;
+    bool Editable;
+  };
+  for (const TCase c : {TCase{"local, between games", false, false, false, true},
+                        TCase{"local, in a game", false, false, true, true},
+                        TCase{"host, between games", true, true, false, true},
+                        TCase{"host, in a game", true, true, true, false},
+                        TCase{"client, between games", true, false, false, false},
+                        TCase{"client, in a game", true, false, true, false}}) {
+    SCOPED_TRACE(c.Name);
+    TGameFixture f;
+    f.Start(2);
+    if (!c.InGame) f.Game.FinishGame();
+    if (c.Net) f.Game.StartNetGame();
+    if (c.Host) f.Game.BecomeNetHost();
+    EXPECT_EQ(f.Game.RulesEditable(), c.Editable);
+  }
+}
+
 TEST_F(NetHandlers, HostingKeepsTheGameAndMarksThisMachineTheHost) {
   F.Start(2);
   BecomeHost();
