@@ -39,7 +39,8 @@ public:
   // network game, on every other machine. The host puts every change of the players in one
   // order: a client only asks it and applies its own change when the host sends it back, so
   // that changes made at the same moment on two machines cannot leave two different lists.
-  // AddPlayer returns the new index, or -1 when the player is to come back from the host.
+  // AddPlayer returns the new index, or -1 when the player is to come back from the host or
+  // the table is full.
   int AddPlayer(TPlayer player);
   void DeletePlayer(int index);
 
