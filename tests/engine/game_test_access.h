@@ -15,7 +15,6 @@ struct TGameTestAccess {
   static void SetTurnScore(TGame& game, int score) { game.FTurnScore = score; }
   static void SetThrowCount(TGame& game, int count) { game.FThrowCount = count; }
   static void SetPassDelay(TGame& game, std::uint8_t ticks) { game.FPassDelay = ticks; }
-  static void SetGameOver(TGame& game, bool over) { game.FGameOver = over; }
   static void SetMessagePanel(TGame& game, std::string text, int phase) {
     game.FMessage = std::move(text);
     game.FMessagePhase = phase;

@@ -95,7 +95,7 @@ TEST(TurnRules, StartingAGameResetsEveryoneAndGivesTheFirstPlayerTheTurn) {
   f.Start(3);
   f.SetTotal(1, 400);
   f.Player(1).FBolts = 2;
-  TGameTestAccess::SetCurrentIndex(f.Game, 2);
+  f.Game.SetCurrentPlayer(2);
   f.Game.StartGame();
   EXPECT_FALSE(f.Game.GameOver());
   EXPECT_EQ(f.Game.CurrentPlayerIndex(), 0);

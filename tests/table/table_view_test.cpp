@@ -35,7 +35,7 @@ TEST_F(TableViewTest, HeadsAndRowsSitInTheirPlacesWithTheCurrentPlayerInColourTw
   AddPlayer("Ann", 120);
   AddPlayer("Bob", 35);
   AddPlayer("Cid", 0);
-  TGameTestAccess::SetCurrentIndex(Game, 1);
+  Game.SetCurrentPlayer(1);
   TGameTestAccess::Player(Game, 1).FBolts = 2;
   Draw();
 
@@ -110,9 +110,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, StatusIconTest, ::testing::ValuesIn(kIconCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(TableViewTest, BarrelCountersLeaveOutTheSeatOnTheScoreBarrelOnly) {
+  Game.StartGame();  // the player takes a seat at 850 in a game under way
   AddPlayer("P", 850);
-  TGameTestAccess::SetGameOver(Game, false);
-  TGameTestAccess::SetCurrentIndex(Game, 0);
+  Game.SetCurrentPlayer(0);
   TGameTestAccess::SetTurnScore(Game, 100);
   Game.RecordTurn();  // gets onto the score barrel at 880
   Draw();
@@ -202,7 +202,7 @@ TEST_F(TableViewTest, WithoutSpritesOnlyTheTraysAreDrawn) {
   empty.Sprites.Clear();
   empty.DieSprites.Clear();
   AddPlayer("P", 1000);
-  TGameTestAccess::SetCurrentIndex(Game, 0);
+  Game.SetCurrentPlayer(0);
   TGameTestAccess::SetMessagePanel(Game, "x", 0);
   Target.Fill(0x123456);
   TTableView(Game, empty.Art()).Draw(Target, Target.FullRect());
