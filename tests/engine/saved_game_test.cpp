@@ -84,7 +84,7 @@ TEST_F(SavedGame, RoundTripRestoresPlayersRulesAndTurn) {
 
 TEST_F(SavedGame, ACurrentPlayerPastTheEndResumesWithTheFirst) {
   Saved.Game.DeletePlayer(1);
-  TGameTestAccess::SetCurrentIndex(Saved.Game, 1);  // as a deletion may leave it
+  TGameTestAccess::SetCurrentIndex(Saved.Game, 1);  // past the end: no game leaves it, a file may
   ASSERT_TRUE(Loaded.Game.LoadGame(SaveToFile()));
   EXPECT_EQ(Loaded.Game.CurrentPlayerIndex(), 0);
 }
