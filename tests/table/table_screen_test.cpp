@@ -90,6 +90,8 @@ struct TStripCase {
   int X;
   int Y;
   bool Opens;
+  std::string Name() const { return "x" + std::to_string(X) + "_y" + std::to_string(Y) + (Opens ? "_opens" : "_outside"); }
+  friend void PrintTo(const TStripCase& c, std::ostream* out) { *out << c.Name(); }
 };
 
 class BannerStrip : public TTableScreenTest, public ::testing::WithParamInterface<TStripCase> {};
@@ -109,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(Edges, BannerStrip,
                          ::testing::Values(TStripCase{21, 380, false}, TStripCase{22, 380, true},
                                            TStripCase{490, 380, true}, TStripCase{491, 380, false},
                                            TStripCase{100, 356, false}, TStripCase{100, 357, true},
-                                           TStripCase{100, 417, true}, TStripCase{100, 418, false}));
+                                           TStripCase{100, 417, true}, TStripCase{100, 418, false}),
+                         [](const auto& info) { return info.param.Name(); });
 
 TEST_F(TableScreen, PressesOffTheTableScreenAreLeftToTheMenu) {
   AddPlayer("A", PlayerKindHuman);

@@ -71,6 +71,7 @@ TEST_F(TableViewTest, HeadsAndRowsSitInTheirPlacesWithTheCurrentPlayerInColourTw
 
 struct TIconCase {
   const char* Name;
+  friend void PrintTo(const TIconCase& c, std::ostream* out) { *out << c.Name; }
   int Total;
   bool Entered;
   void (*Rules)(TGameOptions&);

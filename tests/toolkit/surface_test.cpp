@@ -145,6 +145,7 @@ struct TClipCase {
   const char* Name;
   int X, Y;
   TRect From;
+  friend void PrintTo(const TClipCase& c, std::ostream* out) { *out << c.Name; }
 };
 
 class SurfaceClipping : public testing::TestWithParam<TClipCase> {};

@@ -85,6 +85,7 @@ TEST_F(FrameTest, EveryTickPaintsOnceAlsoWhenNothingChanged) {
 struct TCloseCase {
   const char* Name;
   SDL_Event (*Make)(std::uint32_t windowId);
+  friend void PrintTo(const TCloseCase& c, std::ostream* out) { *out << c.Name; }
 };
 
 SDL_Event EscapeKey(std::uint32_t windowId) {

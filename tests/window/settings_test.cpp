@@ -14,6 +14,7 @@ struct TSettingsCase {
   const char* Name;
   const char* Ini;       // nullptr: no settings file
   const char* Expected;  // "~" stands for the executable's folder
+  friend void PrintTo(const TSettingsCase& c, std::ostream* out) { *out << c.Name; }
 };
 
 class OptionsFilePathTest : public ::testing::TestWithParam<TSettingsCase> {};

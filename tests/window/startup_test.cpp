@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <string>
 
 #include "container_test_files.h"
@@ -92,6 +93,7 @@ struct TMissingCase {
   const char* Missing;
   std::uint8_t Error;
   const char* Message;
+  friend void PrintTo(const TMissingCase& c, std::ostream* out) { *out << c.Missing; }
 };
 
 class MissingContainerTest : public TWindowTest, public ::testing::WithParamInterface<TMissingCase> {};
@@ -118,7 +120,12 @@ INSTANTIATE_TEST_SUITE_P(
     EachContainer, MissingContainerTest,
     ::testing::Values(TMissingCase{"graph.col", 1, "Ошибка загрузки графики!\r\nОтстутствует файл graph.col"},
                       TMissingCase{"font.col", 2, "Ошибка загрузки шрифтов!\r\nОтстутствует файл font.col"},
-                      TMissingCase{"rekl.col", 3, "Ошибка загрузки рекламы!\r\nОтстутствует файл rekl.col"}));
+                      TMissingCase{"rekl.col", 3, "Ошибка загрузки рекламы!\r\nОтстутствует файл rekl.col"}),
+    [](const auto& info) {
+      std::string name = info.param.Missing;
+      std::replace(name.begin(), name.end(), '.', '_');
+      return name;
+    });
 
 TEST_F(StartupTest, WithoutFontsTheSpritesStayAndNothingLaterIsLoaded) {
   TScratchDir folder;
