@@ -5,8 +5,11 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "gfx/cp1251.h"
-#include "gfx/file_utils.h"
+#include "base/byte_codec.h"
+#include "base/cp1251.h"
+#include "base/file_version.h"
+#include "gfx/file_io.h"
+#include "platform/local_address.h"
 #include "tests/support/fake_message_box.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/scratch_dir.h"

@@ -4,9 +4,9 @@
 #include <initializer_list>
 #include <string>
 
+#include "base/cp1251.h"
 #include "game/game.h"
 #include "game/random.h"
-#include "gfx/cp1251.h"
 
 // A game with players at chosen totals, dice thrown with chosen faces and a fixed generator.
 class TGameFixture {

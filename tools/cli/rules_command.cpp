@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "game/options.h"
-#include "gfx/file_utils.h"
+#include "gfx/file_io.h"
 #include "tools/cli/command.h"
 
 namespace {
