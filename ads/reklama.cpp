@@ -1,7 +1,7 @@
 #include "ads/reklama.h"
 
+#include "base/byte_codec.h"
 #include "gfx/container_records.h"
-#include "gfx/file_utils.h"
 #include "gfx/graph_error.h"
 
 bool TReklama::Load() {

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/image.h"
 #include "gfx/gif_decoder.h"
-#include "gfx/image.h"
 
 // The banner rotator: the banners of "rekl.col" in file order, each its container key
 // (repeat count, then link) and its decoded GIF animation, owned by the list; it plays the

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 
 namespace {
 

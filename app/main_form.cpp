@@ -5,16 +5,16 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/loading_window.h"
 #include "app/mouse_routing.h"
 #include "app/settings.h"
 #include "app/tick_timer.h"
 #include "assets/embedded.h"
-#include "gfx/cp1251.h"
-#include "gfx/file_utils.h"
-#include "gfx/loading_window.h"
-#include "gfx/table_button_widgets.h"
-#include "game/game_messages.h"
+#include "base/cp1251.h"
+#include "base/file_version.h"
+#include "game/message_texts.h"
 #include "game/random.h"
+#include "gfx/table_button_widgets.h"
 #include "platform/clock.h"
 #include "platform/file_dialog_ingame.h"
 #include "platform/message_box.h"

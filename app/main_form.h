@@ -5,15 +5,15 @@
 #include <string>
 
 #include "ads/reklama.h"
+#include "app/loading_window.h"
 #include "app/screen_kind.h"
+#include "base/image.h"
 #include "dice/dice_view.h"
 #include "game/game.h"
 #include "game/game_loop.h"
 #include "gfx/button_collection.h"
 #include "gfx/control_collection.h"
-#include "gfx/image.h"
 #include "gfx/letters.h"
-#include "gfx/loading_window.h"
 #include "gfx/surface_collection.h"
 #include "net/net_table_loop.h"
 #include "platform/file_dialog.h"

@@ -6,7 +6,7 @@
 
 #include "app/main_form.h"
 #include "app/menu_buttons.h"
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 #include "platform/link_opener.h"
 #include "platform/message_box.h"
 

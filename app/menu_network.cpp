@@ -3,8 +3,8 @@
 
 #include "app/main_form.h"
 #include "app/menu_buttons.h"
-#include "gfx/cp1251.h"
-#include "gfx/file_utils.h"
+#include "base/cp1251.h"
+#include "platform/local_address.h"
 #include "platform/message_box.h"
 
 namespace {

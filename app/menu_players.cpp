@@ -4,7 +4,7 @@
 
 #include "app/main_form.h"
 #include "app/menu_buttons.h"
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Opening the menu screens on the overlay, and what every screen shares: the refresh, the
 // step and paint dispatch, and the mouse on the overlay.
 #include "app/main_form.h"
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 #include "platform/link_opener.h"
 #include "platform/message_box.h"
 

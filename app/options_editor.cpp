@@ -7,8 +7,8 @@
 
 #include "app/main_form.h"
 #include "app/menu_buttons.h"
+#include "base/cp1251.h"
 #include "gfx/check_box.h"
-#include "gfx/cp1251.h"
 #include "gfx/selector.h"
 #include "gfx/up_down.h"
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "base/cp1251.h"
+#include "base/image.h"
 #include "gfx/button_collection.h"
-#include "gfx/cp1251.h"
-#include "gfx/image.h"
 #include "gfx/letters.h"
 #include "gfx/panels.h"
 #include "gfx/surface_collection.h"

@@ -2,7 +2,6 @@
 
 #include "dice/die_mesh.h"
 #include "dice/gl_headers.h"
-#include "game/game.h"
 
 void SetDiceState() {
   glClearColor(0, 0, 0, 1);
@@ -79,12 +78,11 @@ void DrawDieInViewport(const TZarnik& die) {
   DrawDie(die);
 }
 
-void DrawDiceScene(const TGame& game) {
+void DrawDiceScene(std::span<const TZarnik> throwDice) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  const int count = game.ThrowCount();
-  for (int i = 0; i < count; ++i) DrawMirroredDie(game.ThrowDice()[i]);
-  if (count > 0) DrawFloor(game.ThrowDice()[0]);
-  for (int i = 0; i < count; ++i) DrawDie(game.ThrowDice()[i]);
+  for (const TZarnik& die : throwDice) DrawMirroredDie(die);
+  if (!throwDice.empty()) DrawFloor(throwDice.front());
+  for (const TZarnik& die : throwDice) DrawDie(die);
 }
 
 void DrawRowDice(std::span<const TZarnik> rowDice, int width, int height) {

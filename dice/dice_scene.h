@@ -5,8 +5,6 @@
 
 #include "dice/zarnik.h"
 
-class TGame;
-
 // The 3D scene of the dice in the current OpenGL context, fixed-function and immediate mode.
 // The cameras load the frustum into the model-view matrix (the projection matrix stays the
 // identity), so every call here works in the model-view matrix.
@@ -32,9 +30,9 @@ void DrawFloor(const TZarnik& die);
 // Reflection, floor, then the die: one die alone in the current viewport.
 void DrawDieInViewport(const TZarnik& die);
 
-// The throw dice of the current throw: reflections, the floor of die 0, the dice. Black when
-// no die takes part. Clears colour and depth inside the current scissor box, if any.
-void DrawDiceScene(const TGame& game);
+// The dice of the current throw: reflections, the floor of the first die, the dice. Black
+// when none takes part. Clears colour and depth inside the current scissor box, if any.
+void DrawDiceScene(std::span<const TZarnik> throwDice);
 
 // Clears the whole target and draws each row die that is shown and not kept into its own
 // viewport and scissor box (x, 0, width, height), x growing by width from 0.

@@ -1,7 +1,10 @@
 #include "dice/dice_view.h"
 
+#include <algorithm>
+
 #include "dice/dice_scene.h"
 #include "dice/gl_headers.h"
+#include "game/game.h"
 
 TDiceView::TDiceView(TContextFactory makeContext, TRect panel, int windowHeight)
     : FMakeContext(std::move(makeContext)), FPanel(panel), FPanelBottom(windowHeight - panel.Top - panel.Height) {}
@@ -44,7 +47,8 @@ bool TDiceView::Paint(const TGame& game) {
   UsePanelViewport();
   // The panel shares the window's back buffer: the clear must stay inside it.
   glEnable(GL_SCISSOR_TEST);
-  DrawDiceScene(game);
+  const int count = std::clamp(game.ThrowCount(), 0, TGame::DiceCount);
+  DrawDiceScene(std::span(game.ThrowDice()).first(static_cast<std::size_t>(count)));
   glDisable(GL_SCISSOR_TEST);
   return true;
 }

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "base/image.h"
 #include "dice/dice_scene.h"
 #include "dice/gl_headers.h"
-#include "gfx/image.h"
 #include "gfx/surface_collection.h"
 #include "platform/gl_context.h"
 

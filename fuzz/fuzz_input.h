@@ -7,7 +7,7 @@
 
 #include <unistd.h>
 
-#include "gfx/file_utils.h"
+#include "gfx/file_io.h"
 
 // The fuzzer's bytes, taken piece by piece: a choice from the front, the rest as a text.
 // Running out gives zeros and empty texts, never a read past the end.

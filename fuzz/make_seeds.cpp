@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "base/byte_codec.h"
+#include "base/cp1251.h"
 #include "fuzz/fuzz_input.h"
 #include "game/game.h"
 #include "game/random.h"
 #include "gfx/bmp_decoder.h"
 #include "gfx/container_records.h"
 #include "gfx/gif_decoder.h"
-#include "gfx/cp1251.h"
 #include "net/net_table_loop.h"
 #include "platform/session_wire.h"
 #include "tests/support/fake_session.h"

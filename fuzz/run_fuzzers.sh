@@ -3,13 +3,10 @@
 FUZZ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 FUZZ_BUILD=${FUZZ_BUILD_DIR:-$FUZZ_ROOT/build/fuzz-asan}
 FUZZ_BIN=$FUZZ_BUILD/bin
-FUZZ_HARNESSES=(fuzz_rules_file fuzz_packed_rules fuzz_packed_player fuzz_saved_game fuzz_containers
-                fuzz_text fuzz_session_frames fuzz_session_host fuzz_game_messages fuzz_state_text)
+mapfile -t FUZZ_HARNESSES < <(awk '!/^#/ && NF { print $1 }' "$FUZZ_ROOT/fuzz/harnesses.txt")
 
 build_fuzzers() {
-  CC=clang CXX=clang++ cmake -S "$FUZZ_ROOT" -B "$FUZZ_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    "-DCMAKE_C_FLAGS_DEBUG=-g -O1" "-DCMAKE_CXX_FLAGS_DEBUG=-g -O1" \
-    -DTHOUSAND_SANITIZE=ON -DTHOUSAND_FUZZ=ON >/dev/null
+  (cd "$FUZZ_ROOT" && cmake --preset fuzz -B "$FUZZ_BUILD" >/dev/null)
   cmake --build "$FUZZ_BUILD" --target thousand_fuzzers
 }
 

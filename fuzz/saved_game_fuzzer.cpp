@@ -3,6 +3,7 @@
 // checksums so that the payload parser sees the bytes.
 #include <algorithm>
 
+#include "base/byte_codec.h"
 #include "fuzz/fuzz_input.h"
 #include "game/game.h"
 #include "game/random.h"

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "fuzz/fuzz_input.h"
-#include "net/game_message.h"
+#include "net/message_record.h"
 #include "platform/session_wire.h"
 
 namespace {

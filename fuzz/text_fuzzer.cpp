@@ -1,8 +1,8 @@
 // Texts with colour markup measured and drawn with bitmap fonts, as the message panel, the
 // menus and the widgets draw whatever a player typed or a peer sent. The fonts have glyphs
 // of different sizes for some codes only, so missing glyphs are met too.
+#include "base/image.h"
 #include "fuzz/fuzz_input.h"
-#include "gfx/image.h"
 #include "gfx/letters.h"
 #include "platform/surface.h"
 

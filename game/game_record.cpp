@@ -1,5 +1,5 @@
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "game/message_texts.h"
 
 namespace {
 

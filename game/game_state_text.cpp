@@ -1,8 +1,8 @@
 #include <algorithm>
 
+#include "base/byte_codec.h"
 #include "dice/zarnik.h"
 #include "game/game.h"
-#include "gfx/file_utils.h"
 
 namespace {
 

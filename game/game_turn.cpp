@@ -1,5 +1,5 @@
 #include "game/game.h"
-#include "game/game_messages.h"
+#include "game/message_texts.h"
 
 TPlayer* TGame::CurrentPlayer() {
   if (FCurrentPlayer < 0 || FCurrentPlayer >= FPlayers.Count()) return nullptr;

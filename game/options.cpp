@@ -1,6 +1,6 @@
 #include "game/options.h"
 
-#include "gfx/file_utils.h"
+#include "base/byte_codec.h"
 
 const std::array<std::string_view, OptionCount> OptionKeys = {
     "IS_BOLTS",          "BOLTSTOGODOWN",         "BOLTSDOWNSCORE",   "ISBOLTSINHOLES",

@@ -9,7 +9,7 @@
 #include <SimpleIni.h>
 
 #include "game/options.h"
-#include "gfx/file_utils.h"
+#include "gfx/file_io.h"
 
 namespace {
 

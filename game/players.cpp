@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "gfx/file_utils.h"
+#include "base/byte_codec.h"
 
 namespace {
 

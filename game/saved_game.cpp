@@ -2,9 +2,10 @@
 
 #include <filesystem>
 
+#include "base/byte_codec.h"
 #include "game/game.h"
-#include "game/game_messages.h"
-#include "gfx/file_utils.h"
+#include "game/message_texts.h"
+#include "gfx/file_io.h"
 
 std::string_view SavedGameErrorText(TSavedGameError error) {
   switch (error) {

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <numeric>
 
+#include "base/cp1251.h"
 #include "game/game_loop.h"
 #include "game/random.h"
-#include "gfx/cp1251.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "gfx/image.h"
+#include "base/image.h"
 
 // Decodes a BMP file (file header included): BITMAPINFOHEADER and its V4/V5 successors,
 // 1/4/8-bit palettes, 16/24/32-bit pixels (BI_RGB or BI_BITFIELDS), bottom-up or top-down.

@@ -1,6 +1,7 @@
 #include "gfx/container_records.h"
 
-#include "gfx/file_utils.h"
+#include "base/byte_codec.h"
+#include "gfx/file_io.h"
 #include "gfx/graph_error.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <utility>
 
+#include "base/cp1251.h"
 #include "gfx/bmp_decoder.h"
-#include "gfx/cp1251.h"
 #include "gfx/graph_error.h"
 #include "gfx/jpeg_decoder.h"
 

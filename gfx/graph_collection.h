@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/image.h"
 #include "gfx/container_records.h"
-#include "gfx/image.h"
 
 // An image container ("graph.col", "font.col") in memory: entries in file order, each the
 // record's key (kind, colour key, name) and its decoded image. Lives only while the loading

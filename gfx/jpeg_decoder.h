@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "gfx/image.h"
+#include "base/image.h"
 
 // Decodes a JPEG/JFIF stream (greyscale or colour). Corrupt or truncated data throws
 // TGraphError: libjpeg's warnings count as errors, because on data cut short it would

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "gfx/image.h"
+#include "base/image.h"
 #include "gfx/round_half_even.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "base/image.h"
 #include "gfx/graph_collection.h"
-#include "gfx/image.h"
 
 TLettersCollection::TLettersCollection() { Clear(); }
 

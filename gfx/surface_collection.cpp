@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "gfx/image.h"
+#include "base/image.h"
 
 std::unique_ptr<TSurface> TSurfaceCollection::MakeSurface(const TImage& image) {
   auto surface = std::make_unique<TSurface>();

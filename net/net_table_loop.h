@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "game/game_loop.h"
-#include "net/game_message.h"
+#include "net/message_record.h"
 #include "platform/session.h"
 
 // The table step of a network game and the game's side of the session. Outside a network

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 #include "gfx/letters.h"
 #include "platform/window.h"
 

@@ -5,7 +5,7 @@
 #include <cctype>
 #include <filesystem>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 
 void TSdlMessageBox::Show(const std::string& text) {
   const std::string message = Utf8(text);

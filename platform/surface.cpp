@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "gfx/image.h"
+#include "base/image.h"
 
 namespace {
 

@@ -2,16 +2,10 @@
 
 #include <cstdint>
 
+#include "base/rect.h"
+
 struct SDL_Surface;
 struct TImage;
-
-// A rectangle in pixels, origin top left.
-struct TRect {
-  int Left = 0;
-  int Top = 0;
-  int Width = 0;
-  int Height = 0;
-};
 
 // An off-screen 2D surface: 32 bits per pixel, 0x00RRGGBB, with a colour key that transparent
 // draws leave out. A fresh surface is empty (0 x 0) and its colour key is 0 (black).

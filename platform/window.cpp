@@ -6,11 +6,16 @@
 #include <GL/glext.h>
 
 #include <algorithm>
+#include <clocale>
 
 #include "platform/surface.h"
 
 TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindowFrame frame)
     : FWidth(width), FHeight(height) {
+  // X11 keeps the title twice: as UTF-8 and, for older window managers and tools, in the
+  // encoding of the program's locale. Without the desktop's locale that second copy would
+  // hold the UTF-8 bytes read as Latin-1.
+  std::setlocale(LC_CTYPE, "");
   TSdlGlContext::RequestAttributes();
   Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
   if (frame == TWindowFrame::wfBorderless) flags |= SDL_WINDOW_BORDERLESS;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "gfx/image.h"
+#include "base/image.h"
 #include "platform/gl_context.h"
 
 struct SDL_Window;

@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 
 int VirtualKeyOf(int sdlKey) {
   switch (sdlKey) {

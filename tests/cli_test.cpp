@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "game/options.h"
 #include "tests/support/cli_runner.h"
@@ -38,13 +39,22 @@ TEST(CliRules, PrintsTheLoadedRulesOrTheirPackedForm) {
   expected.ISHOLE2 = false;
 
   EXPECT_EQ(RunCli("rules " + dir.File("house.st")).Out, FormatOptionLines(expected));
-  EXPECT_EQ(RunCli("rules " + dir.File("absent.st")).Out, FormatOptionLines(TGameOptions{}));
 
   const TCliRun packed = RunCli("rules --packed " + dir.File("house.st"));
   EXPECT_EQ(packed.Status, 0);
   ASSERT_EQ(packed.Out.size(), 2 * PackedOptionsSize + 1);
   EXPECT_EQ(packed.Out.substr(0, 12), "310364000000");
   EXPECT_EQ(packed.Out.substr(2 * 41, 8), "c8000000");  // ENTERSCORE 200
+}
+
+TEST(CliRules, RefusesAFileItCannotRead) {
+  TScratchDir dir;
+  std::filesystem::create_directory(dir.File("folder.st"));
+  for (const std::string name : {"absent.st", "folder.st"}) {
+    EXPECT_EQ(RunCli("rules " + dir.File(name)).Status, 2) << name;
+    const TCliRun said = RunCli("rules " + dir.File(name), "2>&1 >/dev/null");
+    EXPECT_EQ(said.Out, "rules: cannot read " + dir.File(name) + "\n") << name;
+  }
 }
 
 TEST(Cli, UsageErrorsAndHelp) {

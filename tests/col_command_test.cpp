@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "gfx/cp1251.h"
-#include "tests/support/image_fixtures.h"
+#include "base/cp1251.h"
 #include "tests/support/cli_runner.h"
+#include "tests/support/image_fixtures.h"
 #include "tests/support/scratch_dir.h"
 #include "tools/col_writer.h"
 

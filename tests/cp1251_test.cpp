@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 
 TEST(Cp1251, ConvertsCyrillicBothWays) {
   const std::string bytes = Cp1251("Ошибка Ёё №1 a&b");

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 #include "gfx/graph_collection.h"
 #include "gfx/graph_error.h"
 #include "tests/support/fake_message_box.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/cp1251.h"
 #include "game/options.h"
-#include "gfx/cp1251.h"
 #include "tests/support/fake_message_box.h"
 #include "tests/support/scratch_dir.h"
 

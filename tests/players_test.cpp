@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
+#include "base/byte_codec.h"
+#include "base/cp1251.h"
 #include "game/players.h"
-#include "gfx/cp1251.h"
-#include "gfx/file_utils.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tools/col_writer.h"
 
-#include "gfx/file_utils.h"
+#include "base/byte_codec.h"
 
 #include <limits>
 #include <stdexcept>

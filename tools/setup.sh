@@ -11,6 +11,7 @@ packages=(
   libjpeg62-turbo-dev libgif-dev
   librsvg2-dev libcairo2-dev libfreetype-dev fonts-dejavu-core fonts-paratype
   libasio-dev
+  xvfb x11-utils
   clang libclang-rt-14-dev
 )
 

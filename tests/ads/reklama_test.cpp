@@ -4,7 +4,7 @@
 
 #include "ads/reklama.h"
 #include "gfx/container_records.h"
-#include "gfx/file_utils.h"
+
 #include "tests/support/fake_message_box.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/window/container_test_files.h"

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 #include "gfx/graph_collection.h"
 #include "tests/assets/built_containers.h"
 

@@ -4,8 +4,8 @@
 #include <sstream>
 #include <vector>
 
+#include "base/cp1251.h"
 #include "game/game.h"
-#include "gfx/cp1251.h"
 #include "tests/engine/game_test_access.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/scratch_dir.h"

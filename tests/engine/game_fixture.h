@@ -4,10 +4,10 @@
 #include <initializer_list>
 #include <string>
 
+#include "base/cp1251.h"
 #include "game/game.h"
 #include "game/random.h"
 #include "tests/engine/game_test_access.h"
-#include "gfx/cp1251.h"
 
 // A game with players at chosen totals, dice thrown with chosen faces and a fixed generator.
 class TGameFixture {

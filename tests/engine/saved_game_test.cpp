@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "game/game_messages.h"
-#include "gfx/file_utils.h"
+#include "base/byte_codec.h"
+#include "game/message_texts.h"
 #include "tests/engine/game_fixture.h"
 #include "tests/support/fake_message_box.h"
 #include "tests/support/file_size_limit.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/game_messages.h"
+#include "game/message_texts.h"
 #include "tests/engine/game_fixture.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "game/saved_game.h"
-#include "gfx/file_utils.h"
+#include "gfx/file_io.h"
 #include "gfx/up_down.h"
 #include "menu_fixture.h"
 

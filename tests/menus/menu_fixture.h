@@ -3,7 +3,7 @@
 #include <fstream>
 #include <string>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 #include "tests/support/fake_file_dialog.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/window/window_fixture.h"

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 #include "tests/window/window_fixture.h"
 
 // A shown main window whose session listens on a port the system chooses, so that tests never

@@ -14,7 +14,7 @@
 #include <functional>
 #include <string>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "tests/netplay/table_presses.h"

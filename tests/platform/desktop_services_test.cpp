@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "assets/embedded.h"
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 #include "platform/executable_folder.h"
 #include "platform/link_opener.h"
 #include "platform/sound.h"

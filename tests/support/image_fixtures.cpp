@@ -7,7 +7,7 @@
 #include <gif_lib.h>
 #include <jpeglib.h>
 
-#include "gfx/file_utils.h"
+#include "base/byte_codec.h"
 
 namespace {
 

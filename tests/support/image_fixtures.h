@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "gfx/image.h"
+#include "base/image.h"
 
 // Small image files made by the tests themselves, to feed the decoders.
 

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <string>
 
+#include "base/image.h"
 #include "dice/die_sprites.h"
+#include "game/table_view.h"
 #include "gfx/button_collection.h"
-#include "gfx/image.h"
 #include "gfx/letters.h"
 #include "gfx/surface_collection.h"
-#include "game/table_view.h"
 
 // Sprites, die sprites and fonts made of plain colour blocks, so that a drawn table can be
 // read back pixel by pixel: every glyph is a 4 x 7 block whose colour names its font and

@@ -4,9 +4,9 @@
 
 #include <fstream>
 
+#include "base/cp1251.h"
 #include "game/random.h"
 #include "game/table_view.h"
-#include "gfx/cp1251.h"
 #include "tests/table/table_screen_fixture.h"
 #include "tools/assetgen/image_files.h"
 

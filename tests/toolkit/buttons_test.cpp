@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 #include "gfx/surface_collection.h"
 #include "platform/surface.h"
 #include "tests/toolkit/fixtures.h"

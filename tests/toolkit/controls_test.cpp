@@ -4,8 +4,8 @@
 
 #include <climits>
 
+#include "base/cp1251.h"
 #include "gfx/check_box.h"
-#include "gfx/cp1251.h"
 #include "gfx/letters.h"
 #include "gfx/selector.h"
 #include "gfx/surface_collection.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "gfx/image.h"
+#include "base/image.h"
 
 namespace fixtures {
 

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "gfx/image.h"
+#include "base/image.h"
 #include "tests/toolkit/fixtures.h"
 
 namespace {

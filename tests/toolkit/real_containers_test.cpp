@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 #include "gfx/graph_collection.h"
 #include "gfx/letters.h"
 #include "gfx/panels.h"

@@ -3,9 +3,9 @@
 #include <SDL.h>
 
 #include "ads/reklama.h"
+#include "app/loading_window.h"
 #include "game/game.h"
 #include "gfx/letters.h"
-#include "gfx/loading_window.h"
 #include "gfx/surface_collection.h"
 #include "platform/clock.h"
 #include "window_fixture.h"

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <string>
 
+#include "base/cp1251.h"
 #include "container_test_files.h"
 #include "dice/die_sprites.h"
-#include "game/game_messages.h"
-#include "gfx/cp1251.h"
+#include "game/message_texts.h"
 #include "tests/support/scratch_dir.h"
 #include "window_fixture.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "gfx/image.h"
+#include "base/image.h"
 #include "tests/support/fake_desktop.h"
 #include "tests/support/fake_message_box.h"
 

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 #include "tools/assetgen/gif_file.h"
 #include "tools/assetgen/graph_builder.h"
 #include "tools/assetgen/image_files.h"

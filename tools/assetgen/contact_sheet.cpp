@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "gfx/image.h"
+#include "base/image.h"
 
 // Overview pictures of the built containers, for the README and for a look at the art.
 

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 
 namespace {
 

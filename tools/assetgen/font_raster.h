@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "gfx/image.h"
+#include "base/image.h"
 
 // Glyph images of a bitmap font: white where the letter is, black elsewhere.
 struct TGlyphSet {

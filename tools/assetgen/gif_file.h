@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "gfx/image.h"
+#include "base/image.h"
 
 struct TGifFrameSource {
   TImage Picture;  // the whole logical screen, opaque

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 #include "tools/assetgen/image_files.h"
 #include "tools/assetgen/manifest.h"
 #include "tools/assetgen/sprite_flatten.h"

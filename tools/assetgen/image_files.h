@@ -3,7 +3,7 @@
 #include <cstddef>  // gfx/image.h uses size_t without including it
 #include <string>
 
-#include "gfx/image.h"
+#include "base/image.h"
 #include "tools/assetgen/svg_render.h"
 
 // Image file encoders for the pipeline. Each gives the file's bytes and depends only on the

@@ -3,7 +3,7 @@
 #include <cstddef>  // gfx/image.h uses size_t without including it
 #include <cstdint>
 
-#include "gfx/image.h"
+#include "base/image.h"
 #include "tools/assetgen/svg_render.h"
 
 // Turning rendered pictures (with coverage) into the pixels the game draws, which have none.

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/cp1251.h"
 #include "gfx/container_records.h"
-#include "gfx/cp1251.h"
 #include "gfx/gif_decoder.h"
 #include "gfx/graph_collection.h"
 #include "gfx/graph_error.h"

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "game/options.h"
+#include "gfx/file_io.h"
 #include "tools/cli/command.h"
 
 namespace {
@@ -34,8 +35,14 @@ int RunRules(std::span<const std::string> args) {
     std::cerr << "rules: give a rule-set file (FILE.st)\n";
     return ExitBadInput;
   }
-  TGameOptions options;
-  LoadOptions(fileName, options);
+  // The game falls back to the defaults for a file it cannot read; asked about a file by
+  // name, the tool says so instead.
+  const std::optional<std::string> text = ReadFileToString(fileName);
+  if (!text) {
+    std::cerr << "rules: cannot read " << fileName << "\n";
+    return ExitBadInput;
+  }
+  const TGameOptions options = OptionsFromIni(*text);
   std::cout << (packed ? Hex(OptionsToString(options)) + "\n" : FormatOptionLines(options));
   return 0;
 }
@@ -46,7 +53,8 @@ extern const TCommand RulesCommand{
     "rules", "show the rules a rule-set file gives",
     "usage: thousand-cli rules [--packed] FILE.st\n\n"
     "Loads the rule-set file as the game does (bad values become defaults or are brought\n"
-    "into range; a missing file gives the default rules) and prints the 25 KEY=VALUE\n"
-    "lines of section [OPTIONS] in file order, exactly as the game would save them.\n"
-    "  --packed  print the 55-byte packed form as hex instead\n",
+    "into range) and prints the 25 KEY=VALUE lines of section [OPTIONS] in file order,\n"
+    "exactly as the game would save them.\n"
+    "  --packed  print the 55-byte packed form as hex instead\n"
+    "Exits 2 when the file is missing or unreadable.\n",
     RunRules};

@@ -1,8 +1,8 @@
 // thousand-cli save: what a saved game holds, read the way the game loads it.
 #include <iostream>
 
+#include "base/cp1251.h"
 #include "game/game.h"
-#include "gfx/cp1251.h"
 #include "tools/cli/command.h"
 
 namespace {

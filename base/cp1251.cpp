@@ -1,4 +1,4 @@
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "gfx/loading_window.h"
+#include "app/loading_window.h"
 
 #include <SDL.h>
 

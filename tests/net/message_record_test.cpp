@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "gfx/file_utils.h"
-#include "net/game_message.h"
+#include "base/byte_codec.h"
+#include "net/message_record.h"
 #include "tests/engine/game_fixture.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include "game/game_messages.h"
+#include "game/message_texts.h"
 
-#include "gfx/cp1251.h"
+#include "base/cp1251.h"
 
 namespace {
 

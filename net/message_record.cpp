@@ -1,6 +1,6 @@
-#include "net/game_message.h"
+#include "net/message_record.h"
 
-#include "gfx/file_utils.h"
+#include "base/byte_codec.h"
 
 namespace {
 

@@ -1,12 +1,10 @@
-#include <arpa/inet.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
 
-#include "gfx/cp1251.h"
-#include "gfx/file_utils.h"
+#include "base/cp1251.h"
+#include "gfx/file_io.h"
 #include "tests/support/fake_message_box.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/scratch_dir.h"
@@ -20,30 +18,6 @@ std::string PatternBytes(std::size_t size) {
 }
 
 }  // namespace
-
-TEST(Bin4, EncodesLeastSignificantByteFirstAndBack) {
-  const struct {
-    std::int32_t Value;
-    std::string Bytes;
-  } cases[] = {
-      {0, std::string(4, '\0')},
-      {1, std::string("\x01\x00\x00\x00", 4)},
-      {-1, "\xFF\xFF\xFF\xFF"},
-      {0x12345678, "\x78\x56\x34\x12"},
-      {INT32_MIN, std::string("\x00\x00\x00\x80", 4)},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(IntToBin4(c.Value), c.Bytes) << c.Value;
-    EXPECT_EQ(Bin4ToInt(c.Bytes), c.Value) << c.Value;
-  }
-}
-
-TEST(Bin4, ShortInputCountsAsHighBytesAndLongInputUsesItsLastFour) {
-  EXPECT_EQ(Bin4ToInt(""), 0);
-  EXPECT_EQ(Bin4ToInt("\x01\x02"), 0x02010000);
-  EXPECT_EQ(Bin4ToInt("\x7F"), 0x7F000000);
-  EXPECT_EQ(Bin4ToInt(std::string("\xAA\xBB\x01\x00\x00\x00", 6)), 1);
-}
 
 TEST(ReadFileToString, StopsAfterTheBlockThatReachesTheLimit) {
   TScratchDir dir;
@@ -145,18 +119,4 @@ TEST(WriteStringToFile, FailureShowsTheWriteMessageAndKeepsTheOldFile) {
   EXPECT_EQ(box.Texts[0], Cp1251("Ошибка записи в файл " + dir.File("game.sav")));
   EXPECT_EQ(Utf8(box.Texts[1]), "Ошибка записи в файл " + missingFolder);
   EXPECT_TRUE(std::filesystem::is_directory(dir.Path()));
-}
-
-TEST(GetFileVersion, IsTheProjectVersion) {
-  const TFileVersion version = GetFileVersion();
-  char text[64];
-  std::snprintf(text, sizeof text, "%d.%d.%d.%d", version.Major, version.Minor, version.Release,
-                version.Build);
-  EXPECT_STREQ(text, THOUSAND_PROJECT_VERSION);
-}
-
-TEST(GetLocalAddress, IsEmptyOrADottedIpv4Address) {
-  const std::string address = GetLocalAddress();
-  in_addr parsed{};
-  EXPECT_TRUE(address.empty() || ::inet_pton(AF_INET, address.c_str(), &parsed) == 1) << address;
 }

@@ -1,10 +1,5 @@
-#include "gfx/file_utils.h"
+#include "gfx/file_io.h"
 
-#include <arpa/inet.h>
-#include <ifaddrs.h>
-#include <net/if.h>
-#include <netdb.h>
-#include <netinet/in.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,8 +11,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "gfx/cp1251.h"
-#include "gfx/file_version.h"
+#include "base/cp1251.h"
 #include "platform/message_box.h"
 
 namespace {
@@ -128,66 +122,4 @@ bool WriteStringToFile(const std::string& fileName, std::string_view bytes) {
     return false;
   }
   return true;
-}
-
-std::string IntToBin4(std::int32_t value) {
-  const auto bits = static_cast<std::uint32_t>(value);
-  return {static_cast<char>(bits & 0xFF), static_cast<char>(bits >> 8 & 0xFF),
-          static_cast<char>(bits >> 16 & 0xFF), static_cast<char>(bits >> 24 & 0xFF)};
-}
-
-std::int32_t Bin4ToInt(std::string_view bytes) {
-  if (bytes.size() > 4) bytes.remove_prefix(bytes.size() - 4);
-  // The bytes present are the high end of the value.
-  std::uint32_t bits = 0;
-  int shift = 8 * static_cast<int>(4 - bytes.size());
-  for (const char byte : bytes) {
-    bits |= static_cast<std::uint32_t>(static_cast<unsigned char>(byte)) << shift;
-    shift += 8;
-  }
-  return static_cast<std::int32_t>(bits);
-}
-
-TFileVersion GetFileVersion() {
-  return {ThousandVersionMajor, ThousandVersionMinor, ThousandVersionRelease, ThousandVersionBuild};
-}
-
-namespace {
-
-std::string FirstInterfaceAddress() {
-  ifaddrs* list = nullptr;
-  if (::getifaddrs(&list) != 0) return {};
-  std::string result;
-  for (const ifaddrs* entry = list; entry && result.empty(); entry = entry->ifa_next) {
-    if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET) continue;
-    if (!(entry->ifa_flags & IFF_UP) || (entry->ifa_flags & IFF_LOOPBACK)) continue;
-    const in_addr address = reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr;
-    char text[INET_ADDRSTRLEN] = {};
-    if (::inet_ntop(AF_INET, &address, text, sizeof text)) result = text;
-  }
-  ::freeifaddrs(list);
-  return result;
-}
-
-std::string FirstHostNameAddress() {
-  char name[128] = {};
-  if (::gethostname(name, sizeof name - 1) != 0) return {};
-  addrinfo hints{};
-  hints.ai_family = AF_INET;
-  addrinfo* found = nullptr;
-  if (::getaddrinfo(name, nullptr, &hints, &found) != 0 || !found) return {};
-  char text[INET_ADDRSTRLEN] = {};
-  const in_addr address = reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr;
-  std::string result = ::inet_ntop(AF_INET, &address, text, sizeof text) ? text : "";
-  ::freeaddrinfo(found);
-  return result;
-}
-
-}  // namespace
-
-std::string GetLocalAddress() {
-  // The host name usually resolves to 127.0.1.1 here, which no other machine can reach, so
-  // an interface's own address comes first.
-  std::string address = FirstInterfaceAddress();
-  return address.empty() ? FirstHostNameAddress() : address;
 }

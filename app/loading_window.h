@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "gfx/image.h"
+#include "base/image.h"
 #include "platform/surface.h"
 #include "platform/window.h"
 #include "platform/window_events.h"

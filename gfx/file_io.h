@@ -1,14 +1,12 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// Whole-file reading and writing with the game's own failure messages, the 4-byte integer
-// codec of every binary format, the program's version and the machine's network address.
+// Whole-file reading and writing with the game's own failure messages.
 //
 // File names are the system's own (UTF-8 on Linux) and are used unchanged: relative names
 // resolve against the current directory. The file functions report their failures
@@ -29,24 +27,3 @@ std::optional<std::vector<std::string>> ReadFileToBlocks(const std::string& file
 // failed write never loses the previous file. A failure shows
 // "Ошибка записи в файл <name>" and gives false.
 bool WriteStringToFile(const std::string& fileName, std::string_view bytes);
-
-// Four bytes, least significant first.
-std::string IntToBin4(std::int32_t value);
-
-// Reads the last four bytes of `bytes` least significant first; a shorter input counts as if
-// zero bytes stood in front of it (so "\x01\x02" gives 0x02010000).
-std::int32_t Bin4ToInt(std::string_view bytes);
-
-struct TFileVersion {
-  int Major = 0;
-  int Minor = 0;
-  int Release = 0;
-  int Build = 0;
-};
-
-// The version compiled into this program (the build's project version, four numbers).
-TFileVersion GetFileVersion();
-
-// The first IPv4 address, in dotted decimal, of a network interface that is up and is not
-// the loopback; failing that the first address the host name resolves to; else empty.
-std::string GetLocalAddress();

@@ -1,0 +1,11 @@
+#pragma once
+
+struct TFileVersion {
+  int Major = 0;
+  int Minor = 0;
+  int Release = 0;
+  int Build = 0;
+};
+
+// The version compiled into this program (the build's project version, four numbers).
+TFileVersion GetFileVersion();
