@@ -87,6 +87,10 @@ std::string ControlName(const TOptionControlPlace& place) {
   return place.Name != nullptr ? place.Name : std::string(place.Rule->Key);
 }
 
+TSefraDXClass* PlacedControl(const TSefraControlCollection& controls, const TOptionControlPlace& place) {
+  return controls.GetControl(controls.IndexOfName(ControlName(place)));
+}
+
 struct TOptionsPage {
   const char* Button;
   const char* Icon;
@@ -157,7 +161,7 @@ void TfmMain::BuildOptionControls() {
 
 void TfmMain::WriteOptionControls(const TGameOptions& options) {
   for (const TOptionControlPlace& place : kOptionControls) {
-    TSefraDXClass* control = OptionControls->GetControl(OptionControls->IndexOfName(ControlName(place)));
+    TSefraDXClass* control = PlacedControl(*OptionControls, place);
     if (control == nullptr) continue;
     const TOptionRule& rule = *place.Rule;
     const std::int32_t value = rule.Get(options);
@@ -170,7 +174,7 @@ void TfmMain::WriteOptionControls(const TGameOptions& options) {
 TGameOptions TfmMain::ReadOptionControls() const {
   TGameOptions options;
   for (const TOptionControlPlace& place : kOptionControls) {
-    const TSefraDXClass* control = OptionControls->GetControl(OptionControls->IndexOfName(ControlName(place)));
+    const TSefraDXClass* control = PlacedControl(*OptionControls, place);
     if (control == nullptr) continue;
     const TOptionRule& rule = *place.Rule;
     std::int32_t value = 0;
@@ -192,7 +196,7 @@ void TfmMain::ShowOptionsPage(int page) {
   for (int i = 0; i < OptionControls->Count(); ++i) OptionControls->GetControl(i)->SetVisible(false);
   for (const TOptionControlPlace& place : kOptionControls)
     if (place.Page == page)
-      if (TSefraDXClass* control = OptionControls->GetControl(OptionControls->IndexOfName(ControlName(place))))
+      if (TSefraDXClass* control = PlacedControl(*OptionControls, place))
         control->SetVisible(true);
 }
 
