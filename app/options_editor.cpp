@@ -3,87 +3,105 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <variant>
+#include <span>
 
 #include "app/main_form.h"
 #include "app/menu_buttons.h"
 #include "base/cp1251.h"
+#include "game/option_table.h"
 #include "gfx/check_box.h"
 #include "gfx/selector.h"
 #include "gfx/up_down.h"
 
 namespace {
 
-enum class TControlKind { CheckBox, UpDown, Selector };
-
-using TOptionField =
-    std::variant<bool TGameOptions::*, std::uint8_t TGameOptions::*, std::int32_t TGameOptions::*>;
-
-// One control: its key, the field it edits, its label, its place (top = TopLines * h +
-// TopPixels, h being the font's line height) and its range.
-struct TOptionControlSpec {
-  const char* Key;
-  TControlKind Kind;
-  TOptionField Field;
+// Where a rule's control stands and what it says; its kind and range come from the rule.
+struct TOptionControlPlace {
+  const TOptionRule* Rule;
   const char* Label;
+  int Page;
   int Left;
-  int TopLines;
+  int TopLines;  // top = TopLines * h + TopPixels, h being the font's line height
   int TopPixels;
-  int Width;
-  int Min = 0;
-  int Max = 0;
-  int Step = 0;
+  int Width;                                  // a selector's comes from its text
+  std::span<const char* const> Choices = {};  // a choice's names, by value from its minimum
+  const char* Name = nullptr;                 // the control's name where it is not the rule's key
 };
 
-using enum TControlKind;
-using O = TGameOptions;
+constexpr std::array kBarrelTypes{"БЕЗ БОЧКИ", "\"ОЧКОВАЯ\"", "ОТКРЫТАЯ"};
 
 // In creation order, which is also the order presses are offered and controls drawn.
-const std::array<TOptionControlSpec, 25> kOptionControls{{
-    {"ISHOLE1", CheckBox, &O::ISHOLE1, "Есть ли 1-я яма", 14, 0, 72, 210},
-    {"HOLE1SCORE1", UpDown, &O::HOLE1SCORE1, "Нижняя граница", 29, 1, 77, 225, 50, 400, 5},
-    {"HOLE1SCORE2", UpDown, &O::HOLE1SCORE2, "Верхняя граница", 29, 2, 82, 225, 100, 500, 5},
-    {"ISHOLE2", CheckBox, &O::ISHOLE2, "Есть ли 2-я яма", 14, 3, 102, 210},
-    {"HOLE2SCORE1", UpDown, &O::HOLE2SCORE1, "Нижняя граница", 29, 4, 107, 225, 500, 700, 5},
-    {"HOLE2SCORE2", UpDown, &O::HOLE2SCORE2, "Верхняя граница", 29, 5, 112, 225, 550, 800, 5},
-    {"BARRELSTYPE", Selector, &O::BARRELSTYPE, "Тип бочки:", 14, 0, 74, 0},
-    {"BARRELSSCORE", UpDown, &O::BARRELSSCORE, "Начало бочки", 14, 1, 72, 245, 800, 990, 5},
-    {"BARRELSATTEMPT", UpDown, &O::BARRELSATTEMPT, "К-во попыток (точек)", 14, 2, 92, 245, 1, 9, 1},
-    {"BARRELSCOUNT", UpDown, &O::BARRELSCOUNT, "К-во бочек", 14, 3, 97, 245, 1, 9, 1},
-    {"BARRELSDOWNSCORE", UpDown, &O::BARRELSDOWNSCORE, "Сумма списания", 14, 4, 102, 245, 0, 200, 5},
-    {"ISONLYONEONBARREL", CheckBox, &O::ISONLYONEONBARREL, "Только 1 игрок на бочке", 14, 5, 122, 245},
-    {"OPENBARRELLIMIT", CheckBox, &O::OPENBARRELLIMIT, "К-во точек ограничено", 14, 6, 127, 245},
-    {"ISBOLTS", CheckBox, &O::IS_BOLTS, "Болты включены", 14, 0, 72, 210},
-    {"BOLTSTOGODOWN", UpDown, &O::BOLTSTOGODOWN, "К-во болтов", 14, 1, 77, 245, 1, 9, 1},
-    {"BOLTSDOWNSCORE", UpDown, &O::BOLTSDOWNSCORE, "Сумма списания", 14, 2, 82, 245, 5, 250, 5},
-    {"ISBOLTSINHOLES", CheckBox, &O::ISBOLTSINHOLES, "Болты в ямах", 14, 3, 102, 245},
-    {"ISBOLTSBEFOREENTER", CheckBox, &O::ISBOLTSBEFOREENTER, "Болты до открытия игры", 14, 4, 107, 245},
-    {"ISBOLTSONBARREL", CheckBox, &O::ISBOLTSONBARREL, "Болты на бочке", 14, 5, 112, 245},
-    {"NEEDENTERGAME", CheckBox, &O::NEEDENTERGAME, "Нужно открывать игру", 14, 0, 72, 245},
-    {"ENTERSCORE", UpDown, &O::ENTERSCORE, "Сумма открытия", 29, 1, 77, 230, 5, 200, 5},
-    {"DUMPTRUCKSCORE", UpDown, &O::DUMPTRUCKSCORE, "Самосвал", 14, 2, 97, 245, 5, 995, 5},
-    {"ISMORE1000", CheckBox, &O::ISMORE1000, "Надо больше 1000 очков", 14, 3, 102, 245},
-    {"OVERTAKINGSCORE", UpDown, &O::OVERTAKINGSCORE, "Списание при обгоне", 14, 4, 107, 245, 0, 150, 5},
-    {"NEEDDICEFORALLZARNIKS", CheckBox, &O::NEEDDICEFORALLZARNIKS, "5 кубиков обяз. бросать", 14, 5, 112, 245},
+constexpr std::array<TOptionControlPlace, OptionCount> kOptionControls{{
+    // rule, label, page, left, top lines and pixels, width
+    {FindOptionRule("ISHOLE1"),               "Есть ли 1-я яма",         2,   14,  0,    72,    210},
+    {FindOptionRule("HOLE1SCORE1"),           "Нижняя граница",          2,   29,  1,    77,    225},
+    {FindOptionRule("HOLE1SCORE2"),           "Верхняя граница",         2,   29,  2,    82,    225},
+    {FindOptionRule("ISHOLE2"),               "Есть ли 2-я яма",         2,   14,  3,    102,   210},
+    {FindOptionRule("HOLE2SCORE1"),           "Нижняя граница",          2,   29,  4,    107,   225},
+    {FindOptionRule("HOLE2SCORE2"),           "Верхняя граница",         2,   29,  5,    112,   225},
+    {FindOptionRule("BARRELSTYPE"),           "Тип бочки:",              0,   14,  0,    74,    0, kBarrelTypes},
+    {FindOptionRule("BARRELSSCORE"),          "Начало бочки",            0,   14,  1,    72,    245},
+    {FindOptionRule("BARRELSATTEMPT"),        "К-во попыток (точек)",    0,   14,  2,    92,    245},
+    {FindOptionRule("BARRELSCOUNT"),          "К-во бочек",              0,   14,  3,    97,    245},
+    {FindOptionRule("BARRELSDOWNSCORE"),      "Сумма списания",          0,   14,  4,    102,   245},
+    {FindOptionRule("ISONLYONEONBARREL"),     "Только 1 игрок на бочке", 0,   14,  5,    122,   245},
+    {FindOptionRule("OPENBARRELLIMIT"),       "К-во точек ограничено",   0,   14,  6,    127,   245},
+    {FindOptionRule("IS_BOLTS"),              "Болты включены",          1,   14,  0,    72,    210, {}, "ISBOLTS"},
+    {FindOptionRule("BOLTSTOGODOWN"),         "К-во болтов",             1,   14,  1,    77,    245},
+    {FindOptionRule("BOLTSDOWNSCORE"),        "Сумма списания",          1,   14,  2,    82,    245},
+    {FindOptionRule("ISBOLTSINHOLES"),        "Болты в ямах",            1,   14,  3,    102,   245},
+    {FindOptionRule("ISBOLTSBEFOREENTER"),    "Болты до открытия игры",  1,   14,  4,    107,   245},
+    {FindOptionRule("ISBOLTSONBARREL"),       "Болты на бочке",          1,   14,  5,    112,   245},
+    {FindOptionRule("NEEDENTERGAME"),         "Нужно открывать игру",    3,   14,  0,    72,    245},
+    {FindOptionRule("ENTERSCORE"),            "Сумма открытия",          3,   29,  1,    77,    230},
+    {FindOptionRule("DUMPTRUCKSCORE"),        "Самосвал",                3,   14,  2,    97,    245},
+    {FindOptionRule("ISMORE1000"),            "Надо больше 1000 очков",  3,   14,  3,    102,   245},
+    {FindOptionRule("OVERTAKINGSCORE"),       "Списание при обгоне",     3,   14,  4,    107,   245},
+    {FindOptionRule("NEEDDICEFORALLZARNIKS"), "5 кубиков обяз. бросать", 3,   14,  5,    112,   245},
 }};
+
+// Every rule has one control, and every choice a name for each of its values.
+static_assert([] {
+  for (const TOptionRule& rule : OptionRules) {
+    int places = 0;
+    for (const TOptionControlPlace& place : kOptionControls) places += place.Rule == &rule ? 1 : 0;
+    if (places != 1) return false;
+  }
+  for (const TOptionControlPlace& place : kOptionControls) {
+    const bool isChoice = place.Rule->Special == TOptionSpecial::Choice;
+    if (isChoice != !place.Choices.empty()) return false;
+    if (isChoice && place.Choices.size() != static_cast<std::size_t>(place.Rule->Max - place.Rule->Min + 1)) return false;
+  }
+  return true;
+}());
+
+enum class TControlKind { CheckBox, UpDown, Selector };
+using enum TControlKind;
+
+TControlKind KindOf(const TOptionRule& rule) {
+  if (rule.IsFlag()) return CheckBox;
+  return rule.Special == TOptionSpecial::Choice ? Selector : UpDown;
+}
+
+std::string ControlName(const TOptionControlPlace& place) {
+  return place.Name != nullptr ? place.Name : std::string(place.Rule->Key);
+}
+
+TSefraDXClass* PlacedControl(const TSefraControlCollection& controls, const TOptionControlPlace& place) {
+  return controls.GetControl(controls.IndexOfName(ControlName(place)));
+}
 
 struct TOptionsPage {
   const char* Button;
   const char* Icon;
   const char* Title;
-  std::array<const char*, 7> Controls;  // null past the page's last control
 };
 
 const std::array<TOptionsPage, 4> kOptionsPages{{
-    {"BT_BARRELS", "BARREL", "&2БОЧКИ",
-     {"BARRELSTYPE", "BARRELSSCORE", "BARRELSATTEMPT", "BARRELSCOUNT", "BARRELSDOWNSCORE", "ISONLYONEONBARREL",
-      "OPENBARRELLIMIT"}},
-    {"BT_BOLTS", "BOLT", "&2БОЛТЫ",
-     {"ISBOLTS", "BOLTSTOGODOWN", "BOLTSDOWNSCORE", "ISBOLTSINHOLES", "ISBOLTSBEFOREENTER", "ISBOLTSONBARREL"}},
-    {"BT_YAMAS", "SPADE", "&2ЯМЫ",
-     {"ISHOLE1", "HOLE1SCORE1", "HOLE1SCORE2", "ISHOLE2", "HOLE2SCORE1", "HOLE2SCORE2"}},
-    {"BT_RAZNOE", "SCORE", "&2РАЗНОЕ",
-     {"NEEDENTERGAME", "ENTERSCORE", "DUMPTRUCKSCORE", "ISMORE1000", "OVERTAKINGSCORE", "NEEDDICEFORALLZARNIKS"}},
+    {"BT_BARRELS", "BARREL", "&2БОЧКИ"},
+    {"BT_BOLTS", "BOLT", "&2БОЛТЫ"},
+    {"BT_YAMAS", "SPADE", "&2ЯМЫ"},
+    {"BT_RAZNOE", "SCORE", "&2РАЗНОЕ"},
 }};
 
 constexpr std::array<TMenuButtonPlace, 10> kOptionsButtons{{
@@ -99,20 +117,6 @@ constexpr std::array<TMenuButtonPlace, 10> kOptionsButtons{{
     {"BT_CLOSE", "BT_CLOSE1|BT_CLOSE2|BT_CLOSE3", 358, 6},
 }};
 
-std::int32_t FieldValue(const TGameOptions& options, const TOptionField& field) {
-  return std::visit([&options](auto member) { return static_cast<std::int32_t>(options.*member); }, field);
-}
-
-// The 8-bit fields take the low byte, the Boolean ones any non-zero value as true.
-void SetField(TGameOptions& options, const TOptionField& field, std::int32_t value) {
-  std::visit(
-      [&options, value](auto member) {
-        using TValue = std::remove_reference_t<decltype(options.*member)>;
-        options.*member = static_cast<TValue>(value);
-      },
-      field);
-}
-
 TFileDialogRequest RuleSetRequest(bool save, const std::string& folder) {
   return {save, save ? "Сохранить правила" : "Загрузить правила", "Файлы настроек", "st", folder};
 }
@@ -122,59 +126,62 @@ TFileDialogRequest RuleSetRequest(bool save, const std::string& folder) {
 void TfmMain::BuildOptionControls() {
   OptionControls->Clear();
   const int h = Letters.LineHeight("1");
-  for (const TOptionControlSpec& place : kOptionControls) {
+  for (const TOptionControlPlace& place : kOptionControls) {
+    const TOptionRule& rule = *place.Rule;
     const int top = place.TopLines * h + place.TopPixels;
     const std::string label = Cp1251(place.Label);
     std::unique_ptr<TSefraDXClass> control;
-    if (place.Kind == CheckBox) {
+    if (KindOf(rule) == CheckBox) {
       auto box = std::make_unique<TSefraCheckBox>(place.Left, top, place.Width, h);
       box->Caption = label;
       box->Letters = &Letters;
       control = std::move(box);
-    } else if (place.Kind == UpDown) {
+    } else if (KindOf(rule) == UpDown) {
       auto upDown = std::make_unique<TSefraUpDown>(place.Left, top, place.Width, h);
       upDown->Caption = label;
       upDown->Letters = &Letters;
       upDown->SetButtonImages("UP1", "UP2", "UP3", "UPM", "DOWN1", "DOWN2", "DOWN3", "DOWNM");
-      upDown->SetMin(place.Min);
-      upDown->SetMax(place.Max);
-      upDown->Step = place.Step;
+      upDown->SetMin(rule.Min);
+      upDown->SetMax(rule.Max);
+      upDown->Step = rule.Step;
       control = std::move(upDown);
     } else {
       auto selector = std::make_unique<TSefraSelector>(place.Left, top);
       selector->Caption = label;
-      selector->Items = {Cp1251("БЕЗ БОЧКИ"), Cp1251("\"ОЧКОВАЯ\""), Cp1251("ОТКРЫТАЯ")};
+      for (const char* choice : place.Choices) selector->Items.push_back(Cp1251(choice));
       selector->Letters = &Letters;
       selector->SetHeight(h);
       selector->SetWidth(Letters.TextWidth(selector->GetText()));
       control = std::move(selector);
     }
     control->SetImages(&Sprites);
-    OptionControls->AddControl(place.Key, std::move(control));
+    OptionControls->AddControl(ControlName(place), std::move(control));
   }
 }
 
 void TfmMain::WriteOptionControls(const TGameOptions& options) {
-  for (const TOptionControlSpec& place : kOptionControls) {
-    TSefraDXClass* control = OptionControls->GetControl(OptionControls->IndexOfName(place.Key));
+  for (const TOptionControlPlace& place : kOptionControls) {
+    TSefraDXClass* control = PlacedControl(*OptionControls, place);
     if (control == nullptr) continue;
-    const std::int32_t value = FieldValue(options, place.Field);
-    if (place.Kind == CheckBox) static_cast<TSefraCheckBox*>(control)->Checked = value != 0;
-    if (place.Kind == UpDown) static_cast<TSefraUpDown*>(control)->SetValue(value);
-    if (place.Kind == Selector) static_cast<TSefraSelector*>(control)->ItemIndex = value;
+    const TOptionRule& rule = *place.Rule;
+    const std::int32_t value = rule.Get(options);
+    if (KindOf(rule) == CheckBox) static_cast<TSefraCheckBox*>(control)->Checked = value != 0;
+    if (KindOf(rule) == UpDown) static_cast<TSefraUpDown*>(control)->SetValue(value);
+    if (KindOf(rule) == Selector) static_cast<TSefraSelector*>(control)->ItemIndex = value - rule.Min;
   }
 }
 
 TGameOptions TfmMain::ReadOptionControls() const {
   TGameOptions options;
-  for (const TOptionControlSpec& place : kOptionControls) {
-    const TSefraDXClass* control = OptionControls->GetControl(OptionControls->IndexOfName(place.Key));
+  for (const TOptionControlPlace& place : kOptionControls) {
+    const TSefraDXClass* control = PlacedControl(*OptionControls, place);
     if (control == nullptr) continue;
+    const TOptionRule& rule = *place.Rule;
     std::int32_t value = 0;
-    if (place.Kind == CheckBox) value = static_cast<const TSefraCheckBox*>(control)->Checked ? 1 : 0;
-    if (place.Kind == UpDown) value = static_cast<const TSefraUpDown*>(control)->Value();
-    if (place.Kind == Selector) value = static_cast<const TSefraSelector*>(control)->ItemIndex;
-    SetField(options, place.Field, value);
+    if (KindOf(rule) == CheckBox) value = static_cast<const TSefraCheckBox*>(control)->Checked ? 1 : 0;
+    if (KindOf(rule) == UpDown) value = static_cast<const TSefraUpDown*>(control)->Value();
+    if (KindOf(rule) == Selector) value = static_cast<const TSefraSelector*>(control)->ItemIndex + rule.Min;
+    rule.Set(options, value);
   }
   return options;
 }
@@ -187,9 +194,9 @@ void TfmMain::ShowOptionsPage(int page) {
   if (TSefraDXButton* button = MenuButtons->FindButton(kOptionsPages[page].Button))
     button->SetState(TWidgetState::wsDisabled);
   for (int i = 0; i < OptionControls->Count(); ++i) OptionControls->GetControl(i)->SetVisible(false);
-  for (const char* key : kOptionsPages[page].Controls)
-    if (key != nullptr)
-      if (TSefraDXClass* control = OptionControls->GetControl(OptionControls->IndexOfName(key)))
+  for (const TOptionControlPlace& place : kOptionControls)
+    if (place.Page == page)
+      if (TSefraDXClass* control = PlacedControl(*OptionControls, place))
         control->SetVisible(true);
 }
 

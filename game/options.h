@@ -1,48 +1,21 @@
 #pragma once
 
+// The house rules' rule-set file and packed form, both read off OptionRules.
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-// The 25 house rules. Fields carry the names of their rule-set file keys and stand in the
-// order of the file and of the packed form. Booleans hold 0 or 1.
-struct TGameOptions {
-  bool IS_BOLTS = true;
-  std::uint8_t BOLTSTOGODOWN = 3;
-  std::int32_t BOLTSDOWNSCORE = 100;
-  bool ISBOLTSINHOLES = false;
-  bool ISBOLTSBEFOREENTER = false;
-  bool ISBOLTSONBARREL = false;
-  std::uint8_t BARRELSTYPE = 1;  // 0 no barrel, 1 score barrel, 2 open barrel
-  std::int32_t BARRELSSCORE = 880;
-  std::uint8_t BARRELSATTEMPT = 3;
-  std::uint8_t BARRELSCOUNT = 3;
-  std::uint8_t BARRELSDOWNSCORE = 100;
-  bool ISONLYONEONBARREL = true;
-  bool OPENBARRELLIMIT = true;
-  bool ISHOLE1 = true;
-  std::int32_t HOLE1SCORE1 = 200;
-  std::int32_t HOLE1SCORE2 = 300;
-  bool ISHOLE2 = true;
-  std::int32_t HOLE2SCORE1 = 600;
-  std::int32_t HOLE2SCORE2 = 700;
-  bool NEEDENTERGAME = true;
-  std::int32_t ENTERSCORE = 50;
-  std::int32_t DUMPTRUCKSCORE = 555;
-  bool ISMORE1000 = true;
-  std::uint8_t OVERTAKINGSCORE = 50;
-  bool NEEDDICEFORALLZARNIKS = true;
-
-  bool operator==(const TGameOptions&) const = default;
-};
-
-inline constexpr std::size_t OptionCount = 25;
-inline constexpr std::size_t PackedOptionsSize = 55;
+#include "game/option_table.h"
 
 // The rule-set file keys in file order.
-extern const std::array<std::string_view, OptionCount> OptionKeys;
+inline constexpr std::array<std::string_view, OptionCount> OptionKeys = [] {
+  std::array<std::string_view, OptionCount> keys;
+  for (std::size_t i = 0; i < OptionCount; ++i) keys[i] = OptionRules[i].Key;
+  return keys;
+}();
 
 // The field values in file order as the file writes them (Booleans 1/0), without range tests.
 std::array<std::int32_t, OptionCount> OptionValues(const TGameOptions& options);

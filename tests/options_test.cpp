@@ -3,6 +3,7 @@
 #include "base/cp1251.h"
 #include "game/options.h"
 #include "tests/support/fake_message_box.h"
+#include "tests/support/rules_at_bound.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
@@ -296,4 +297,23 @@ TEST(OptionsPacked, InRangeKeepsGoodRulesAndBoundsTheRest) {
   EXPECT_EQ(bounded.BOLTSDOWNSCORE, 5);
   EXPECT_EQ(bounded.ENTERSCORE, 75);
   EXPECT_EQ(bounded.HOLE2SCORE1, 650);
+}
+
+TEST(OptionsTable, EveryRuleAtItsBoundsSurvivesTheFileThePackedFormAndTheRangeCheck) {
+  for (const auto bound : {&TOptionRule::Min, &TOptionRule::Max}) {
+    const TGameOptions rules = RulesAtBound(bound);
+    EXPECT_EQ(OptionsFromIni(OptionsToIni(rules)), rules);
+    EXPECT_EQ(OptionsFromString(OptionsToString(rules)), rules);
+    EXPECT_EQ(OptionsInRange(rules), rules);
+  }
+}
+
+// One step above the top: a number comes back to its bound, a choice names nothing and gives
+// its default.
+TEST(OptionsTable, EveryRuleLoadsAValuePastItsTopAsTheTopOrItsChoiceDefault) {
+  for (const TOptionRule& rule : OptionRules) {
+    const std::string line = std::string(rule.Key) + "=" + std::to_string(rule.Max + rule.Step);
+    const std::int32_t expected = rule.Special == TOptionSpecial::Choice ? rule.Default : rule.Max;
+    EXPECT_EQ(ValueOf(OptionsFromIni("[OPTIONS]\n" + line + "\n"), rule.Key), expected) << line;
+  }
 }

@@ -4,6 +4,7 @@
 #include "gfx/up_down.h"
 #include "menu_fixture.h"
 #include "tests/engine/game_test_access.h"
+#include "tests/support/rules_at_bound.h"
 
 namespace {
 
@@ -60,6 +61,26 @@ TEST_F(OptionsEditorTest, PageButtonsShowTheirControlsAndDisableThemselves) {
     EXPECT_FALSE(Control<TSefraDXClass>(c.Hidden).Visible()) << c.Button;
   }
   EXPECT_EQ(StateOf("BT_BOLTS"), wsNormal);
+}
+
+TEST_F(OptionsEditorTest, EveryControlStandsOnOnePage) {
+  std::vector<int> pagesShowing(static_cast<std::size_t>(Form->OptionControls->Count()));
+  for (int page = 0; page < 4; ++page) {
+    Form->ShowOptionsPage(page);
+    for (int i = 0; i < Form->OptionControls->Count(); ++i)
+      if (Form->OptionControls->GetControl(i)->Visible()) ++pagesShowing[static_cast<std::size_t>(i)];
+  }
+  for (int i = 0; i < Form->OptionControls->Count(); ++i)
+    EXPECT_EQ(pagesShowing[static_cast<std::size_t>(i)], 1) << Form->OptionControls->GetName(i);
+}
+
+// The controls' ranges are the rules' own: nothing is lost on the way in or out.
+TEST_F(OptionsEditorTest, ControlsHoldEveryRuleAtItsBounds) {
+  for (const auto bound : {&TOptionRule::Min, &TOptionRule::Max}) {
+    const TGameOptions rules = RulesAtBound(bound);
+    Form->WriteOptionControls(rules);
+    EXPECT_EQ(Form->ReadOptionControls(), rules);
+  }
 }
 
 TEST_F(OptionsEditorTest, ArrowsStopAtTheirBounds) {
