@@ -34,7 +34,7 @@ constexpr int kHoverWeb = 1;
 constexpr int kHoverAuthor = 2;
 
 TFileDialogRequest SavedGameRequest(bool save, const std::string& folder) {
-  return {save, save ? "Сохранить игру" : "Загрузить игру", "Файлы записи", "sav", folder};
+  return {save, save ? "Запись игры" : "Чтение игры", "Файлы записи", "sav", folder};
 }
 
 }  // namespace

@@ -114,7 +114,7 @@ void SetField(TGameOptions& options, const TOptionField& field, std::int32_t val
 }
 
 TFileDialogRequest RuleSetRequest(bool save, const std::string& folder) {
-  return {save, save ? "Сохранить правила" : "Загрузить правила", "Файлы настроек", "st", folder};
+  return {save, save ? "Запись настроек" : "Чтение настроек", "Файлы настроек", "st", folder};
 }
 
 }  // namespace

@@ -111,10 +111,12 @@ TEST_F(MainMenuTest, SavingAndLoadingReportTheirOutcome) {
   EXPECT_EQ(Form->CurrentScreen, skMainMenu);
   ASSERT_EQ(Dialogs->Requests.size(), 5u);
   EXPECT_TRUE(Dialogs->Requests[0].Save);
+  EXPECT_EQ(Dialogs->Requests[0].Title, "Запись игры");
   EXPECT_EQ(Dialogs->Requests[0].Extension, "sav");
   EXPECT_EQ(Dialogs->Requests[0].FilterName, "Файлы записи");
   EXPECT_EQ(Dialogs->Requests[0].Folder, THOUSAND_RUNTIME_DIR);
   EXPECT_FALSE(Dialogs->Requests[3].Save);
+  EXPECT_EQ(Dialogs->Requests[3].Title, "Чтение игры");
 }
 
 }  // namespace

@@ -118,6 +118,7 @@ TEST_F(OptionsEditorTest, SaveWritesTheShownValuesAndLoadFillsOnlyTheControls) {
   TGameOptions saved;
   LoadOptions(dir.File("house.st"), saved);
   EXPECT_EQ(saved.DUMPTRUCKSCORE, 995);
+  EXPECT_EQ(Dialogs->Requests[0].Title, "Запись настроек");
   EXPECT_EQ(Dialogs->Requests[0].Extension, "st");
   EXPECT_EQ(Dialogs->Requests[0].FilterName, "Файлы настроек");
 
@@ -125,6 +126,7 @@ TEST_F(OptionsEditorTest, SaveWritesTheShownValuesAndLoadFillsOnlyTheControls) {
   dir.Write("odd.st", "[OPTIONS]\nBARRELSSCORE=5000\nENTERSCORE=20\n");
   Dialogs->Answers = {dir.File("odd.st")};
   Click("BT_LOAD");
+  EXPECT_EQ(Dialogs->Requests.back().Title, "Чтение настроек");
   EXPECT_EQ(Control<TSefraUpDown>("BARRELSSCORE").Value(), 990);
   EXPECT_EQ(Control<TSefraUpDown>("ENTERSCORE").Value(), 20);
   EXPECT_EQ(Form->Game->Options, before);
