@@ -12,7 +12,6 @@
 #include "gfx/cp1251.h"
 #include "gfx/file_utils.h"
 #include "gfx/loading_window.h"
-#include "gfx/table_button_widgets.h"
 #include "game/game_messages.h"
 #include "game/random.h"
 #include "platform/clock.h"
@@ -61,23 +60,11 @@ void TfmMain::FormCreate() {
   std::error_code error;
   if (std::filesystem::is_regular_file(OptionsFile, error)) Game->LoadOptions(OptionsFile);
   MenuButtons = std::make_unique<TSefraButtonCollection>();
-  OptionControls = std::make_unique<TSefraControlCollection>();
   FileDialogs = MakeDesktopFileDialog(FWindow, Sprites, Letters);
-  const TFileVersion version = GetFileVersion();
-  char text[64];
-  std::snprintf(text, sizeof text, "%d.%d.%d.%d", version.Major, version.Minor, version.Release, version.Build);
-  VersionText = text;
-  HoverLink = 0;
-  SetScreen(TScreenKind::skTable);
   DialogFolder = FServices.Folder;
-  SelectedPlayer = 0;
-  KnownPlayerCount = 0;
-  NewPlayerName = Cp1251("Игрок 1");
-  NewPlayerKind = 0;
-  NewPlayerLevel = 0;
-  CaretPhase = 0;
-  NetProvider.clear();
-  LocalAddress.clear();
+  Screens = std::make_unique<TMenuScreens>(TScreenContext{*Game, *this, FServices.Messages, FServices.Links, Sprites,
+                                                          Letters, *MenuButtons, DialogFolder});
+  SetScreen(TScreenKind::skTable);
   FWindow.SetIcon(EmbeddedWindowIcon());
 }
 
@@ -104,7 +91,6 @@ void TfmMain::FormShow() {
   }
   if (LoadError != 0) ReportLoadError();
   Game->ResetDice(true);
-  CreateTableButtons(Game->FButtons, TableButtons, &Sprites);
   Game->UpdateButtons();
   if (UseOpenGL) DiceView.CreateDiceContext();
   // After a failed load nothing is painted before the first tick closes the window.
@@ -169,13 +155,11 @@ void TfmMain::FormDestroy() {
   Session->Close();
   FTimerEnabled = false;
   DiceView.ReleaseDiceContext();
-  // The game's table buttons stand in for widgets of TableButtons: the game goes first.
   Loop.reset();
   Game.reset();
   Session.reset();
-  TableButtons.Clear();
+  Screens.reset();
   MenuButtons.reset();
-  OptionControls.reset();
   Reklama.reset();
 }
 

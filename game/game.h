@@ -56,10 +56,8 @@ public:
   TTableButtons FButtons;
   bool FNetGame = false;
   bool FNetHost = false;
-  // The host's session member, where requests go (0 until known), and the address typed on
-  // the network screen.
+  // The host's session member, where requests go (0 until known).
   std::uint32_t FServerId = 0;
-  std::string FServerAddress;
   TRuleTally Tally;
 
   // Whether this machine may change the rules now: always in a local game, in a network game

@@ -235,7 +235,7 @@ TEST_F(InGameDialogOnTheWindowTest, EscCancelsTheDialogAndLeavesTheProgramOpen) 
   Click("BT_LOAD");
   EXPECT_TRUE(Messages.Texts.empty());
   EXPECT_FALSE(Form->Closed());
-  EXPECT_EQ(Form->CurrentScreen, TScreenKind::skMainMenu);
+  EXPECT_EQ(Form->CurrentScreen(), TScreenKind::skMainMenu);
 }
 
 TEST_F(InGameDialogOnTheWindowTest, ClosingTheWindowCancelsTheDialogThenClosesTheProgram) {

@@ -18,7 +18,7 @@ protected:
 
   template <class T>
   T& Control(const std::string& key) {
-    TSefraDXClass* control = Form->OptionControls->GetControl(Form->OptionControls->IndexOfName(key));
+    TSefraDXClass* control = Form->Screens->Options.OptionControls->GetControl(Form->Screens->Options.OptionControls->IndexOfName(key));
     EXPECT_NE(control, nullptr) << key;
     return *static_cast<T*>(control);
   }
@@ -37,8 +37,8 @@ TEST_F(OptionsEditorTest, OpensOnTheBarrelPageWithTheGameRules) {
   EXPECT_EQ(Form->MenuBounds.Left, 109);
   EXPECT_EQ(Form->MenuBounds.Top, 30);
   EXPECT_EQ(Form->MenuBounds.Height, 345);
-  EXPECT_EQ(Form->OptionControls->Count(), 25);
-  EXPECT_EQ(Form->ReadOptionControls(), Form->Game->Options);
+  EXPECT_EQ(Form->Screens->Options.OptionControls->Count(), 25);
+  EXPECT_EQ(Form->Screens->Options.ReadOptionControls(), Form->Game->Options);
   EXPECT_EQ(StateOf("BT_BARRELS"), wsDisabled);
   EXPECT_TRUE(Control<TSefraUpDown>("BARRELSSCORE").Visible());
   EXPECT_FALSE(Control<TSefraCheckBox>("ISBOLTS").Visible());
@@ -85,7 +85,7 @@ TEST_F(OptionsEditorTest, OkAppliesTheEditsAndCancelDropsThem) {
   const TGameOptions before = Form->Game->Options;
   Control<TSefraUpDown>("BARRELSSCORE").SetValue(900);
   Click("BT_CANCEL");
-  EXPECT_EQ(Form->CurrentScreen, skMainMenu);
+  EXPECT_EQ(Form->CurrentScreen(), skMainMenu);
   EXPECT_EQ(Form->Game->Options, before);
   Form->SetScreen(skOptions);
   EXPECT_EQ(Control<TSefraUpDown>("BARRELSSCORE").Value(), before.BARRELSSCORE);
@@ -96,7 +96,7 @@ TEST_F(OptionsEditorTest, OkAppliesTheEditsAndCancelDropsThem) {
   EXPECT_EQ(Form->Game->Options.BARRELSSCORE, 900);
   EXPECT_EQ(Form->Game->Options.OVERTAKINGSCORE, 150);
   EXPECT_EQ(Form->Game->Options.IS_BOLTS, !before.IS_BOLTS);
-  EXPECT_EQ(Form->OptionControls->Count(), 0);
+  EXPECT_EQ(Form->Screens->Options.OptionControls->Count(), 0);
 }
 
 TEST_F(OptionsEditorTest, ResetShowsTheGameRulesNotTheDefaults) {
