@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "app/main_menu_screen.h"
 #include "app/menu_screen.h"
 #include "app/network_screen.h"
@@ -13,8 +15,7 @@ struct TMenuScreens {
 
   // The screen of a kind; skTable has none.
   IMenuScreen* Of(TScreenKind kind) {
-    for (IMenuScreen* screen : {static_cast<IMenuScreen*>(&MainMenu), static_cast<IMenuScreen*>(&Players),
-                                static_cast<IMenuScreen*>(&Options), static_cast<IMenuScreen*>(&Network)})
+    for (IMenuScreen* screen : std::array<IMenuScreen*, 4>{&MainMenu, &Players, &Options, &Network})
       if (screen->Kind() == kind) return screen;
     return nullptr;
   }
