@@ -10,7 +10,6 @@
 #include "app/tick_timer.h"
 #include "assets/embedded.h"
 #include "gfx/cp1251.h"
-#include "gfx/file_utils.h"
 #include "gfx/loading_window.h"
 #include "game/game_messages.h"
 #include "game/random.h"

@@ -41,8 +41,8 @@ struct TDesktopServices {
 };
 
 // The game's main window: owns the game controller, the banner list, the sprite lists, the
-// widget lists and the desktop objects; drives everything from a 15 ms tick with one paint
-// per tick.
+// menu screens with the overlay they draw on, and the desktop objects; drives everything from
+// a 15 ms tick with one paint per tick.
 class TfmMain : private IWindowEvents, private IScreenHost {
 public:
   static constexpr int ClientWidth = 600;
@@ -155,7 +155,7 @@ private:
   std::string RunFileDialog(const TFileDialogRequest& request) override;
   TNetTableLoop& TableLoop() override { return *Loop; }
   ISession& NetSession() override { return *Session; }
-  IMenuScreen* FOpenScreen = nullptr;
+  IMenuScreen* FOpenScreen = nullptr;  // one of Screens; none while the table has the window
   TDrawOver FDrawOver;  // an open in-game dialog, drawn over the composed frame
 
   TDesktopServices FServices;
