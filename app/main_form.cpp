@@ -11,10 +11,8 @@
 #include "app/tick_timer.h"
 #include "assets/embedded.h"
 #include "base/cp1251.h"
-#include "base/file_version.h"
 #include "game/message_texts.h"
 #include "game/random.h"
-#include "gfx/table_button_widgets.h"
 #include "platform/clock.h"
 #include "platform/file_dialog_ingame.h"
 #include "platform/message_box.h"
@@ -61,23 +59,11 @@ void TfmMain::FormCreate() {
   std::error_code error;
   if (std::filesystem::is_regular_file(OptionsFile, error)) Game->LoadOptions(OptionsFile);
   MenuButtons = std::make_unique<TSefraButtonCollection>();
-  OptionControls = std::make_unique<TSefraControlCollection>();
   FileDialogs = MakeDesktopFileDialog(FWindow, Sprites, Letters);
-  const TFileVersion version = GetFileVersion();
-  char text[64];
-  std::snprintf(text, sizeof text, "%d.%d.%d.%d", version.Major, version.Minor, version.Release, version.Build);
-  VersionText = text;
-  HoverLink = 0;
-  SetScreen(TScreenKind::skTable);
   DialogFolder = FServices.Folder;
-  SelectedPlayer = 0;
-  KnownPlayerCount = 0;
-  NewPlayerName = Cp1251("Игрок 1");
-  NewPlayerKind = 0;
-  NewPlayerLevel = 0;
-  CaretPhase = 0;
-  NetProvider.clear();
-  LocalAddress.clear();
+  Screens = std::make_unique<TMenuScreens>(TScreenContext{*Game, *this, FServices.Messages, FServices.Links, Sprites,
+                                                          Letters, *MenuButtons, DialogFolder});
+  SetScreen(TScreenKind::skTable);
   FWindow.SetIcon(EmbeddedWindowIcon());
 }
 
@@ -104,7 +90,6 @@ void TfmMain::FormShow() {
   }
   if (LoadError != 0) ReportLoadError();
   Game->ResetDice(true);
-  CreateTableButtons(Game->FButtons, TableButtons, &Sprites);
   Game->UpdateButtons();
   if (UseOpenGL) DiceView.CreateDiceContext();
   // After a failed load nothing is painted before the first tick closes the window.
@@ -169,13 +154,11 @@ void TfmMain::FormDestroy() {
   Session->Close();
   FTimerEnabled = false;
   DiceView.ReleaseDiceContext();
-  // The game's table buttons stand in for widgets of TableButtons: the game goes first.
   Loop.reset();
   Game.reset();
   Session.reset();
-  TableButtons.Clear();
+  Screens.reset();
   MenuButtons.reset();
-  OptionControls.reset();
   Reklama.reset();
 }
 

@@ -6,13 +6,14 @@
 
 #include "ads/reklama.h"
 #include "app/loading_window.h"
+#include "app/menu_screens.h"
 #include "app/screen_kind.h"
+#include "app/table_button_views.h"
 #include "base/image.h"
 #include "dice/dice_view.h"
 #include "game/game.h"
 #include "game/game_loop.h"
 #include "gfx/button_collection.h"
-#include "gfx/control_collection.h"
 #include "gfx/letters.h"
 #include "gfx/surface_collection.h"
 #include "net/net_table_loop.h"
@@ -40,9 +41,9 @@ struct TDesktopServices {
 };
 
 // The game's main window: owns the game controller, the banner list, the sprite lists, the
-// widget lists and the desktop objects; drives everything from a 15 ms tick with one paint
-// per tick.
-class TfmMain : private IWindowEvents {
+// menu screens with the overlay they draw on, and the desktop objects; drives everything from
+// a 15 ms tick with one paint per tick.
+class TfmMain : private IWindowEvents, private IScreenHost {
 public:
   static constexpr int ClientWidth = 600;
   static constexpr int ClientHeight = 420;
@@ -73,7 +74,10 @@ public:
   void DXDrawMenuMouseMove(int x, int y);
   void FormDestroy();
 
-  void SetScreen(TScreenKind screen);
+  // Opens a menu screen on the overlay; skTable closes it.
+  void SetScreen(TScreenKind screen) override;
+  // The open menu screen's kind; skTable while the overlay is closed.
+  TScreenKind CurrentScreen() const;
 
   // The table screen's step (app/table_screen.cpp): the open menu screen's step, then the
   // game's (Loop: GameStep, ScheduleComputerMove, AutoPressTick, FinishRolling), sounds.
@@ -81,15 +85,9 @@ public:
   // The same step during a network game: the loop's table buttons then only ask the host.
   void NetTableStep();
 
-  // The menu screens (menu_*.cpp, options_editor.cpp): the open screen's refresh, its step
-  // (run first in every table step) and its paint into the overlay.
-  void RefreshMenuButtons();
+  // The open menu screen's step (run first in every table step) and its paint into the overlay.
   void MenuStep();
   void PaintMenu();
-  void BuildOptionControls();
-  void WriteOptionControls(const TGameOptions& options);
-  TGameOptions ReadOptionControls() const;
-  void ShowOptionsPage(int page);
   void Close() { FClosed = true; }
   bool Closed() const { return FClosed; }
 
@@ -111,25 +109,13 @@ public:
   std::unique_ptr<TGame> Game;
   std::unique_ptr<TNetTableLoop> Loop;
   std::unique_ptr<TReklama> Reklama;
-  std::unique_ptr<TSefraButtonCollection> MenuButtons;
-  std::unique_ptr<TSefraControlCollection> OptionControls;
+  std::unique_ptr<TSefraButtonCollection> MenuButtons;  // the open menu screen's
+  std::unique_ptr<TMenuScreens> Screens;
   TSurfaceSortCollection Sprites;
   TLettersCollection Letters;
   TSurfaceSortCollection DieSprites;
-  TSefraButtonCollection TableButtons;
-  TScreenKind CurrentScreen = TScreenKind::skTable;
+  TTableButtonViews TableButtons{&Sprites};
   std::uint8_t LoadError = 0;
-  std::string VersionText;
-  std::uint8_t HoverLink = 0;
-  std::int32_t CaretPhase = 0;
-  std::int32_t SelectedPlayer = 0;
-  std::uint8_t KnownPlayerCount = 0;
-  std::string NewPlayerName;
-  std::uint8_t NewPlayerKind = 0;
-  std::uint8_t NewPlayerLevel = 0;
-  std::uint8_t OptionsPage = 0;
-  std::string NetProvider;
-  std::string LocalAddress;
   bool UseOpenGL = true;
   std::string DialogFolder;  // where the file dialogs open
   std::string OptionsFile;   // the rule set named by the settings file
@@ -164,35 +150,12 @@ private:
   // The table screen and the banner into DXDraw, then the banner's animation (table_screen.cpp).
   void PaintTable();
 
-  void BuildMainMenu();
-  void RefreshMainMenu();
-  void MainMenuStep();
-  void PaintMainMenu();
-  void OpenHoveredLink();
-  void SaveGameFromMenu();
-  void LoadGameFromMenu();
-  void BuildPlayersScreen();
-  void RefreshPlayersScreen();
-  void PlayersStep();
-  void PaintPlayers();
-  void PlayersMouseDown(int x, int y);
-  void OpenOptionsEditor();
-  void RefreshOptionsEditor();
-  void OptionsStep();
-  void PaintOptions();
-  void SaveOptionsFromEditor();
-  void LoadOptionsIntoEditor();
-  // The network screen (menu_network.cpp): hosting or joining a session. The provider search
-  // fills NetProvider with the session's first TCP/IP provider and selects it.
-  bool FindNetProvider();
-  void OpenNetworkScreen();
-  void BuildNetworkScreen();
-  void NetworkScreenStep();
-  void DrawNetworkScreen();
   // What both table steps run; the loop's button actions tell a network game from a local one.
   void TableStep();
-  // Runs a file dialog with the window kept painted (the tick waits); empty when cancelled.
-  std::string RunFileDialog(const TFileDialogRequest& request);
+  std::string RunFileDialog(const TFileDialogRequest& request) override;
+  TNetTableLoop& TableLoop() override { return *Loop; }
+  ISession& NetSession() override { return *Session; }
+  IMenuScreen* FOpenScreen = nullptr;  // one of Screens; none while the table has the window
   TDrawOver FDrawOver;  // an open in-game dialog, drawn over the composed frame
 
   TDesktopServices FServices;

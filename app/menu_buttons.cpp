@@ -18,3 +18,10 @@ void BuildMenuButtons(TSefraButtonCollection& buttons, std::span<const TMenuButt
     buttons.AddButton(place.Name, std::move(button));
   }
 }
+
+bool PressButtonAt(TSefraButtonCollection& buttons, int x, int y) {
+  TSefraDXButton* button = buttons.GetButton(buttons.MouseDown(x, y, 0, 0));
+  if (button == nullptr) return false;
+  button->Press();
+  return true;
+}

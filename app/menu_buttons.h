@@ -21,3 +21,7 @@ struct TMenuButtonPlace {
 // others the common one.
 void BuildMenuButtons(TSefraButtonCollection& buttons, std::span<const TMenuButtonPlace> places,
                       const TSurfaceSortCollection* sprites);
+
+// A press on the overlay's button under (x, y), when a normal one is there: its pressed look
+// starts and its action follows when the look ends. True when a button took the press.
+bool PressButtonAt(TSefraButtonCollection& buttons, int x, int y);

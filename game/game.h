@@ -163,9 +163,8 @@ public:
   // LoadGame with the reason of a refusal.
   TSavedGameError LoadGameWithReason(const std::string& fileName);
 
-  // The table buttons and the address typed on the network screen.
+  // The table buttons.
   TTableButtons FButtons;
-  std::string FServerAddress;
 
 private:
   // Tests set a mid-turn state through it (tests/engine/game_test_access.h).

@@ -102,7 +102,7 @@ void TGameLoop::OnRecordClicked(TStepEvents& events) {
 
 bool TGameLoop::PressButton(TTableButtons::TIndex button) {
   if (FAutoPressDelay > 0) return false;
-  ITableButton& target = FGame.FButtons[button];
+  TTableButton& target = FGame.FButtons[button];
   if (target.State() != TButtonState::Normal) return false;
   const bool turnButton = button == TTableButtons::Do || button == TTableButtons::Cancel;
   if (turnButton && CurrentIsComputer()) return false;

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-void SetButtonEnabled(ITableButton& button, bool enabled) {
+void SetButtonEnabled(TTableButton& button, bool enabled) {
   if (!enabled) {
     button.SetState(TButtonState::Disabled);
   } else if (button.State() == TButtonState::Disabled) {
@@ -10,17 +10,17 @@ void SetButtonEnabled(ITableButton& button, bool enabled) {
   }
 }
 
-void PressTableButton(ITableButton& button) {
+void PressTableButton(TTableButton& button) {
   button.SetState(TButtonState::Pressed);
   button.SetPressTicks(ButtonPressTicks);
 }
 
-void TButtonStateHolder::SetState(TButtonState state) {
+void TTableButton::SetState(TButtonState state) {
   FPrevState = FState;
   FState = state;
 }
 
-bool TButtonStateHolder::Tick() {
+bool TTableButton::Tick() {
   if (FPressTicks <= 0) return false;
   if (--FPressTicks > 0) return false;
   // A button disabled during its pressed look stays disabled: the press lapses unclicked.
@@ -29,19 +29,17 @@ bool TButtonStateHolder::Tick() {
   return true;
 }
 
-bool TButtonStateHolder::Clicked() {
+bool TTableButton::Clicked() {
   const bool clicked = FPrevState == TButtonState::Pressed && FState == TButtonState::Normal;
   FPrevState = FState;
   return clicked;
 }
 
 TTableButtons::TTableButtons()
-    : FButtons{std::make_unique<TButtonStateHolder>(TButtonState::Disabled),
-               std::make_unique<TButtonStateHolder>(TButtonState::Disabled),
-               std::make_unique<TButtonStateHolder>(TButtonState::Normal),
-               std::make_unique<TButtonStateHolder>(TButtonState::Normal)} {}
+    : FButtons{TTableButton(TButtonState::Disabled), TTableButton(TButtonState::Disabled),
+               TTableButton(TButtonState::Normal), TTableButton(TButtonState::Normal)} {}
 
-ITableButton* TTableButtons::Find(std::string_view name) {
+TTableButton* TTableButtons::Find(std::string_view name) {
   auto sameLetters = [](std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -52,19 +50,13 @@ ITableButton* TTableButtons::Find(std::string_view name) {
     return true;
   };
   for (int i = 0; i < Count; ++i) {
-    if (sameLetters(Names[i], name)) return FButtons[i].get();
+    if (sameLetters(Names[i], name)) return &FButtons[i];
   }
   return nullptr;
 }
 
-void TTableButtons::Replace(TIndex index, std::unique_ptr<ITableButton> button) {
-  if (!button) return;
-  button->SetState(FButtons[index]->State());
-  FButtons[index] = std::move(button);
-}
-
 bool TTableButtons::Tick() {
   bool ended = false;
-  for (auto& button : FButtons) ended = button->Tick() || ended;
+  for (TTableButton& button : FButtons) ended = button.Tick() || ended;
   return ended;
 }

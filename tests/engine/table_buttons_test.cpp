@@ -27,7 +27,7 @@ TEST(TableButtons, EnablingLeavesAPressedButtonPressed) {
       {TButtonState::Normal, false, TButtonState::Disabled},
   };
   for (const TCase& c : cases) {
-    TButtonStateHolder button(c.Before);
+    TTableButton button(c.Before);
     SetButtonEnabled(button, c.Enable);
     EXPECT_EQ(button.State(), c.After) << static_cast<int>(c.Before) << " " << c.Enable;
   }
@@ -49,24 +49,13 @@ TEST(TableButtons, APressClicksOnceWhenItsLookRunsOut) {
 
 TEST(TableButtons, APressLapsesWhenTheButtonIsDisabledDuringItsLook) {
   TTableButtons buttons;
-  ITableButton& doButton = buttons[TTableButtons::Do];
+  TTableButton& doButton = buttons[TTableButtons::Do];
   SetButtonEnabled(doButton, true);
   PressTableButton(doButton);
   SetButtonEnabled(doButton, false);
   for (int tick = 0; tick < ButtonPressTicks; ++tick) EXPECT_FALSE(buttons.Tick()) << tick;
   EXPECT_EQ(doButton.State(), TButtonState::Disabled);
   EXPECT_FALSE(doButton.Clicked());
-}
-
-TEST(TableButtons, AReplacementTakesOverTheState) {
-  TTableButtons buttons;
-  auto replacement = std::make_unique<TButtonStateHolder>(TButtonState::Normal);
-  ITableButton* raw = replacement.get();
-  buttons.Replace(TTableButtons::Do, std::move(replacement));
-  EXPECT_EQ(&buttons[TTableButtons::Do], raw);
-  EXPECT_EQ(raw->State(), TButtonState::Disabled);
-  buttons.Replace(TTableButtons::Do, nullptr);
-  EXPECT_EQ(&buttons[TTableButtons::Do], raw);
 }
 
 }  // namespace

@@ -30,9 +30,10 @@ protected:
   }
 
   void AddComputerByTyping(const std::string& name) {
-    if (Form->NewPlayerKind != 1) Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 100, 309);
-    Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 20, 288);
-    while (!Form->NewPlayerName.empty()) Form->FormKeyPress(8);
+    TPlayersScreen& players = Form->Screens->Players;
+    if (players.NewPlayerKind != 1) ClickZone(*Form, TPlayersZones::KindLine);
+    ClickZone(*Form, TPlayersZones::NameField);
+    while (!players.NewPlayerName.empty()) Form->FormKeyPress(8);
     Type(name);
     Form->FormKeyPress(13);
     Ticks(TSefraDXButton::kPressTicks + 1);
@@ -54,7 +55,7 @@ TEST_F(EndToEndTest, PlayersByTypingARuleChangedAGameWonSavedAndLoadedIntoAFresh
   TScratchDir dir;
   ASSERT_EQ(Form->Game->Players().Count(), 0);
   ClickTable(*Form, "BT_MENU");
-  ASSERT_EQ(Form->CurrentScreen, skMainMenu);
+  ASSERT_EQ(Form->CurrentScreen(), skMainMenu);
 
   Click("BT_PLAYERS");
   AddComputerByTyping("Альфа");
@@ -68,7 +69,7 @@ TEST_F(EndToEndTest, PlayersByTypingARuleChangedAGameWonSavedAndLoadedIntoAFresh
   Click("BT_RAZNOE");
   const int entry = Form->Game->Options().ENTERSCORE;
   TSefraUpDown* upDown =
-      static_cast<TSefraUpDown*>(Form->OptionControls->GetControl(Form->OptionControls->IndexOfName("ENTERSCORE")));
+      static_cast<TSefraUpDown*>(Form->Screens->Options.OptionControls->GetControl(Form->Screens->Options.OptionControls->IndexOfName("ENTERSCORE")));
   ASSERT_NE(upDown, nullptr);
   const TSize arrow = upDown->UpButton().GetImageSize();
   Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, upDown->UpButton().Left() + arrow.Width / 2,
@@ -77,7 +78,7 @@ TEST_F(EndToEndTest, PlayersByTypingARuleChangedAGameWonSavedAndLoadedIntoAFresh
   Click("BT_OK");
   ASSERT_EQ(Form->Game->Options().ENTERSCORE, entry + 5);
   Click("BT_OK");
-  ASSERT_EQ(Form->CurrentScreen, skTable);
+  ASSERT_EQ(Form->CurrentScreen(), skTable);
 
   ClickTable(*Form, "BT_START");
   ASSERT_FALSE(Form->Game->GameOver());
@@ -88,8 +89,8 @@ TEST_F(EndToEndTest, PlayersByTypingARuleChangedAGameWonSavedAndLoadedIntoAFresh
 
   // Saved mid-game from the menu, which the game under it does not wait for. The table takes
   // no press while a computer's own press is pending, so the menu may take a few tries.
-  for (int attempt = 0; attempt < 200 && Form->CurrentScreen != skMainMenu; ++attempt) ClickTable(*Form, "BT_MENU");
-  ASSERT_EQ(Form->CurrentScreen, skMainMenu);
+  for (int attempt = 0; attempt < 200 && Form->CurrentScreen() != skMainMenu; ++attempt) ClickTable(*Form, "BT_MENU");
+  ASSERT_EQ(Form->CurrentScreen(), skMainMenu);
   Dialogs->Answers = {dir.File("midgame")};
   Click("BT_SAVE");
   ASSERT_FALSE(Messages.Texts.empty());

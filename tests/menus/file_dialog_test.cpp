@@ -25,9 +25,9 @@ TEST(FileDialogHelpers, ProgramsAreFoundOnTheSearchPath) {
 }
 
 TEST(FileDialogHelpers, TheDesktopDialogsAreAskedForTitleFilterFolderAndOverwrite) {
-  const TFileDialogRequest save{true, "Сохранить игру", "Файлы записи", "sav", "/games"};
+  const TFileDialogRequest save{true, "Запись игры", "Файлы записи", "sav", "/games"};
   const std::vector<std::string> zenity = ZenityArguments(save);
-  for (const char* argument : {"--save", "--confirm-overwrite", "--title=Сохранить игру", "--filename=/games/",
+  for (const char* argument : {"--save", "--confirm-overwrite", "--title=Запись игры", "--filename=/games/",
                                "--file-filter=Файлы записи | *.sav"})
     EXPECT_NE(std::find(zenity.begin(), zenity.end(), argument), zenity.end()) << argument;
   const std::vector<std::string> kdialog = KDialogArguments({false, "T", "Файлы настроек", "st", "/r"});
@@ -103,7 +103,7 @@ protected:
 };
 
 TEST_F(InGameFileDialogTest, ListsTheFolderFilesOfTheExtensionAndPicksOneByClick) {
-  Dialog->Open({false, "Загрузить игру", "Файлы записи", "sav", Dir.Path().string()});
+  Dialog->Open({false, "Чтение игры", "Файлы записи", "sav", Dir.Path().string()});
   EXPECT_EQ(Dialog->Files(), (std::vector<std::string>{"a.SAV", "b.sav"}));
   Dialog->Press(40, 34 + 20 + 5);
   EXPECT_EQ(Dialog->Name(), "b.sav");
@@ -123,7 +123,7 @@ TEST_F(InGameFileDialogTest, OpeningAMissingFileIsNotFinished) {
 }
 
 TEST_F(InGameFileDialogTest, SavingAddsTheExtensionAndAsksBeforeOverwriting) {
-  Dialog->Open({true, "Сохранить игру", "Файлы записи", "sav", Dir.Path().string()});
+  Dialog->Open({true, "Запись игры", "Файлы записи", "sav", Dir.Path().string()});
   Type("new/");
   EXPECT_EQ(Dialog->Name(), "new");  // names only, no folders
   Confirm();
@@ -235,7 +235,7 @@ TEST_F(InGameDialogOnTheWindowTest, EscCancelsTheDialogAndLeavesTheProgramOpen) 
   Click("BT_LOAD");
   EXPECT_TRUE(Messages.Texts.empty());
   EXPECT_FALSE(Form->Closed());
-  EXPECT_EQ(Form->CurrentScreen, TScreenKind::skMainMenu);
+  EXPECT_EQ(Form->CurrentScreen(), TScreenKind::skMainMenu);
 }
 
 TEST_F(InGameDialogOnTheWindowTest, ClosingTheWindowCancelsTheDialogThenClosesTheProgram) {

@@ -15,7 +15,6 @@ TEST_F(MainMenuTest, OpensCentredWithItsButtonsAndShowsOverTheTable) {
   EXPECT_EQ(Form->MenuBounds.Top, 5);
   EXPECT_EQ(Form->MenuBounds.Width, 310);
   EXPECT_EQ(Form->MenuBounds.Height, 363);
-  EXPECT_EQ(Form->CaretPhase, -1);
   ASSERT_EQ(Form->MenuButtons->Count(), 7);
   EXPECT_EQ(Form->MenuButtons->GetName(5), "BT_NET");
   Ticks(1);
@@ -59,7 +58,7 @@ TEST_F(MainMenuTest, ButtonsLeadToTheirScreens) {
                          TCase{"BT_OPTIONS", skOptions}}) {
     Form->SetScreen(skMainMenu);
     Click(c.Button);
-    EXPECT_EQ(Form->CurrentScreen, c.Screen) << c.Button;
+    EXPECT_EQ(Form->CurrentScreen(), c.Screen) << c.Button;
   }
 }
 
@@ -69,28 +68,35 @@ TEST_F(MainMenuTest, TheNetworkButtonWithoutATcpProviderStaysOnTheMenuWithTheMes
   Form->UseSession(std::move(session));
   Form->SetScreen(skMainMenu);
   Click("BT_NET");
-  EXPECT_EQ(Form->CurrentScreen, skMainMenu);
+  EXPECT_EQ(Form->CurrentScreen(), skMainMenu);
   ASSERT_EQ(Messages.Texts.size(), 1u);
   EXPECT_EQ(Utf8(Messages.Texts[0]), "Отсутствует необходимый протокол TCP/IP");
 }
 
 TEST_F(MainMenuTest, CreditLinesLightUpUnderTheMouseAndOpenTheirLinks) {
   Form->SetScreen(skMainMenu);
-  for (const auto& [y, hover] : {std::pair{293, 0}, {294, 2}, {312, 2}, {313, 0}, {314, 1}, {320, 1}, {321, 0}}) {
+  using Z = TMainMenuZones;
+  std::uint8_t& hoverLink = Form->Screens->MainMenu.HoverLink;
+  constexpr std::uint8_t kNone = TMainMenuScreen::HoverNone, kWeb = TMainMenuScreen::HoverWeb,
+                         kAuthor = TMainMenuScreen::HoverAuthor;
+  for (const auto& [y, hover] : {std::pair{Z::AuthorLink.Top - 1, kNone}, {Z::AuthorLink.Top, kAuthor},
+                                 {Bottom(Z::AuthorLink), kAuthor}, {Bottom(Z::AuthorLink) + 1, kNone},
+                                 {Z::WebLink.Top, kWeb}, {Bottom(Z::WebLink), kWeb}, {Bottom(Z::WebLink) + 1, kNone}}) {
     Form->DXDrawMenuMouseMove(40, y);
-    EXPECT_EQ(Form->HoverLink, hover) << y;
+    EXPECT_EQ(hoverLink, hover) << y;
   }
-  Form->DXDrawMenuMouseMove(10, 316);
-  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 10, 316);
-  Form->DXDrawMenuMouseMove(10, 300);
-  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 10, 300);
+  for (const TRect& link : {Z::WebLink, Z::AuthorLink}) {
+    const TPlace middle = MiddleOf(link);
+    Form->DXDrawMenuMouseMove(middle.X, middle.Y);
+    ClickZone(*Form, link);
+  }
   ASSERT_EQ(Links.Opened.size(), 2u);
   EXPECT_EQ(Links.Opened[0], "rules.html");
   EXPECT_EQ(Links.Opened[1].rfind("mailto:", 0), 0u);
   // Hovering on another screen changes nothing.
   Form->SetScreen(skPlayers);
-  Form->DXDrawMenuMouseMove(10, 300);
-  EXPECT_EQ(Form->HoverLink, 2);
+  Form->DXDrawMenuMouseMove(10, Z::WebLink.Top);
+  EXPECT_EQ(hoverLink, kAuthor);
 }
 
 TEST_F(MainMenuTest, SavingAndLoadingReportTheirOutcome) {
@@ -114,13 +120,15 @@ TEST_F(MainMenuTest, SavingAndLoadingReportTheirOutcome) {
   EXPECT_EQ(Utf8(Messages.Texts[2]), "Ошибка сохранения игры!");
   EXPECT_EQ(Utf8(Messages.Texts[3]), "Игра успешно загружена!");
   EXPECT_EQ(Utf8(Messages.Texts[4]), "Ошибка чтения игры!");
-  EXPECT_EQ(Form->CurrentScreen, skMainMenu);
+  EXPECT_EQ(Form->CurrentScreen(), skMainMenu);
   ASSERT_EQ(Dialogs->Requests.size(), 5u);
   EXPECT_TRUE(Dialogs->Requests[0].Save);
+  EXPECT_EQ(Dialogs->Requests[0].Title, "Запись игры");
   EXPECT_EQ(Dialogs->Requests[0].Extension, "sav");
   EXPECT_EQ(Dialogs->Requests[0].FilterName, "Файлы записи");
   EXPECT_EQ(Dialogs->Requests[0].Folder, THOUSAND_RUNTIME_DIR);
   EXPECT_FALSE(Dialogs->Requests[3].Save);
+  EXPECT_EQ(Dialogs->Requests[3].Title, "Чтение игры");
 }
 
 }  // namespace

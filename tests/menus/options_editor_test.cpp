@@ -20,7 +20,7 @@ protected:
 
   template <class T>
   T& Control(const std::string& key) {
-    TSefraDXClass* control = Form->OptionControls->GetControl(Form->OptionControls->IndexOfName(key));
+    TSefraDXClass* control = Form->Screens->Options.OptionControls->GetControl(Form->Screens->Options.OptionControls->IndexOfName(key));
     EXPECT_NE(control, nullptr) << key;
     return *static_cast<T*>(control);
   }
@@ -39,8 +39,8 @@ TEST_F(OptionsEditorTest, OpensOnTheBarrelPageWithTheGameRules) {
   EXPECT_EQ(Form->MenuBounds.Left, 109);
   EXPECT_EQ(Form->MenuBounds.Top, 30);
   EXPECT_EQ(Form->MenuBounds.Height, 345);
-  EXPECT_EQ(Form->OptionControls->Count(), 25);
-  EXPECT_EQ(Form->ReadOptionControls(), Form->Game->Options());
+  EXPECT_EQ(Form->Screens->Options.OptionControls->Count(), 25);
+  EXPECT_EQ(Form->Screens->Options.ReadOptionControls(), Form->Game->Options());
   EXPECT_EQ(StateOf("BT_BARRELS"), wsDisabled);
   EXPECT_TRUE(Control<TSefraUpDown>("BARRELSSCORE").Visible());
   EXPECT_FALSE(Control<TSefraCheckBox>("ISBOLTS").Visible());
@@ -64,22 +64,22 @@ TEST_F(OptionsEditorTest, PageButtonsShowTheirControlsAndDisableThemselves) {
 }
 
 TEST_F(OptionsEditorTest, EveryControlStandsOnOnePage) {
-  std::vector<int> pagesShowing(static_cast<std::size_t>(Form->OptionControls->Count()));
+  std::vector<int> pagesShowing(static_cast<std::size_t>(Form->Screens->Options.OptionControls->Count()));
   for (int page = 0; page < 4; ++page) {
-    Form->ShowOptionsPage(page);
-    for (int i = 0; i < Form->OptionControls->Count(); ++i)
-      if (Form->OptionControls->GetControl(i)->Visible()) ++pagesShowing[static_cast<std::size_t>(i)];
+    Form->Screens->Options.ShowOptionsPage(page);
+    for (int i = 0; i < Form->Screens->Options.OptionControls->Count(); ++i)
+      if (Form->Screens->Options.OptionControls->GetControl(i)->Visible()) ++pagesShowing[static_cast<std::size_t>(i)];
   }
-  for (int i = 0; i < Form->OptionControls->Count(); ++i)
-    EXPECT_EQ(pagesShowing[static_cast<std::size_t>(i)], 1) << Form->OptionControls->GetName(i);
+  for (int i = 0; i < Form->Screens->Options.OptionControls->Count(); ++i)
+    EXPECT_EQ(pagesShowing[static_cast<std::size_t>(i)], 1) << Form->Screens->Options.OptionControls->GetName(i);
 }
 
 // The controls' ranges are the rules' own: nothing is lost on the way in or out.
 TEST_F(OptionsEditorTest, ControlsHoldEveryRuleAtItsBounds) {
   for (const auto bound : {&TOptionRule::Min, &TOptionRule::Max}) {
     const TGameOptions rules = RulesAtBound(bound);
-    Form->WriteOptionControls(rules);
-    EXPECT_EQ(Form->ReadOptionControls(), rules);
+    Form->Screens->Options.WriteOptionControls(rules);
+    EXPECT_EQ(Form->Screens->Options.ReadOptionControls(), rules);
   }
 }
 
@@ -107,7 +107,7 @@ TEST_F(OptionsEditorTest, OkAppliesTheEditsAndCancelDropsThem) {
   const TGameOptions before = Form->Game->Options();
   Control<TSefraUpDown>("BARRELSSCORE").SetValue(900);
   Click("BT_CANCEL");
-  EXPECT_EQ(Form->CurrentScreen, skMainMenu);
+  EXPECT_EQ(Form->CurrentScreen(), skMainMenu);
   EXPECT_EQ(Form->Game->Options(), before);
   Form->SetScreen(skOptions);
   EXPECT_EQ(Control<TSefraUpDown>("BARRELSSCORE").Value(), before.BARRELSSCORE);
@@ -118,7 +118,7 @@ TEST_F(OptionsEditorTest, OkAppliesTheEditsAndCancelDropsThem) {
   EXPECT_EQ(Form->Game->Options().BARRELSSCORE, 900);
   EXPECT_EQ(Form->Game->Options().OVERTAKINGSCORE, 150);
   EXPECT_EQ(Form->Game->Options().IS_BOLTS, !before.IS_BOLTS);
-  EXPECT_EQ(Form->OptionControls->Count(), 0);
+  EXPECT_EQ(Form->Screens->Options.OptionControls->Count(), 0);
 }
 
 TEST_F(OptionsEditorTest, ResetShowsTheGameRulesNotTheDefaults) {
@@ -140,6 +140,7 @@ TEST_F(OptionsEditorTest, SaveWritesTheShownValuesAndLoadFillsOnlyTheControls) {
   TGameOptions saved;
   LoadOptions(dir.File("house.st"), saved);
   EXPECT_EQ(saved.DUMPTRUCKSCORE, 995);
+  EXPECT_EQ(Dialogs->Requests[0].Title, "Запись настроек");
   EXPECT_EQ(Dialogs->Requests[0].Extension, "st");
   EXPECT_EQ(Dialogs->Requests[0].FilterName, "Файлы настроек");
 
@@ -147,6 +148,7 @@ TEST_F(OptionsEditorTest, SaveWritesTheShownValuesAndLoadFillsOnlyTheControls) {
   dir.Write("odd.st", "[OPTIONS]\nBARRELSSCORE=5000\nENTERSCORE=20\n");
   Dialogs->Answers = {dir.File("odd.st")};
   Click("BT_LOAD");
+  EXPECT_EQ(Dialogs->Requests.back().Title, "Чтение настроек");
   EXPECT_EQ(Control<TSefraUpDown>("BARRELSSCORE").Value(), 990);
   EXPECT_EQ(Control<TSefraUpDown>("ENTERSCORE").Value(), 20);
   EXPECT_EQ(Form->Game->Options(), before);

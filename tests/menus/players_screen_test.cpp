@@ -4,6 +4,7 @@ namespace {
 
 using enum TScreenKind;
 using enum TWidgetState;
+using Z = TPlayersZones;
 
 class PlayersScreenTest : public TMenuTest {
 protected:
@@ -13,15 +14,17 @@ protected:
     Ticks(1);  // notices the player count
   }
 
+  TPlayersScreen& Players() { return Form->Screens->Players; }
+
   void FocusName() {
-    Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 20, 288);
-    ASSERT_EQ(Form->CaretPhase, 0);
+    ClickZone(*Form, Z::NameField);
+    ASSERT_EQ(Players().CaretPhase, 0);
   }
 
   // Types a name into the emptied field and presses Enter; the add happens five steps later.
   void AddByTyping(const std::string& name) {
     FocusName();
-    while (!Form->NewPlayerName.empty()) Form->FormKeyPress(8);
+    while (!Players().NewPlayerName.empty()) Form->FormKeyPress(8);
     Type(name);
     Form->FormKeyPress(13);
     Ticks(TSefraDXButton::kPressTicks + 1);
@@ -43,18 +46,18 @@ TEST_F(PlayersScreenTest, TypedNamesAreAddedUpToSixPlayers) {
   AddByTyping("Петя");
   ASSERT_EQ(Count(), 1);
   EXPECT_EQ(Utf8(Form->Game->Players().Player(0).FName), "Петя");
-  EXPECT_TRUE(Form->NewPlayerName.empty());
+  EXPECT_TRUE(Players().NewPlayerName.empty());
   EXPECT_EQ(StateOf("BT_ADD"), wsDisabled);
   EXPECT_EQ(StateOf("BT_DELETE"), wsNormal);
   for (const char* name : {"Маша", "Коля"}) AddByTyping(name);
-  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 100, 309);  // computers from here on
+  ClickZone(*Form, Z::KindLine);  // computers from here on
   for (const char* name : {"Робот1", "Робот2", "Робот3"}) AddByTyping(name);
   ASSERT_EQ(Count(), 6);
   EXPECT_EQ(Form->Game->Players().Player(5).FKind, PlayerKindComputer);
   AddByTyping("G");
   EXPECT_EQ(Count(), 6);
   EXPECT_EQ(StateOf("BT_ADD"), wsDisabled);
-  Form->SelectedPlayer = 2;
+  Players().SelectedPlayer = 2;
   SaveScreenshot("menu-players.png");
 }
 
@@ -70,8 +73,8 @@ TEST_F(PlayersScreenTest, ANameIsRefusedOnlyWhenExactlyTaken) {
 }
 
 TEST_F(PlayersScreenTest, ComputerPlayersAreAddedWithTheChosenKind) {
-  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 100, 309);
-  EXPECT_EQ(Form->NewPlayerKind, 1);
+  ClickZone(*Form, Z::KindLine);
+  EXPECT_EQ(Players().NewPlayerKind, 1);
   AddByTyping("Robo");
   ASSERT_EQ(Count(), 1);
   EXPECT_EQ(Form->Game->Players().Player(0).FKind, 1);
@@ -84,38 +87,40 @@ TEST_F(PlayersScreenTest, RowClicksSelectExistingRowsOnly) {
     int Y;
     int Selected;
   };
-  Form->SelectedPlayer = 1;
-  for (const TCase& c : {TCase{257, 1}, TCase{67, 0}, TCase{67 + 2 * 29, 2}, TCase{67 + 3 * 29, 2}}) {
+  Players().SelectedPlayer = 1;
+  // The list's last pixel row and a row past the players select nothing.
+  for (const TCase& c : {TCase{Bottom(Z::PlayerList), 1}, TCase{Z::Row(0).Top, 0}, TCase{Z::Row(2).Top, 2},
+                         TCase{Z::Row(3).Top, 2}}) {
     FocusName();
-    Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 100, c.Y);
-    EXPECT_EQ(Form->SelectedPlayer, c.Selected) << c.Y;
-    EXPECT_EQ(Form->CaretPhase, -1) << c.Y;
+    Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, MiddleOf(Z::PlayerList).X, c.Y);
+    EXPECT_EQ(Players().SelectedPlayer, c.Selected) << c.Y;
+    EXPECT_EQ(Players().CaretPhase, -1) << c.Y;
   }
 }
 
 TEST_F(PlayersScreenTest, TheKindLineTogglesAndTakesTheFocusAway) {
   FocusName();
-  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 200, 300);
-  EXPECT_EQ(Form->NewPlayerKind, 1);
-  EXPECT_EQ(Form->CaretPhase, -1);
-  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 200, 316);
-  EXPECT_EQ(Form->NewPlayerKind, 0);
-  const std::string before = Form->NewPlayerName;
+  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, MiddleOf(Z::KindLine).X, Z::KindLine.Top);
+  EXPECT_EQ(Players().NewPlayerKind, 1);
+  EXPECT_EQ(Players().CaretPhase, -1);
+  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, MiddleOf(Z::KindLine).X, Bottom(Z::KindLine));
+  EXPECT_EQ(Players().NewPlayerKind, 0);
+  const std::string before = Players().NewPlayerName;
   Type("x");
-  EXPECT_EQ(Form->NewPlayerName, before);
+  EXPECT_EQ(Players().NewPlayerName, before);
 }
 
 TEST_F(PlayersScreenTest, TheNameFieldTakesNineAcceptedCharactersAndBackspace) {
   FocusName();
-  while (!Form->NewPlayerName.empty()) Form->FormKeyPress(8);
+  while (!Players().NewPlayerName.empty()) Form->FormKeyPress(8);
   Form->FormKeyPress(8);  // on an empty field: nothing
   Type("Ёж №1 \t");
-  EXPECT_EQ(Utf8(Form->NewPlayerName), "Ёж№1");
+  EXPECT_EQ(Utf8(Players().NewPlayerName), "Ёж№1");
   Type("abcdefgh");
-  EXPECT_EQ(Utf8(Form->NewPlayerName), "Ёж№1abcde");
+  EXPECT_EQ(Utf8(Players().NewPlayerName), "Ёж№1abcde");
   Form->FormKeyPress(8);
   Type("Z");
-  EXPECT_EQ(Utf8(Form->NewPlayerName), "Ёж№1abcdZ");
+  EXPECT_EQ(Utf8(Players().NewPlayerName), "Ёж№1abcdZ");
 }
 
 TEST_F(PlayersScreenTest, DeletingThePlayerWhoseTurnItIsHandsTheTurnOn) {
@@ -123,26 +128,27 @@ TEST_F(PlayersScreenTest, DeletingThePlayerWhoseTurnItIsHandsTheTurnOn) {
   Ticks(1);
   Form->Game->StartGame();
   Form->Game->SetCurrentPlayer(1);
-  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 100, 67 + 29);
+  ClickZone(*Form, Z::Row(1));
   Click("BT_DELETE");
   ASSERT_EQ(Count(), 2);
   EXPECT_EQ(Form->Game->Players().Player(1).FName, "C");
   EXPECT_EQ(Form->Game->CurrentPlayerIndex(), 1);
   Ticks(1);
-  EXPECT_EQ(Form->SelectedPlayer, 0);
+  EXPECT_EQ(Players().SelectedPlayer, 0);
   Click("BT_OK");
-  EXPECT_EQ(Form->CurrentScreen, skMainMenu);
+  EXPECT_EQ(Form->CurrentScreen(), skMainMenu);
 }
 
 TEST_F(PlayersScreenTest, TypingElsewhereChangesNothing) {
+  FocusName();
   for (TScreenKind screen : {skMainMenu, skOptions, skTable}) {
     Form->SetScreen(screen);
-    Form->CaretPhase = 0;
-    const std::string before = Form->NewPlayerName;
+    Players().CaretPhase = 0;  // as if the name field still had the caret
+    const std::string before = Players().NewPlayerName;
     Type("abc");
     Form->FormKeyPress(13);
     Ticks(TSefraDXButton::kPressTicks + 1);
-    EXPECT_EQ(Form->NewPlayerName, before);
+    EXPECT_EQ(Players().NewPlayerName, before);
     EXPECT_EQ(Count(), 0);
   }
 }
@@ -150,35 +156,9 @@ TEST_F(PlayersScreenTest, TypingElsewhereChangesNothing) {
 TEST_F(PlayersScreenTest, TheCaretBlinksWhileTheFieldHasTheFocus) {
   FocusName();
   Ticks(34);
-  EXPECT_EQ(Form->CaretPhase, 34);
+  EXPECT_EQ(Players().CaretPhase, 34);
   Ticks(1);
-  EXPECT_EQ(Form->CaretPhase, 0);
-}
-
-}  // namespace
-
-namespace {
-
-class ServerAddressTest : public TMenuTest {};
-
-// The network screen itself comes with network play; its field is typed into the same way.
-TEST_F(ServerAddressTest, TakesAnyTwentyCharactersIncludingControlOnes) {
-  Form->CurrentScreen = TScreenKind::skNetwork;
-  Form->CaretPhase = 0;
-  std::string& address = Form->Game->FServerAddress;
-  address.clear();
-  Form->FormKeyPress(8);
-  EXPECT_TRUE(address.empty());
-  for (std::uint8_t code : {std::uint8_t{'1'}, std::uint8_t{13}, std::uint8_t{' '}, std::uint8_t{9}}) Form->FormKeyPress(code);
-  EXPECT_EQ(address, "1\r \t");
-  for (int i = 0; i < 20; ++i) Form->FormKeyPress('x');
-  EXPECT_EQ(address.size(), 20u);
-  Form->FormKeyPress(8);
-  Form->FormKeyPress('y');
-  EXPECT_EQ(address.back(), 'y');
-  Form->CaretPhase = -1;
-  Form->FormKeyPress('z');
-  EXPECT_EQ(address.back(), 'y');
+  EXPECT_EQ(Players().CaretPhase, 0);
 }
 
 }  // namespace

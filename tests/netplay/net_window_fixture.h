@@ -68,7 +68,7 @@ protected:
   }
 
   // The server address field takes the focus from a press inside it.
-  static void FocusAddress(TfmMain& form) { form.DXDrawMenuMouseDown(TMouseButton::mbLeft, 20, 60); }
+  static void FocusAddress(TfmMain& form) { ClickZone(form, TNetworkZones::AddressField); }
 
   std::unique_ptr<TMachine> Host;
   TfmMain* Form = nullptr;

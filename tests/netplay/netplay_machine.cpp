@@ -19,6 +19,7 @@
 #include "platform/message_box.h"
 #include "tests/netplay/table_presses.h"
 #include "tests/support/fake_desktop.h"
+#include "tests/support/zone_clicks.h"
 #include "tools/assetgen/image_files.h"
 
 namespace {
@@ -90,17 +91,17 @@ public:
   bool AddPlayer(const std::string& utf8) {
     FForm.SetScreen(TScreenKind::skMainMenu);
     if (!ClickMenu("BT_PLAYERS")) return false;
-    FForm.DXDrawMenuMouseDown(TMouseButton::mbLeft, 20, 288);
-    while (!FForm.NewPlayerName.empty()) FForm.FormKeyPress(8);
+    ClickZone(FForm, TPlayersZones::NameField);
+    while (!FForm.Screens->Players.NewPlayerName.empty()) FForm.FormKeyPress(8);
     Type(utf8);
     FForm.FormKeyPress(13);
     if (!Ticks(TSefraDXButton::kPressTicks + 2) || !ClickMenu("BT_OK")) return false;
-    return ClickMenu("BT_OK") && FForm.CurrentScreen == TScreenKind::skTable;
+    return ClickMenu("BT_OK") && FForm.CurrentScreen() == TScreenKind::skTable;
   }
 
   bool OpenNetworkScreen() {
     FForm.SetScreen(TScreenKind::skMainMenu);
-    return ClickMenu("BT_NET") && FForm.CurrentScreen == TScreenKind::skNetwork;
+    return ClickMenu("BT_NET") && FForm.CurrentScreen() == TScreenKind::skNetwork;
   }
 
   // Plays this machine's player until the turn has passed four times, then waits for rest.
@@ -169,7 +170,7 @@ bool RunJoiner(std::uint16_t port, const std::string& folder) {
   TMachine machine(network, folder, "joiner");
   TfmMain& form = machine.Form();
   if (!machine.Start() || !machine.OpenNetworkScreen()) return false;
-  form.DXDrawMenuMouseDown(TMouseButton::mbLeft, 20, 60);
+  ClickZone(form, TNetworkZones::AddressField);
   machine.Type("127.0.0.1");
   if (!machine.ClickMenu("BT_CLIENT") || !form.Game->NetGame()) return false;
   if (!machine.TickUntil([&] { return form.Game->Players().Count() == 1; })) return false;

@@ -78,7 +78,7 @@ TEST_F(NetworkGameTest, JoiningReplacesTheJoinersPlayersWithTheHosts) {
   Join();
   ASSERT_TRUE(Joiner->Game->NetGame());
   EXPECT_FALSE(Joiner->Game->NetHost());
-  EXPECT_EQ(Joiner->CurrentScreen, skMainMenu);
+  EXPECT_EQ(Joiner->CurrentScreen(), skMainMenu);
   ASSERT_EQ(Joiner->Game->Players().Count(), 1);
   EXPECT_EQ(Utf8(Joiner->Game->Players().Player(0).FName), "Аня");
   EXPECT_FALSE(Joiner->Game->Players().Player(0).FLocal);
@@ -93,8 +93,8 @@ TEST_F(NetworkGameTest, PlayersAddedAndDeletedOnTheClientsPlayersScreenReachTheH
   StepBoth(2);
   EXPECT_EQ(Joiner->MenuButtons->FindButton("BT_DELETE")->State(), TWidgetState::wsDisabled);
   for (const char* name : {"Боря", "Гена"}) {
-    Joiner->DXDrawMenuMouseDown(TMouseButton::mbLeft, 20, 288);
-    while (!Joiner->NewPlayerName.empty()) Joiner->FormKeyPress(8);
+    ClickZone(*Joiner, TPlayersZones::NameField);
+    while (!Joiner->Screens->Players.NewPlayerName.empty()) Joiner->FormKeyPress(8);
     Type(*Joiner, name);
     Joiner->FormKeyPress(13);
     StepBoth(TSefraDXButton::kPressTicks + 3);
@@ -106,9 +106,9 @@ TEST_F(NetworkGameTest, PlayersAddedAndDeletedOnTheClientsPlayersScreenReachTheH
     EXPECT_EQ(players.Player(2).FLocal, machine == Joiner);
   }
   // Row 2 is the client's own: deleted everywhere.
-  Joiner->DXDrawMenuMouseDown(TMouseButton::mbLeft, 20, 67 + 29 * 2 + 5);
+  ClickZone(*Joiner, TPlayersZones::Row(2));
   StepBoth(1);
-  ASSERT_EQ(Joiner->SelectedPlayer, 2);
+  ASSERT_EQ(Joiner->Screens->Players.SelectedPlayer, 2);
   ASSERT_EQ(Joiner->MenuButtons->FindButton("BT_DELETE")->State(), TWidgetState::wsNormal);
   Click(*Joiner, "BT_DELETE");
   StepBoth(3);
@@ -139,7 +139,7 @@ TEST_F(NetworkGameTest, RulesTheHostChangesBetweenGamesReachTheClientWhoCannotCh
   Form->SetScreen(skOptions);
   TGameOptions changed = Form->Game->Options();
   changed.ENTERSCORE += 5;
-  Form->WriteOptionControls(changed);
+  Form->Screens->Options.WriteOptionControls(changed);
   Click(*Form, "BT_OK");
   StepBoth(3);
   ASSERT_EQ(Form->Game->Options().ENTERSCORE, changed.ENTERSCORE);
@@ -156,7 +156,7 @@ TEST_F(NetworkGameTest, TurnsPlayedOnBothMachinesLeaveTheSameScoreTables) {
   Form->SetScreen(skTable);
   Joiner->SetScreen(skTable);
   // Only the host may start; the client hears the start.
-  EXPECT_NE(Joiner->TableButtons.FindButton("BT_START")->State(), TWidgetState::wsNormal);
+  EXPECT_NE(Joiner->Game->FButtons[TTableButtons::Start].State(), TButtonState::Normal);
   ASSERT_TRUE(ClickTable(*Form, "BT_START"));
   StepBoth(2);
   EXPECT_FALSE(Joiner->Game->GameOver());

@@ -18,9 +18,9 @@ protected:
 
 TEST_F(NetworkScreenTest, OpensFromTheMainMenuWithTheTcpProviderAndThisMachinesAddress) {
   OpenNetworkScreen(*Form);
-  ASSERT_EQ(Form->CurrentScreen, skNetwork);
-  EXPECT_EQ(Form->NetProvider, "TCP/IP");
-  EXPECT_FALSE(Form->LocalAddress.empty());
+  ASSERT_EQ(Form->CurrentScreen(), skNetwork);
+  EXPECT_EQ(Form->Screens->Network.NetProvider, "TCP/IP");
+  EXPECT_FALSE(Form->Screens->Network.LocalAddress.empty());
   EXPECT_EQ(Form->MenuBounds.Left, 110);
   EXPECT_EQ(Form->MenuBounds.Top, 142);
   EXPECT_EQ(Form->MenuBounds.Width, 379);
@@ -28,30 +28,31 @@ TEST_F(NetworkScreenTest, OpensFromTheMainMenuWithTheTcpProviderAndThisMachinesA
   ASSERT_EQ(Form->MenuButtons->Count(), 4);
   for (const char* name : {"BT_SERVER", "BT_CLIENT", "BT_CANCEL", "BT_CLOSE"})
     EXPECT_EQ(Form->MenuButtons->FindButton(name)->State(), TWidgetState::wsNormal) << name;
-  EXPECT_EQ(Form->CaretPhase, -1);
+  EXPECT_EQ(Form->Screens->Network.CaretPhase, -1);
   // The address found once is kept.
-  Form->LocalAddress = "10.1.2.3";
+  Form->Screens->Network.LocalAddress = "10.1.2.3";
   Click(*Form, "BT_CANCEL");
-  ASSERT_EQ(Form->CurrentScreen, skMainMenu);
+  ASSERT_EQ(Form->CurrentScreen(), skMainMenu);
   Click(*Form, "BT_NET");
-  EXPECT_EQ(Form->LocalAddress, "10.1.2.3");
+  EXPECT_EQ(Form->Screens->Network.LocalAddress, "10.1.2.3");
   Click(*Form, "BT_CLOSE");
-  EXPECT_EQ(Form->CurrentScreen, skMainMenu);
+  EXPECT_EQ(Form->CurrentScreen(), skMainMenu);
   EXPECT_TRUE(Messages.Texts.empty());
 }
 
 TEST_F(NetworkScreenTest, TheAddressFieldTakesEveryCharacterUpToTwentyWhileFocused) {
   OpenNetworkScreen(*Form);
-  std::string& address = Form->Game->FServerAddress;
+  std::string& address = Form->Screens->Network.ServerAddress;
   Type(*Form, "1.2");
   EXPECT_TRUE(address.empty()) << "no focus yet";
   // A press beside the field leaves it without the focus.
-  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, 20, 100);
+  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, TNetworkZones::AddressField.Left,
+                             Bottom(TNetworkZones::AddressField) + 1);
   Type(*Form, "1.2");
   EXPECT_TRUE(address.empty());
 
   FocusAddress(*Form);
-  ASSERT_EQ(Form->CaretPhase, 0);
+  ASSERT_EQ(Form->Screens->Network.CaretPhase, 0);
   Form->FormKeyPress(8);
   EXPECT_TRUE(address.empty()) << "Backspace on an empty field";
   // Control characters other than Backspace, a space and letters of both alphabets go in.
@@ -70,22 +71,22 @@ TEST_F(NetworkScreenTest, TheAddressFieldTakesEveryCharacterUpToTwentyWhileFocus
   Form->MenuButtons->FindButton("BT_SERVER")->SetState(TWidgetState::wsDisabled);
   const TSefraDXButton* cancel = Form->MenuButtons->FindButton("BT_CANCEL");
   Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, cancel->Left() + 10, cancel->Top() + 10);
-  EXPECT_EQ(Form->CaretPhase, -1);
+  EXPECT_EQ(Form->Screens->Network.CaretPhase, -1);
 }
 
 TEST_F(NetworkScreenTest, TheCaretBlinksOnAThirtyTickCycleAndShowsForTwentyOne) {
   OpenNetworkScreen(*Form);
-  Form->LocalAddress = "10.0.0.1";
-  Form->Game->FServerAddress = "10.0.0.2";
+  Form->Screens->Network.LocalAddress = "10.0.0.1";
+  Form->Screens->Network.ServerAddress = "10.0.0.2";
   FocusAddress(*Form);
   Ticks(*Form, 29);
-  EXPECT_EQ(Form->CaretPhase, 29);
+  EXPECT_EQ(Form->Screens->Network.CaretPhase, 29);
   Ticks(*Form, 1);
-  EXPECT_EQ(Form->CaretPhase, 0);
+  EXPECT_EQ(Form->Screens->Network.CaretPhase, 0);
 
   // The caret is drawn at the end of the field's line while the phase is 0 to 20.
   const auto fieldPixels = [this](int phase) {
-    Form->CaretPhase = phase - 1;  // the tick's step advances it before the paint
+    Form->Screens->Network.CaretPhase = phase - 1;  // the tick's step advances it before the paint
     Form->Tick();
     std::vector<std::uint32_t> field;
     const TRect& menu = Form->MenuBounds;
@@ -104,7 +105,7 @@ TEST_F(NetworkScreenTest, HostingStartsTheNetworkGameKeepingPlayersAndGame) {
   OpenNetworkScreen(*Form);
   Click(*Form, "BT_SERVER");
   EXPECT_TRUE(Messages.Texts.empty());
-  EXPECT_EQ(Form->CurrentScreen, skMainMenu);
+  EXPECT_EQ(Form->CurrentScreen(), skMainMenu);
   EXPECT_TRUE(Form->Game->NetGame());
   EXPECT_TRUE(Form->Game->NetHost());
   EXPECT_NE(Form->Game->ServerId(), 0u);
@@ -117,11 +118,11 @@ TEST_F(NetworkScreenTest, HostingStartsTheNetworkGameKeepingPlayersAndGame) {
   // In a session the machine can neither host again nor join elsewhere (which would wipe its
   // players under the others' game); the screen still opens and closes.
   Click(*Form, "BT_NET");
-  ASSERT_EQ(Form->CurrentScreen, skNetwork);
+  ASSERT_EQ(Form->CurrentScreen(), skNetwork);
   EXPECT_EQ(Form->MenuButtons->FindButton("BT_SERVER")->State(), TWidgetState::wsDisabled);
   EXPECT_EQ(Form->MenuButtons->FindButton("BT_CLIENT")->State(), TWidgetState::wsDisabled);
   Click(*Form, "BT_CANCEL");
-  EXPECT_EQ(Form->CurrentScreen, skMainMenu);
+  EXPECT_EQ(Form->CurrentScreen(), skMainMenu);
   EXPECT_EQ(Form->Game->Players().Count(), 1);
   EXPECT_TRUE(Messages.Texts.empty());
 }
@@ -134,7 +135,7 @@ TEST_F(NetworkScreenTest, HostingOnATakenPortFailsWithTheMessage) {
   auto machine = Machine(other.HostPort());
   OpenNetworkScreen(*machine->Form);
   Click(*machine->Form, "BT_SERVER");
-  EXPECT_EQ(machine->Form->CurrentScreen, skNetwork);
+  EXPECT_EQ(machine->Form->CurrentScreen(), skNetwork);
   EXPECT_FALSE(machine->Form->Game->NetGame());
   EXPECT_EQ(Messages.Texts, std::vector<std::string>{Cp1251("Ошибка создания сервера!")});
 }
@@ -156,7 +157,7 @@ TEST_F(NetworkScreenTest, JoiningWhereNoHostListensFailsWithTheMessageAndThePlay
   FocusAddress(form);
   Type(form, "127.0.0.1");
   Click(form, "BT_CLIENT");
-  EXPECT_EQ(form.CurrentScreen, skNetwork);
+  EXPECT_EQ(form.CurrentScreen(), skNetwork);
   EXPECT_FALSE(form.Game->NetGame());
   EXPECT_EQ(form.Game->Players().Count(), 0);
   EXPECT_TRUE(form.Game->GameOver());
@@ -164,11 +165,11 @@ TEST_F(NetworkScreenTest, JoiningWhereNoHostListensFailsWithTheMessageAndThePlay
 }
 
 TEST_F(NetworkScreenTest, Screenshot) {
-  Form->LocalAddress = "192.168.1.20";
+  Form->Screens->Network.LocalAddress = "192.168.1.20";
   OpenNetworkScreen(*Form);
   FocusAddress(*Form);
   Type(*Form, "192.168.1.10");
-  Form->CaretPhase = 4;
+  Form->Screens->Network.CaretPhase = 4;
   Form->Tick();
   ASSERT_FALSE(Form->LastFrame.Pixels.empty());
   std::ofstream(std::string(THOUSAND_SCREENSHOT_DIR) + "/menu-network.png", std::ios::binary)

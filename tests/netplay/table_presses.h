@@ -9,12 +9,13 @@
 inline bool PressTableButton(TfmMain& form, const std::string& name) {
   const TSefraDXButton* button = form.TableButtons.FindButton(name);
   const TSurface* mask = form.Sprites.FindSurface("BT_MASK");
-  if (!button || !mask || button->State() != TWidgetState::wsNormal) return false;
+  const TTableButton* state = form.Game->FButtons.Find(name);
+  if (!button || !mask || state->State() != TButtonState::Normal) return false;
   for (int y = mask->Height() / 2; y < mask->Height(); ++y)
     for (int x = mask->Width() / 2; x < mask->Width(); ++x)
       if (mask->Pixel(x, y) != 0) {
         form.DXDrawMouseDown(TMouseButton::mbLeft, button->Left() + x, button->Top() + y);
-        return button->State() == TWidgetState::wsPressed;
+        return state->State() == TButtonState::Pressed;
       }
   return false;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/table_zones.h"
 #include "game/game.h"
 #include "gfx/button_collection.h"
 #include "tests/window/window_fixture.h"
@@ -38,7 +39,11 @@ protected:
     const auto [x, y] = PointOn(name);
     Form->DXDrawMouseDown(TMouseButton::mbLeft, x, y);
   }
-  TWidgetState StateOf(const std::string& name) const { return Form->TableButtons.FindButton(name)->State(); }
+  void ClickBanner() {
+    const TPlace middle = MiddleOf(TTableZones::BannerStrip);
+    Form->DXDrawMouseDown(TMouseButton::mbLeft, middle.X, middle.Y);
+  }
+  TWidgetState StateOf(const std::string& name) const { return LookOf(Form->Game->FButtons.Find(name)->State()); }
   void Steps(int count) {
     for (int i = 0; i < count; ++i) Form->LocalTableStep();
   }

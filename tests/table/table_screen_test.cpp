@@ -61,7 +61,7 @@ TEST_F(TableScreen, AComputerPressesOnThe40thStepAfterItsDecisionAndActsOnThe44t
 
   // Meanwhile the table's buttons take no press; the banner strip still opens its link.
   Click("BT_MENU");
-  Form->DXDrawMouseDown(TMouseButton::mbLeft, 100, 380);
+  ClickBanner();
   EXPECT_EQ(StateOf("BT_MENU"), TWidgetState::wsNormal);
   EXPECT_EQ(Links.Opened.size(), 1u);
 
@@ -73,7 +73,7 @@ TEST_F(TableScreen, AComputerPressesOnThe40thStepAfterItsDecisionAndActsOnThe44t
   EXPECT_FALSE(Form->Game->ThrowPending());
   Steps(1);
   EXPECT_TRUE(Form->Game->ThrowPending());
-  EXPECT_EQ(Form->CurrentScreen, TScreenKind::skTable);
+  EXPECT_EQ(Form->CurrentScreen(), TScreenKind::skTable);
 }
 
 TEST_F(TableScreen, TheTurnButtonsIgnoreThePersonDuringAComputersTurn) {
@@ -107,17 +107,21 @@ TEST_P(BannerStrip, OpensTheShownBannersLinkWithinItsEdges) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, BannerStrip,
-                         ::testing::Values(TStripCase{21, 380, false}, TStripCase{22, 380, true},
-                                           TStripCase{490, 380, true}, TStripCase{491, 380, false},
-                                           TStripCase{100, 356, false}, TStripCase{100, 357, true},
-                                           TStripCase{100, 417, true}, TStripCase{100, 418, false}),
-                         [](const auto& info) { return info.param.Name(); });
+constexpr TRect kStrip = TTableZones::BannerStrip;
+constexpr TPlace kStripMiddle = MiddleOf(kStrip);
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, BannerStrip,
+    ::testing::Values(TStripCase{kStrip.Left - 1, kStripMiddle.Y, false}, TStripCase{kStrip.Left, kStripMiddle.Y, true},
+                      TStripCase{Right(kStrip), kStripMiddle.Y, true}, TStripCase{Right(kStrip) + 1, kStripMiddle.Y, false},
+                      TStripCase{kStripMiddle.X, kStrip.Top - 1, false}, TStripCase{kStripMiddle.X, kStrip.Top, true},
+                      TStripCase{kStripMiddle.X, Bottom(kStrip), true}, TStripCase{kStripMiddle.X, Bottom(kStrip) + 1, false}),
+    [](const auto& info) { return info.param.Name(); });
 
 TEST_F(TableScreen, PressesOffTheTableScreenAreLeftToTheMenu) {
   AddPlayer("A", PlayerKindHuman);
   Form->SetScreen(TScreenKind::skMainMenu);
-  Form->DXDrawMouseDown(TMouseButton::mbLeft, 100, 380);
+  ClickBanner();
   Click("BT_START");
   EXPECT_TRUE(Links.Opened.empty());
   EXPECT_EQ(StateOf("BT_START"), TWidgetState::wsNormal);
@@ -131,7 +135,7 @@ TEST_F(TableScreen, TheMenuButtonOpensTheMainMenuAndTheGameGoesOnUnderIt) {
   Click("BT_MENU");  // a computer's press is pending: ignored
   Steps(60);          // the computer threw meanwhile
   ASSERT_TRUE(Form->Game->ThrowPending() || Form->Game->TurnScore() > 0 || Form->Game->PassDelay() > 0);
-  EXPECT_EQ(Form->CurrentScreen, TScreenKind::skTable);
+  EXPECT_EQ(Form->CurrentScreen(), TScreenKind::skTable);
 
   Form->SetScreen(TScreenKind::skMainMenu);
   const int landings = Played(0);
@@ -146,15 +150,15 @@ TEST_F(TableScreen, TheMenuButtonOpensTheMainMenuAndTheGameGoesOnUnderIt) {
   }
   EXPECT_EQ(turns, 3) << "the computers kept playing under the menu";
   EXPECT_GT(Played(0), landings);
-  EXPECT_EQ(Form->CurrentScreen, TScreenKind::skMainMenu);
+  EXPECT_EQ(Form->CurrentScreen(), TScreenKind::skMainMenu);
 }
 
 TEST_F(TableScreen, TheMenuButtonOfAPersonOpensTheMainMenuOnItsFifthStep) {
   Click("BT_MENU");
   Steps(4);
-  EXPECT_EQ(Form->CurrentScreen, TScreenKind::skTable);
+  EXPECT_EQ(Form->CurrentScreen(), TScreenKind::skTable);
   Steps(1);
-  EXPECT_EQ(Form->CurrentScreen, TScreenKind::skMainMenu);
+  EXPECT_EQ(Form->CurrentScreen(), TScreenKind::skMainMenu);
 }
 
 TEST_F(TableScreen, RecordingAWinningTurnSoundsTheWin) {
@@ -188,10 +192,13 @@ TEST_F(TableScreen, ThePaintShowsTheTableWithTheBannerCentredOnItsLine) {
 
   const TImage& banner = Form->Reklama->CurrentImage(Clock.Now);
   ASSERT_GT(banner.Height, 0);
-  const int top = 387 - banner.Height / 2;
-  EXPECT_EQ(frame.Pixel(22, top), banner.Pixel(0, 0));
-  EXPECT_EQ(frame.Pixel(22 + banner.Width - 1, top + banner.Height - 1), banner.Pixel(banner.Width - 1, banner.Height - 1));
-  EXPECT_EQ(frame.Pixel(21, 387), back->Pixel(21, 387));
+  const TRect strip = TTableZones::BannerStrip;
+  const int middle = MiddleOf(strip).Y;
+  const int top = middle - banner.Height / 2;
+  EXPECT_EQ(frame.Pixel(strip.Left, top), banner.Pixel(0, 0));
+  EXPECT_EQ(frame.Pixel(strip.Left + banner.Width - 1, top + banner.Height - 1),
+            banner.Pixel(banner.Width - 1, banner.Height - 1));
+  EXPECT_EQ(frame.Pixel(strip.Left - 1, middle), back->Pixel(strip.Left - 1, middle));
 
   // The banner's animation moves on with the paints once its frame's time is up.
   const int frameBefore = Form->Reklama->Frame();

@@ -33,9 +33,9 @@ TEST_F(StartupTest, CreationLeavesAnEmptyTableWithTheStartMessage) {
   auto form = MakeForm();
   EXPECT_EQ(form->Game->Players().Count(), 0);
   EXPECT_EQ(form->Game->Message(), StartMessage());
-  EXPECT_EQ(form->CurrentScreen, TScreenKind::skTable);
+  EXPECT_EQ(form->CurrentScreen(), TScreenKind::skTable);
   EXPECT_FALSE(form->MenuVisible);
-  EXPECT_EQ(form->NewPlayerName, Cp1251("Игрок 1"));
+  EXPECT_EQ(form->Screens->Players.NewPlayerName, Cp1251("Игрок 1"));
   EXPECT_EQ(form->LoadError, 0);
   EXPECT_FALSE(form->TimerEnabled());
 }

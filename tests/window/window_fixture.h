@@ -12,6 +12,7 @@
 #include "base/image.h"
 #include "tests/support/fake_desktop.h"
 #include "tests/support/fake_message_box.h"
+#include "tests/support/zone_clicks.h"
 
 // SDL's video (offscreen under the test runner) and desktop fakes for one main window. SDL
 // and one hidden GL window stay until the program ends: SDL unloads the GL driver with its

@@ -1,17 +1,21 @@
-// The rule options editor: the house rules on four pages of drawn controls, applied to the
-// game only on OK; rule-set files are saved from and loaded into the controls alone.
+#include "app/options_screen.h"
+
 #include <array>
 #include <memory>
 #include <optional>
 #include <span>
 
-#include "app/main_form.h"
 #include "app/menu_buttons.h"
 #include "base/cp1251.h"
+#include "game/game.h"
 #include "game/option_table.h"
 #include "gfx/check_box.h"
+#include "gfx/letters.h"
 #include "gfx/selector.h"
+#include "gfx/surface_collection.h"
 #include "gfx/up_down.h"
+#include "net/net_table_loop.h"
+#include "platform/file_dialog.h"
 
 namespace {
 
@@ -118,12 +122,12 @@ constexpr std::array<TMenuButtonPlace, 10> kOptionsButtons{{
 }};
 
 TFileDialogRequest RuleSetRequest(bool save, const std::string& folder) {
-  return {save, save ? "Сохранить правила" : "Загрузить правила", "Файлы настроек", "st", folder};
+  return {save, save ? "Запись настроек" : "Чтение настроек", "Файлы настроек", "st", folder};
 }
 
 }  // namespace
 
-void TfmMain::BuildOptionControls() {
+void TOptionsScreen::BuildOptionControls() {
   OptionControls->Clear();
   const int h = Letters.LineHeight("1");
   for (const TOptionControlPlace& place : kOptionControls) {
@@ -159,7 +163,7 @@ void TfmMain::BuildOptionControls() {
   }
 }
 
-void TfmMain::WriteOptionControls(const TGameOptions& options) {
+void TOptionsScreen::WriteOptionControls(const TGameOptions& options) {
   for (const TOptionControlPlace& place : kOptionControls) {
     TSefraDXClass* control = PlacedControl(*OptionControls, place);
     if (control == nullptr) continue;
@@ -171,7 +175,7 @@ void TfmMain::WriteOptionControls(const TGameOptions& options) {
   }
 }
 
-TGameOptions TfmMain::ReadOptionControls() const {
+TGameOptions TOptionsScreen::ReadOptionControls() const {
   TGameOptions options;
   for (const TOptionControlPlace& place : kOptionControls) {
     const TSefraDXClass* control = PlacedControl(*OptionControls, place);
@@ -186,12 +190,15 @@ TGameOptions TfmMain::ReadOptionControls() const {
   return options;
 }
 
-void TfmMain::ShowOptionsPage(int page) {
+TOptionsScreen::TOptionsScreen(const TScreenContext& context)
+    : TScreenContext(context), OptionControls(std::make_unique<TSefraControlCollection>()) {}
+
+void TOptionsScreen::ShowOptionsPage(int page) {
   if (page < 0 || page >= static_cast<int>(kOptionsPages.size())) return;
   OptionsPage = static_cast<std::uint8_t>(page);
   for (const TOptionsPage& each : kOptionsPages)
-    if (TSefraDXButton* button = MenuButtons->FindButton(each.Button)) button->SetState(TWidgetState::wsNormal);
-  if (TSefraDXButton* button = MenuButtons->FindButton(kOptionsPages[page].Button))
+    if (TSefraDXButton* button = Buttons.FindButton(each.Button)) button->SetState(TWidgetState::wsNormal);
+  if (TSefraDXButton* button = Buttons.FindButton(kOptionsPages[page].Button))
     button->SetState(TWidgetState::wsDisabled);
   for (int i = 0; i < OptionControls->Count(); ++i) OptionControls->GetControl(i)->SetVisible(false);
   for (const TOptionControlPlace& place : kOptionControls)
@@ -200,41 +207,41 @@ void TfmMain::ShowOptionsPage(int page) {
         control->SetVisible(true);
 }
 
-void TfmMain::OpenOptionsEditor() {
-  BuildMenuButtons(*MenuButtons, kOptionsButtons, &Sprites);
+void TOptionsScreen::Open() {
+  BuildMenuButtons(Buttons, kOptionsButtons, &Sprites);
   BuildOptionControls();
-  WriteOptionControls(Game->Options());
-  RefreshOptionsEditor();
+  WriteOptionControls(Game.Options());
+  Refresh();
   ShowOptionsPage(0);
 }
 
-void TfmMain::RefreshOptionsEditor() {
+void TOptionsScreen::Refresh() {
   // Only the machine that runs a network game, between games, changes its rules.
-  if (!Game->NetGame()) return;
-  const bool mayChange = Game->RulesEditable();
+  if (!Game.NetGame()) return;
+  const bool mayChange = Game.RulesEditable();
   for (const char* name : {"BT_OK", "BT_LOAD", "BT_RESET"})
-    if (TSefraDXButton* button = MenuButtons->FindButton(name))
+    if (TSefraDXButton* button = Buttons.FindButton(name))
       button->SetState(mayChange ? TWidgetState::wsNormal : TWidgetState::wsDisabled);
 }
 
-void TfmMain::OptionsStep() {
+void TOptionsScreen::Step() {
   bool leave = false;
-  if (MenuButtons->Tick()) {
-    for (int i = 0; i < MenuButtons->Count(); ++i) {
-      if (!MenuButtons->GetButton(i)->Clicked()) continue;
-      const std::string& name = MenuButtons->GetName(i);
+  if (Buttons.Tick()) {
+    for (int i = 0; i < Buttons.Count(); ++i) {
+      if (!Buttons.GetButton(i)->Clicked()) continue;
+      const std::string& name = Buttons.GetName(i);
       if (name == "BT_OK") {
-        Game->SetOptions(ReadOptionControls());
+        Game.SetOptions(ReadOptionControls());
         // The rules travel to the others only when they join: a host that changes them between
         // games tells every machine, or they would score the next game by the old ones.
-        if (Game->NetGame() && Game->NetHost())
-          Loop->SendGameMessage(gmRules, Game->OptionsToString(), ISession::ToAll);
+        if (Game.NetGame() && Game.NetHost())
+          Host.TableLoop().SendGameMessage(gmRules, Game.OptionsToString(), ISession::ToAll);
         leave = true;
       }
       if (name == "BT_CANCEL" || name == "BT_CLOSE") leave = true;
-      if (name == "BT_RESET") WriteOptionControls(Game->Options());
-      if (name == "BT_SAVE") SaveOptionsFromEditor();
-      if (name == "BT_LOAD") LoadOptionsIntoEditor();
+      if (name == "BT_RESET") WriteOptionControls(Game.Options());
+      if (name == "BT_SAVE") SaveRuleSet();
+      if (name == "BT_LOAD") LoadRuleSet();
       for (int page = 0; page < static_cast<int>(kOptionsPages.size()); ++page)
         if (name == kOptionsPages[page].Button) ShowOptionsPage(page);
     }
@@ -242,33 +249,40 @@ void TfmMain::OptionsStep() {
   OptionControls->Update();
   if (leave) {
     OptionControls->Clear();
-    SetScreen(TScreenKind::skMainMenu);
+    Host.SetScreen(TScreenKind::skMainMenu);
   }
 }
 
-void TfmMain::SaveOptionsFromEditor() {
-  const std::string file = RunFileDialog(RuleSetRequest(true, DialogFolder));
+void TOptionsScreen::SaveRuleSet() {
+  const std::string file = Host.RunFileDialog(RuleSetRequest(true, DialogFolder));
   if (file.empty()) return;
   // The shown values go to the file; the game's rules stay as they were.
   SaveOptions(file, ReadOptionControls());
 }
 
-void TfmMain::LoadOptionsIntoEditor() {
-  const std::string file = RunFileDialog(RuleSetRequest(false, DialogFolder));
+void TOptionsScreen::LoadRuleSet() {
+  const std::string file = Host.RunFileDialog(RuleSetRequest(false, DialogFolder));
   if (file.empty()) return;
   // Only the controls show the file; the game's rules stay as they were.
-  TGameOptions shown = Game->Options();
+  TGameOptions shown = Game.Options();
   LoadOptions(file, shown);
   WriteOptionControls(shown);
 }
 
-void TfmMain::PaintOptions() {
-  if (const TSurface* back = Sprites.FindSurface("OPTIONS")) DXDrawMenu.Draw(0, 0, *back, false);
+void TOptionsScreen::MouseDown(int x, int y) {
+  if (PressButtonAt(Buttons, x, y)) return;
+  if (Game.RulesEditable()) OptionControls->MouseDown(x, y, 0, 0);
+}
+
+void TOptionsScreen::Paint(TSurface& overlay) {
+  if (const TSurface* back = Sprites.FindSurface("OPTIONS")) overlay.Draw(0, 0, *back, false);
   if (OptionsPage < kOptionsPages.size()) {
     const TOptionsPage& page = kOptionsPages[OptionsPage];
-    if (const TSurface* icon = Sprites.FindSurface(page.Icon)) DXDrawMenu.Draw(89, 35, *icon, true);
-    Letters.DrawLine(DXDrawMenu, 129, 52, Cp1251(page.Title), TLetterAlign::laLeft, TLetterAlign::laCenter);
+    const TPlace icon = TOptionsZones::PageIcon;
+    const TPlace title = TOptionsZones::PageTitle;
+    if (const TSurface* picture = Sprites.FindSurface(page.Icon)) overlay.Draw(icon.X, icon.Y, *picture, true);
+    Letters.DrawLine(overlay, title.X, title.Y, Cp1251(page.Title), TLetterAlign::laLeft, TLetterAlign::laCenter);
   }
-  OptionControls->Draw(DXDrawMenu, 0, 0);
-  MenuButtons->Draw(DXDrawMenu, 0, 0);
+  OptionControls->Draw(overlay, 0, 0);
+  Buttons.Draw(overlay, 0, 0);
 }

@@ -1,0 +1,50 @@
+// The menu overlay of the main window: which screen is open on it and what reaches that screen.
+#include "app/main_form.h"
+
+void TfmMain::SetScreen(TScreenKind kind) {
+  FOpenScreen = Screens->Of(kind);
+  if (FOpenScreen == nullptr) {
+    MenuButtons->Clear();
+    MenuVisible = false;
+    return;
+  }
+  MenuBounds = FOpenScreen->Bounds();
+  DXDrawMenu.SetSize(MenuBounds.Width, MenuBounds.Height);
+  MenuVisible = true;
+  FOpenScreen->Open();
+}
+
+TScreenKind TfmMain::CurrentScreen() const { return FOpenScreen ? FOpenScreen->Kind() : TScreenKind::skTable; }
+
+void TfmMain::MenuStep() {
+  if (FOpenScreen) FOpenScreen->Step();
+}
+
+void TfmMain::PaintMenu() {
+  // Only when the overlay can be drawn on.
+  if (FOpenScreen && MenuVisible && DXDrawMenu.Width() != 0) FOpenScreen->Paint(DXDrawMenu);
+}
+
+void TfmMain::DXDrawMenuMouseDown(TMouseButton, int x, int y) {
+  if (FOpenScreen) FOpenScreen->MouseDown(x, y);
+}
+
+void TfmMain::DXDrawMenuMouseMove(int x, int y) {
+  if (FOpenScreen) FOpenScreen->MouseMove(x, y);
+}
+
+// Typing reaches the open screen's field that has the caret; elsewhere it is ignored.
+void TfmMain::FormKeyPress(std::uint8_t key) {
+  if (FOpenScreen) FOpenScreen->KeyPress(key);
+}
+
+std::string TfmMain::RunFileDialog(const TFileDialogRequest& request) {
+  if (!FileDialogs) return {};
+  // Only the paint goes on while the dialog is open; the tick waits for it.
+  const std::optional<std::string> file = FileDialogs->Run(request, [this](const TDrawOver& drawOver) {
+    FDrawOver = drawOver;
+    FormPaint();
+    FDrawOver = nullptr;
+  });
+  return file.value_or(std::string());
+}
