@@ -47,11 +47,11 @@ void TfmMain::DXDrawMouseDown(TMouseButton, int x, int y) {
   }
   // The loop refuses presses while a computer's press is pending and the turn buttons
   // during a computer's turn.
-  if (const auto button = TableButtons.ButtonAt(Game->FButtons, x, y)) Loop->PressButton(*button);
+  if (const auto button = TableButtons.ButtonAt(Game->Buttons(), x, y)) Loop->PressButton(*button);
 }
 
 void TfmMain::PaintTable() {
-  TTableView(*Game, {Sprites, DieSprites, Letters, TableButtons.Show(Game->FButtons)}).Draw(DXDraw, DXDraw.FullRect());
+  TTableView(*Game, {Sprites, DieSprites, Letters, TableButtons.Show(Game->Buttons())}).Draw(DXDraw, DXDraw.FullRect());
   const std::uint32_t now = FServices.Clock.Milliseconds();
   const TImage& banner = Reklama->CurrentImage(now);
   TSurface picture;

@@ -54,7 +54,7 @@ void BM_TablePaint2D(benchmark::State& state) {
     window.KeepPlaying();
     form.LocalTableStep();
     state.ResumeTiming();
-    TTableView(*form.Game, {form.Sprites, form.DieSprites, form.Letters, form.TableButtons.Show(form.Game->FButtons)})
+    TTableView(*form.Game, {form.Sprites, form.DieSprites, form.Letters, form.TableButtons.Show(form.Game->Buttons())})
         .Draw(form.DXDraw, form.DXDraw.FullRect());
     const std::uint32_t now = window.Desktop.Clock.Milliseconds();
     const TImage& picture = form.Reklama->CurrentImage(now);

@@ -136,7 +136,14 @@ public:
   TPlayer* CurrentPlayer();
   const TPlayer* CurrentPlayer() const;
 
-  // The table buttons (game_buttons.cpp).
+  // The table buttons (game_buttons.cpp). The view reads them; a press, the tick of the pressed
+  // looks and the click that ends a press go through these operations only.
+  const TTableButtons& Buttons() const { return FButtons; }
+  void PressButton(TTableButtons::TIndex index) { PressTableButton(FButtons[index]); }
+  // True when at least one pressed look ended in this tick.
+  bool TickButtons() { return FButtons.Tick(); }
+  // True once after the button's press has run out.
+  bool TakeClick(TTableButtons::TIndex index) { return FButtons[index].Clicked(); }
   void UpdateButtons();
   void DisableTurnButtons();
 
@@ -163,9 +170,6 @@ public:
   // LoadGame with the reason of a refusal.
   TSavedGameError LoadGameWithReason(const std::string& fileName);
 
-  // The table buttons.
-  TTableButtons FButtons;
-
 private:
   // Tests set a mid-turn state through it (tests/engine/game_test_access.h).
   friend struct TGameTestAccess;
@@ -182,6 +186,7 @@ private:
   std::uint8_t FPassDelay = 0;
   std::string FMessage;
   int FMessagePhase = 0;
+  TTableButtons FButtons;
   bool FNetGame = false;
   bool FNetHost = false;
   std::uint32_t FServerId = 0;

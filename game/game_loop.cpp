@@ -22,7 +22,7 @@ TStepEvents TGameLoop::TableStep() {
   TStepEvents events;
   events.Landing = FGame.TakeLandingEvent();
   GameStep(events);
-  if (FGame.FButtons.Tick()) HandleClicks(events);
+  if (FGame.TickButtons()) HandleClicks(events);
   return events;
 }
 
@@ -62,7 +62,7 @@ void TGameLoop::FinishRolling(TStepEvents& events) {
 void TGameLoop::HandleClicks(TStepEvents& events) {
   for (int i = 0; i < TTableButtons::Count; ++i) {
     const auto index = static_cast<TTableButtons::TIndex>(i);
-    if (!FGame.FButtons[index].Clicked()) continue;
+    if (!FGame.TakeClick(index)) continue;
     switch (index) {
       case TTableButtons::Start: OnStartClicked(events); break;
       case TTableButtons::Menu: OnMenuClicked(events); break;
@@ -102,11 +102,10 @@ void TGameLoop::OnRecordClicked(TStepEvents& events) {
 
 bool TGameLoop::PressButton(TTableButtons::TIndex button) {
   if (FAutoPressDelay > 0) return false;
-  TTableButton& target = FGame.FButtons[button];
-  if (target.State() != TButtonState::Normal) return false;
+  if (FGame.Buttons()[button].State() != TButtonState::Normal) return false;
   const bool turnButton = button == TTableButtons::Do || button == TTableButtons::Cancel;
   if (turnButton && CurrentIsComputer()) return false;
-  PressTableButton(target);
+  FGame.PressButton(button);
   return true;
 }
 
@@ -120,5 +119,5 @@ void TGameLoop::AutoPressTick(int ticks) {
   FAutoPressDelay = ticks;
   // A press decided for a computer is never made for someone else (a game loaded meanwhile).
   if (ticks != 0 || FGame.GameOver() || !ComputerMovesHere()) return;
-  PressTableButton(FGame.FButtons[FAutoPressButton == AutoPressThrow ? TTableButtons::Do : TTableButtons::Cancel]);
+  FGame.PressButton(FAutoPressButton == AutoPressThrow ? TTableButtons::Do : TTableButtons::Cancel);
 }

@@ -39,7 +39,7 @@ TTableButtons::TTableButtons()
     : FButtons{TTableButton(TButtonState::Disabled), TTableButton(TButtonState::Disabled),
                TTableButton(TButtonState::Normal), TTableButton(TButtonState::Normal)} {}
 
-TTableButton* TTableButtons::Find(std::string_view name) {
+const TTableButton* TTableButtons::Find(std::string_view name) const {
   auto sameLetters = [](std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {

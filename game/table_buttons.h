@@ -50,7 +50,7 @@ public:
   TTableButton& operator[](TIndex index) { return FButtons[index]; }
   const TTableButton& operator[](TIndex index) const { return FButtons[index]; }
   // The button of a name (letter case ignored), or nullptr.
-  TTableButton* Find(std::string_view name);
+  const TTableButton* Find(std::string_view name) const;
 
   // Ticks every button; true when at least one pressed look ended.
   bool Tick();

@@ -43,7 +43,7 @@ TEST_F(GameLoop, AClickActsInTheFifthStepAfterThePress) {
   ASSERT_TRUE(Loop.PressButton(TTableButtons::Do));
   EXPECT_FALSE(Loop.PressButton(TTableButtons::Do));  // already pressed
   EXPECT_EQ(StepUntil([&] { return F.Game.ThrowPending(); }), ButtonPressTicks);
-  EXPECT_EQ(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Disabled);
+  EXPECT_EQ(F.Game.Buttons()[TTableButtons::Do].State(), TButtonState::Disabled);
   EXPECT_FALSE(Loop.PressButton(TTableButtons::Cancel));  // disabled while rolling
 }
 
@@ -74,7 +74,7 @@ TEST_F(GameLoop, TheComputerPressesInTheFortiethStepAndActsInTheFortyFourth) {
   EXPECT_EQ(Loop.AutoPressButton(), TGameLoop::AutoPressThrow);
   // While the computer's press is pending every press is ignored.
   EXPECT_FALSE(Loop.PressButton(TTableButtons::Menu));
-  int steps = StepUntil([&] { return F.Game.FButtons[TTableButtons::Do].State() == TButtonState::Pressed; });
+  int steps = StepUntil([&] { return F.Game.Buttons()[TTableButtons::Do].State() == TButtonState::Pressed; });
   EXPECT_EQ(steps, 40);
   steps += StepUntil([&] { return F.Game.ThrowPending(); });
   EXPECT_EQ(steps, 44);
@@ -100,7 +100,7 @@ TEST_F(GameLoop, NothingIsPressedForAGameThatEndedDuringTheWait) {
   StepUntil([&] { return Loop.AutoPressDelay() == 0; });
   StepUntil([] { return false; }, 10);
   EXPECT_FALSE(F.Game.ThrowPending());
-  EXPECT_NE(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Pressed);
+  EXPECT_NE(F.Game.Buttons()[TTableButtons::Do].State(), TButtonState::Pressed);
 }
 
 TEST_F(GameLoop, APressDecidedForAComputerIsNeverMadeForAPerson) {
@@ -111,7 +111,7 @@ TEST_F(GameLoop, APressDecidedForAComputerIsNeverMadeForAPerson) {
   StepUntil([&] { return Loop.AutoPressDelay() == 0; });
   StepUntil([] { return false; }, 10);
   EXPECT_FALSE(F.Game.ThrowPending());
-  EXPECT_EQ(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Normal);
+  EXPECT_EQ(F.Game.Buttons()[TTableButtons::Do].State(), TButtonState::Normal);
 }
 
 TEST_F(GameLoop, FinishRollingCompletesThePauseAndTheThrowAtOnce) {

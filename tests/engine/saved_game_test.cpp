@@ -79,7 +79,7 @@ TEST_F(SavedGame, RoundTripRestoresPlayersRulesAndTurn) {
     EXPECT_TRUE(b.FLocal);
   }
   EXPECT_EQ(game.Message(), TurnMessage(Saved.Player(1).FName, 0));
-  EXPECT_EQ(game.FButtons[TTableButtons::Do].State(), TButtonState::Normal);
+  EXPECT_EQ(game.Buttons()[TTableButtons::Do].State(), TButtonState::Normal);
 }
 
 TEST_F(SavedGame, ACurrentPlayerPastTheEndResumesWithTheFirst) {

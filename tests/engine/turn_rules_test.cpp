@@ -10,7 +10,7 @@ constexpr std::array<int, 5> Nothing{2, 3, 4, 6, 6};
 constexpr std::array<int, 5> Five{5, 2, 3, 4, 6};
 constexpr std::array<int, 5> SetOfOnes{1, 1, 1, 2, 3};  // 100
 
-TButtonState State(TGame& game, TTableButtons::TIndex index) { return game.FButtons[index].State(); }
+TButtonState State(TGame& game, TTableButtons::TIndex index) { return game.Buttons()[index].State(); }
 
 TEST(TurnRules, MinAndMaxTurnScoreFollowTheRules) {
   struct TCase {

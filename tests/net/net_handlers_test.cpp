@@ -181,8 +181,8 @@ TEST_F(NetHandlers, AJoinerRebuildsTheHostsGameFromTheGreeting) {
   EXPECT_FALSE(F.Game.GameOver());
   EXPECT_EQ(F.Game.StateToString(), host.Game.StateToString());
   // Nobody here plays the current player: the turn buttons stay off, and so does start.
-  EXPECT_EQ(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Disabled);
-  EXPECT_EQ(F.Game.FButtons[TTableButtons::Start].State(), TButtonState::Disabled);
+  EXPECT_EQ(F.Game.Buttons()[TTableButtons::Do].State(), TButtonState::Disabled);
+  EXPECT_EQ(F.Game.Buttons()[TTableButtons::Start].State(), TButtonState::Disabled);
 }
 
 TEST_F(NetHandlers, TheHostsOwnThrowAndRecordAreCarriedOutWithinTheClick) {
@@ -203,13 +203,13 @@ TEST_F(NetHandlers, TheHostsOwnThrowAndRecordAreCarriedOutWithinTheClick) {
   ASSERT_EQ(throwMessage.Text.size(), 5u);
   for (int i = 0; i < TGame::DiceCount; ++i) EXPECT_EQ(throwMessage.Text[i], F.Game.ThrowDice()[i].Face) << i;
   EXPECT_TRUE(F.Game.DiceMoving());
-  EXPECT_EQ(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Disabled);
+  EXPECT_EQ(F.Game.Buttons()[TTableButtons::Do].State(), TButtonState::Disabled);
 
   // Until a throw scores, play on; then record.
   for (int tries = 0; tries < 50 && F.Game.TurnScore() == 0; ++tries) {
     StepUntil([&] { return !F.Game.ThrowPending() && F.Game.PassDelay() == 0; });
     if (F.Game.TurnScore() > 0) break;
-    StepUntil([&] { return F.Game.FButtons[TTableButtons::Do].State() == TButtonState::Normal; });
+    StepUntil([&] { return F.Game.Buttons()[TTableButtons::Do].State() == TButtonState::Normal; });
     Loop.PressButton(TTableButtons::Do);
     StepUntil([&] { return F.Game.ThrowPending(); });
   }
@@ -235,7 +235,7 @@ TEST_F(NetHandlers, AClientsPressOnlyAsksTheHost) {
   EXPECT_EQ(SentTo(5)[0].Kind, gmThrow);
   EXPECT_EQ(SentTo(5)[0].Text, "");
   // A second press cannot follow before the host answers.
-  EXPECT_EQ(F.Game.FButtons[TTableButtons::Do].State(), TButtonState::Disabled);
+  EXPECT_EQ(F.Game.Buttons()[TTableButtons::Do].State(), TButtonState::Disabled);
   EXPECT_FALSE(Loop.PressButton(TTableButtons::Do));
 }
 
@@ -272,7 +272,7 @@ TEST_F(NetHandlers, PlayersAddedAndDeletedByOtherMachines) {
   EXPECT_FALSE(F.Player(1).FLocal);
   EXPECT_EQ(F.Player(1).FScore, 205);
   EXPECT_TRUE(F.Player(1).FEntered);
-  EXPECT_EQ(F.Game.FButtons[TTableButtons::Start].State(), TButtonState::Disabled);  // not the host
+  EXPECT_EQ(F.Game.Buttons()[TTableButtons::Start].State(), TButtonState::Disabled);  // not the host
 
   Receive(gmPlayerDeleted, "0");
   ASSERT_EQ(F.Game.Players().Count(), 1);

@@ -31,7 +31,7 @@ bool PlayTurns(TNetTable& table, int turns) {
     for (auto& machine : table.Machines) {
       if (!machine->LocalHumanToMove()) continue;
       const TGame& game = machine->Game;
-      const bool canRecord = game.FButtons[TTableButtons::Cancel].State() == TButtonState::Normal;
+      const bool canRecord = game.Buttons()[TTableButtons::Cancel].State() == TButtonState::Normal;
       machine->Loop.PressButton(game.TurnScore() >= 100 && canRecord ? TTableButtons::Cancel : TTableButtons::Do);
     }
     return recorded >= turns;
@@ -124,7 +124,7 @@ TEST_F(NetPlay, AClientThatFallsBehindCatchesUpThroughAWholeTurn) {
   // The host plays a turn on its own; the client only ticks once it is over, so each throw
   // arrives while the one before still rolls there.
   for (int throws = 0; throws < 3 && host.Game.PassDelay() == 0; ++throws) {
-    const auto waiting = [&] { return host.Game.FButtons[TTableButtons::Do].State() != TButtonState::Normal; };
+    const auto waiting = [&] { return host.Game.Buttons()[TTableButtons::Do].State() != TButtonState::Normal; };
     for (int tick = 0; tick < 400 && waiting(); ++tick) host.Tick();
     if (!host.Loop.PressButton(TTableButtons::Do)) break;
     for (int tick = 0; tick < ButtonPressTicks + 2; ++tick) host.Tick();

@@ -156,7 +156,7 @@ TEST_F(NetworkGameTest, TurnsPlayedOnBothMachinesLeaveTheSameScoreTables) {
   Form->SetScreen(skTable);
   Joiner->SetScreen(skTable);
   // Only the host may start; the client hears the start.
-  EXPECT_NE(Joiner->Game->FButtons[TTableButtons::Start].State(), TButtonState::Normal);
+  EXPECT_NE(Joiner->Game->Buttons()[TTableButtons::Start].State(), TButtonState::Normal);
   ASSERT_TRUE(ClickTable(*Form, "BT_START"));
   StepBoth(2);
   EXPECT_FALSE(Joiner->Game->GameOver());

@@ -9,7 +9,7 @@
 inline bool PressTableButton(TfmMain& form, const std::string& name) {
   const TSefraDXButton* button = form.TableButtons.FindButton(name);
   const TSurface* mask = form.Sprites.FindSurface("BT_MASK");
-  const TTableButton* state = form.Game->FButtons.Find(name);
+  const TTableButton* state = form.Game->Buttons().Find(name);
   if (!button || !mask || state->State() != TButtonState::Normal) return false;
   for (int y = mask->Height() / 2; y < mask->Height(); ++y)
     for (int x = mask->Width() / 2; x < mask->Width(); ++x)

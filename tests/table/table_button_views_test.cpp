@@ -38,7 +38,7 @@ TEST_F(TableButtonViewsTest, ShowsTheFourButtonsInPlaceInTheGamesLooks) {
       {"BT_START", 494, 357, "BT_START", "BT2_START", wsNormal},
       {"BT_MENU", 494, 389, "BT_MENU", "BT2_MENU", wsNormal},
   };
-  const TSefraButtonCollection& shown = FViews.Show(FGame.FButtons);
+  const TSefraButtonCollection& shown = FViews.Show(FGame.Buttons());
   ASSERT_EQ(shown.Count(), 4);
   for (int i = 0; i < 4; ++i) {
     const TCase& c = cases[i];
@@ -55,7 +55,7 @@ TEST_F(TableButtonViewsTest, ShowsTheFourButtonsInPlaceInTheGamesLooks) {
 }
 
 TEST_F(TableButtonViewsTest, TheRulesDriveWhatIsDrawnAndWhatTakesAPress) {
-  EXPECT_EQ(FViews.ButtonAt(FGame.FButtons, 400, 320), std::nullopt);  // the throw button is disabled
+  EXPECT_EQ(FViews.ButtonAt(FGame.Buttons(), 400, 320), std::nullopt);  // the throw button is disabled
   TPlayer player;
   player.FName = "A";
   FGame.AddPlayer(player);
@@ -64,19 +64,19 @@ TEST_F(TableButtonViewsTest, TheRulesDriveWhatIsDrawnAndWhatTakesAPress) {
 
   TSurface screen;
   ASSERT_TRUE(screen.SetSize(600, 420));
-  FViews.Show(FGame.FButtons).Draw(screen, 0, 0);
+  FViews.Show(FGame.Buttons()).Draw(screen, 0, 0);
   EXPECT_EQ(screen.Pixel(392, 318), 0x0000FFu + '_');
   EXPECT_EQ(screen.Pixel(494, 357), 0x0000FFu + '2');
 
-  ASSERT_EQ(FViews.ButtonAt(FGame.FButtons, 400, 320), TTableButtons::Do);
-  PressTableButton(FGame.FButtons[TTableButtons::Do]);
-  EXPECT_EQ(FViews.Show(FGame.FButtons).FindButton("BT_DO")->State(), wsPressed);
+  ASSERT_EQ(FViews.ButtonAt(FGame.Buttons(), 400, 320), TTableButtons::Do);
+  FGame.PressButton(TTableButtons::Do);
+  EXPECT_EQ(FViews.Show(FGame.Buttons()).FindButton("BT_DO")->State(), wsPressed);
   // A pressed button takes no second press; its look runs down in the game alone.
-  EXPECT_EQ(FViews.ButtonAt(FGame.FButtons, 400, 320), std::nullopt);
-  for (int tick = 1; tick < ButtonPressTicks; ++tick) EXPECT_FALSE(FGame.FButtons.Tick());
-  EXPECT_TRUE(FGame.FButtons.Tick());
-  EXPECT_TRUE(FGame.FButtons[TTableButtons::Do].Clicked());
-  EXPECT_EQ(FViews.Show(FGame.FButtons).FindButton("BT_DO")->State(), wsNormal);
+  EXPECT_EQ(FViews.ButtonAt(FGame.Buttons(), 400, 320), std::nullopt);
+  for (int tick = 1; tick < ButtonPressTicks; ++tick) EXPECT_FALSE(FGame.TickButtons());
+  EXPECT_TRUE(FGame.TickButtons());
+  EXPECT_TRUE(FGame.TakeClick(TTableButtons::Do));
+  EXPECT_EQ(FViews.Show(FGame.Buttons()).FindButton("BT_DO")->State(), wsNormal);
 }
 
 }  // namespace

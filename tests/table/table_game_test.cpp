@@ -78,7 +78,7 @@ TEST_F(TableGame, TwoComputersAndAPersonPlayToAWinnerOnTheWindow) {
   EXPECT_EQ(winner->FScore, 1000);
   TSurface expected;
   expected.SetSize(TfmMain::ClientWidth, TfmMain::ClientHeight);
-  TTableView(game, {Form->Sprites, Form->DieSprites, Form->Letters, Form->TableButtons.Show(game.FButtons)})
+  TTableView(game, {Form->Sprites, Form->DieSprites, Form->Letters, Form->TableButtons.Show(game.Buttons())})
       .Draw(expected, expected.FullRect());
   const TImage& frame = Form->LastFrame;
   int differing = 0;

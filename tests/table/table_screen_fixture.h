@@ -43,7 +43,7 @@ protected:
     const TPlace middle = MiddleOf(TTableZones::BannerStrip);
     Form->DXDrawMouseDown(TMouseButton::mbLeft, middle.X, middle.Y);
   }
-  TWidgetState StateOf(const std::string& name) const { return LookOf(Form->Game->FButtons.Find(name)->State()); }
+  TWidgetState StateOf(const std::string& name) const { return LookOf(Form->Game->Buttons().Find(name)->State()); }
   void Steps(int count) {
     for (int i = 0; i < count; ++i) Form->LocalTableStep();
   }
