@@ -136,7 +136,8 @@ static_assert(PackedOptionsSize == 55, "saved games and network messages carry t
 // the bounds fit the field and are multiples of the step, so rounding down stays in range; the
 // default is a value the loader keeps; a span's upper end follows its lower end and its
 // default lies above the lower end's.
-constexpr bool IsWellFormedRule(const TOptionRule& rule, const TOptionRule* previous) {
+constexpr bool IsWellFormedRule(std::size_t index) {
+  const TOptionRule& rule = OptionRules[index];
   const bool fitsField = std::visit(
       [&rule]<typename TValue>(TValue TGameOptions::*) {
         if constexpr (std::is_same_v<TValue, bool>) return rule.PackedWidth == 1 && rule.Min == 0 && rule.Max == 1;
@@ -148,12 +149,12 @@ constexpr bool IsWellFormedRule(const TOptionRule& rule, const TOptionRule* prev
   return fitsField && rule.Step > 0 && 0 <= rule.Min && rule.Min <= rule.Max && rule.Min % rule.Step == 0 &&
          rule.Max % rule.Step == 0 && rule.Min <= rule.Default && rule.Default <= rule.Max &&
          rule.Default % rule.Step == 0 &&
-         (rule.Special != TOptionSpecial::AbovePrevious || (previous != nullptr && previous->Default < rule.Default));
+         (rule.Special != TOptionSpecial::AbovePrevious || (index > 0 && OptionRules[index - 1].Default < rule.Default));
 }
 
 static_assert([] {
   for (std::size_t i = 0; i < OptionCount; ++i)
-    if (!IsWellFormedRule(OptionRules[i], i > 0 ? &OptionRules[i - 1] : nullptr)) return false;
+    if (!IsWellFormedRule(i)) return false;
   return true;
 }());
 
