@@ -171,7 +171,7 @@ public:
   TSavedGameError LoadGameWithReason(const std::string& fileName);
 
 private:
-  // Tests set a mid-turn state through it (tests/engine/game_test_access.h).
+  // Tests set a mid-turn state through it (tests/game/game_test_access.h).
   friend struct TGameTestAccess;
 
   TGameOptions FOptions;

@@ -9,7 +9,7 @@
 #include "ads/reklama.h"
 #include "gfx/container_records.h"
 #include "tests/support/scratch_dir.h"
-#include "tests/window/container_test_files.h"
+#include "tests/support/container_test_files.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "tests/support/fake_message_box.h"
 #include "tests/support/scratch_dir.h"
-#include "tests/window/container_test_files.h"
+#include "tests/support/container_test_files.h"
 
 namespace {
 

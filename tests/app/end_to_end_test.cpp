@@ -6,7 +6,7 @@
 #include "game/saved_game.h"
 #include "gfx/file_io.h"
 #include "gfx/up_down.h"
-#include "menu_fixture.h"
+#include "tests/app/menu_fixture.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "menu_fixture.h"
+#include "tests/app/menu_fixture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "tools/assetgen/image_files.h"
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "gfx/letters.h"
 #include "gfx/surface_collection.h"
 #include "platform/clock.h"
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "base/cp1251.h"
 #include "tests/support/fake_file_dialog.h"
 #include "tests/support/scratch_dir.h"
-#include "tests/window/window_fixture.h"
+#include "tests/app/window_fixture.h"
 #include "tools/assetgen/image_files.h"
 
 // A shown main window with the real containers and a fake file dialog, driven tick by tick

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "base/cp1251.h"
-#include "tests/window/window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 // A shown main window whose session listens on a port the system chooses, so that tests never
 // take the game's own port, driven tick by tick with presses and typed characters. A test

@@ -17,7 +17,7 @@
 #include "base/cp1251.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
-#include "tests/netplay/table_presses.h"
+#include "tests/app/table_presses.h"
 #include "tests/support/fake_desktop.h"
 #include "tests/support/zone_clicks.h"
 #include "tools/assetgen/image_files.h"

@@ -3,8 +3,8 @@
 // and a few turns are played with the table buttons of whichever machine has the turn.
 #include <array>
 
-#include "net_window_fixture.h"
-#include "table_presses.h"
+#include "tests/app/net_window_fixture.h"
+#include "tests/app/table_presses.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The network screen on the real window: opening it, the server address field, hosting and
 // joining with their failures.
-#include "net_window_fixture.h"
+#include "tests/app/net_window_fixture.h"
 #include "tools/assetgen/image_files.h"
 
 namespace {

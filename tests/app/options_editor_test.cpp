@@ -2,8 +2,8 @@
 #include "gfx/check_box.h"
 #include "gfx/selector.h"
 #include "gfx/up_down.h"
-#include "menu_fixture.h"
-#include "tests/engine/game_test_access.h"
+#include "tests/app/menu_fixture.h"
+#include "tests/game/game_test_access.h"
 #include "tests/support/rules_at_bound.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "menu_fixture.h"
+#include "tests/app/menu_fixture.h"
 
 namespace {
 

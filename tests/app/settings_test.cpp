@@ -3,10 +3,10 @@
 #include <string>
 
 #include "app/settings.h"
-#include "container_test_files.h"
+#include "tests/support/container_test_files.h"
 #include "game/options.h"
 #include "tests/support/scratch_dir.h"
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "base/cp1251.h"
-#include "container_test_files.h"
+#include "tests/support/container_test_files.h"
 #include "dice/die_sprites.h"
 #include "game/message_texts.h"
 #include "tests/support/scratch_dir.h"
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace {
 

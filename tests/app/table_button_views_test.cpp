@@ -5,7 +5,7 @@
 #include "game/game.h"
 #include "gfx/surface_collection.h"
 #include "platform/surface.h"
-#include "tests/toolkit/fixtures.h"
+#include "tests/gfx/fixtures.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "base/cp1251.h"
 #include "game/random.h"
 #include "game/table_view.h"
-#include "tests/table/table_screen_fixture.h"
+#include "tests/app/table_screen_fixture.h"
 #include "tools/assetgen/image_files.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "app/table_zones.h"
 #include "game/game.h"
 #include "gfx/button_collection.h"
-#include "tests/window/window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 // The real main window on the built containers, with players added through the controller
 // and the mouse pressed where a table button's mask is visible.

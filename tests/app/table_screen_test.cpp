@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tests/engine/game_test_access.h"
-#include "tests/table/table_screen_fixture.h"
+#include "tests/game/game_test_access.h"
+#include "tests/app/table_screen_fixture.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "game/game.h"
 #include "game/random.h"
 #include "platform/window.h"
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace {
 

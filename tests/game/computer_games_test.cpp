@@ -7,7 +7,7 @@
 
 #include "game/game_loop.h"
 #include "game/random.h"
-#include "tests/engine/game_test_access.h"
+#include "tests/game/game_test_access.h"
 
 namespace {
 

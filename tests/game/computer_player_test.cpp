@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "tests/engine/game_fixture.h"
+#include "tests/game/game_fixture.h"
 
 namespace {
 

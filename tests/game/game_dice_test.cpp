@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "tests/engine/game_fixture.h"
+#include "tests/game/game_fixture.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "base/cp1251.h"
 #include "game/game.h"
 #include "game/random.h"
-#include "tests/engine/game_test_access.h"
+#include "tests/game/game_test_access.h"
 
 // A game with players at chosen totals, dice thrown with chosen faces and a fixed generator.
 class TGameFixture {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "game/game_loop.h"
-#include "tests/engine/game_fixture.h"
+#include "tests/game/game_fixture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "base/byte_codec.h"
 #include "game/message_texts.h"
-#include "tests/engine/game_fixture.h"
+#include "tests/game/game_fixture.h"
 #include "tests/support/fake_message_box.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/scratch_dir.h"

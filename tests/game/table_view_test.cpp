@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "game/game.h"
-#include "tests/engine/game_test_access.h"
-#include "tests/table/table_art.h"
+#include "tests/game/game_test_access.h"
+#include "tests/game/table_art.h"
 
 namespace {
 

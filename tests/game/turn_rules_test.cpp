@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/message_texts.h"
-#include "tests/engine/game_fixture.h"
+#include "tests/game/game_fixture.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "gfx/surface_collection.h"
 #include "gfx/up_down.h"
 #include "platform/surface.h"
-#include "tests/toolkit/fixtures.h"
+#include "tests/gfx/fixtures.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "base/image.h"
-#include "tests/toolkit/fixtures.h"
+#include "tests/gfx/fixtures.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "gfx/surface_collection.h"
 #include "platform/surface.h"
-#include "tests/toolkit/fixtures.h"
+#include "tests/gfx/fixtures.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "gfx/graph_collection.h"
 #include "gfx/sprite_loading.h"
 #include "gfx/state_names.h"
-#include "tests/toolkit/fixtures.h"
+#include "tests/gfx/fixtures.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "base/byte_codec.h"
 #include "net/message_record.h"
-#include "tests/engine/game_fixture.h"
+#include "tests/game/game_fixture.h"
 
 namespace {
 

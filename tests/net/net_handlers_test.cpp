@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "net/net_table_loop.h"
-#include "tests/engine/game_fixture.h"
+#include "tests/game/game_fixture.h"
 #include "tests/support/fake_session.h"
 
 namespace {

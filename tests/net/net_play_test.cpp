@@ -1,7 +1,7 @@
 // Two and three game controllers playing over real loopback connections.
 #include <gtest/gtest.h>
 
-#include "tests/engine/game_test_access.h"
+#include "tests/game/game_test_access.h"
 #include "tests/net/net_machines.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "tests/toolkit/fixtures.h"
+#include "tests/gfx/fixtures.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "base/cp1251.h"
 #include "game/game.h"
-#include "tests/engine/game_test_access.h"
+#include "tests/game/game_test_access.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/scratch_dir.h"
 
