@@ -105,7 +105,7 @@ bool TfmLoading::LoadFonts() {
   container.AfterRecord = [this] { ProcessMessages(); };
   try {
     if (!container.LoadFromFile()) return false;
-    for (int font = 0; font < kStandardFontCount; ++font)
+    for (int font = 0; font < StandardFontCount; ++font)
       FTargets.Letters.AddFont(container, StandardFontStyle(font, FTargets.DisplayBitsPerPixel), font,
                                [this] { ProcessMessages(); });
   } catch (const std::exception&) {

@@ -6,7 +6,7 @@
 namespace {
 
 // Unicode code points of the bytes 0x80..0xFF; 0 marks the one byte (0x98) with no character.
-constexpr std::array<char16_t, 128> HighHalf = {
+constexpr std::array<char16_t, 128> kHighHalf = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
     0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -24,7 +24,7 @@ constexpr std::array<char16_t, 128> HighHalf = {
     0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F};
 
-constexpr char Unmappable = '?';
+constexpr char kUnmappable = '?';
 
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
@@ -55,9 +55,9 @@ char32_t NextCodePoint(std::string_view text, size_t& i) {
 
 char ByteOf(char32_t cp) {
   if (cp < 0x80) return static_cast<char>(cp);
-  for (size_t b = 0; b < HighHalf.size(); ++b)
-    if (HighHalf[b] != 0 && HighHalf[b] == cp) return static_cast<char>(0x80 + b);
-  return Unmappable;
+  for (size_t b = 0; b < kHighHalf.size(); ++b)
+    if (kHighHalf[b] != 0 && kHighHalf[b] == cp) return static_cast<char>(0x80 + b);
+  return kUnmappable;
 }
 
 }  // namespace
@@ -77,7 +77,7 @@ std::string Utf8(std::string_view cp1251) {
     if (b < 0x80) {
       out += c;
     } else {
-      const char16_t cp = HighHalf[b - 0x80];
+      const char16_t cp = kHighHalf[b - 0x80];
       AppendUtf8(out, cp != 0 ? cp : U'\uFFFD');
     }
   }

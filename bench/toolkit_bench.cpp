@@ -58,7 +58,7 @@ struct TFrame {
     Sprites.AddSurface("BT_MASK", Picture(100, 36, 31, true));
     for (int face = 1; face <= 5; ++face) DieSprites.AddSurface(std::to_string(face), Picture(66, 88, 40 + face, false));
     const TImage glyph = Glyph();
-    for (int font = 0; font < kStandardFontCount; ++font)
+    for (int font = 0; font < StandardFontCount; ++font)
       for (int code = 32; code < 256; ++code)
         Letters.AddGlyph(font, std::to_string(code), glyph, StandardFontStyle(font, 32));
     const int places[][2] = {{392, 318}, {494, 318}, {494, 357}, {494, 389}};

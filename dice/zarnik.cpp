@@ -6,10 +6,10 @@
 
 namespace {
 
-constexpr float RestHeight = 1.5f;
-constexpr float Gravity = 0.02f;
-constexpr float StartSpeed = -0.25f;  // a thrown die first rises
-constexpr float BounceEnd = 0.15f;
+constexpr float kRestHeight = 1.5f;
+constexpr float kGravity = 0.02f;
+constexpr float kStartSpeed = -0.25f;  // a thrown die first rises
+constexpr float kBounceEnd = 0.15f;
 
 float WrapOnce(float angle) {
   if (angle > 180) angle -= 360;
@@ -30,7 +30,7 @@ int FallStepCount(float accel, float speed, float height) {
     } while (height >= 0);
     height = 0;
     speed = -speed / 2;
-    if (std::fabs(speed) < BounceEnd) return count;
+    if (std::fabs(speed) < kBounceEnd) return count;
   }
 }
 
@@ -104,9 +104,9 @@ void TZarnik::Throw(int face) {
   Face = static_cast<std::uint8_t>(face);
   Moving = true;
   HasBounced = false;
-  FallSpeed = StartSpeed;
+  FallSpeed = kStartSpeed;
   Height = 5.5f + 4 * static_cast<float>(Rng().RandomReal());
-  FallSteps = static_cast<std::uint8_t>(FallStepCount(Gravity, StartSpeed, Height - RestHeight));
+  FallSteps = static_cast<std::uint8_t>(FallStepCount(kGravity, kStartSpeed, Height - kRestHeight));
   SettleSteps = static_cast<std::uint8_t>(5 + Rng().Random(10));
   DriftX = 0;
   DriftZ = 0;
@@ -144,8 +144,8 @@ void TZarnik::Step() {
       AngleZ += SpinZ;
     }
     Height -= FallSpeed;
-    FallSpeed += Gravity;
-    if (Height >= RestHeight) return;
+    FallSpeed += kGravity;
+    if (Height >= kRestHeight) return;
     if (!HasBounced) {
       LandingEvent = true;
       VerticalSpin() = static_cast<float>(Rng().Random(15) - 7);
@@ -153,7 +153,7 @@ void TZarnik::Step() {
       DriftZ = -(std::fabs(SpinX / 150) + 0.02f);
       DriftX = 0.06f * static_cast<float>(Rng().RandomReal()) - 0.03f;
     }
-    Height = RestHeight;
+    Height = kRestHeight;
     FallSpeed = -FallSpeed / 2;
     return;
   }
@@ -162,7 +162,7 @@ void TZarnik::Step() {
     SetUprightAngles();
     float& spin = VerticalSpin();
     if (std::fabs(spin) > 0.5f) spin += spin > 0 ? -0.5f : 0.5f;
-    Height = RestHeight;
+    Height = kRestHeight;
     --SettleSteps;
     if (SpinsAboutZ()) {
       AngleZ += spin;

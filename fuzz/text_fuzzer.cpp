@@ -19,7 +19,7 @@ TImage GlyphImage(int code) {
 const TLettersCollection& Fonts() {
   static const TLettersCollection* letters = [] {
     auto* built = new TLettersCollection;
-    for (int font = 0; font < kStandardFontCount; ++font)
+    for (int font = 0; font < StandardFontCount; ++font)
       for (int code = 32; code < 256; code += 1 + font)
         built->AddGlyph(font, std::to_string(code), GlyphImage(code), StandardFontStyle(font, 32));
     return built;

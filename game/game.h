@@ -147,7 +147,7 @@ public:
   void UpdateButtons();
   void DisableTurnButtons();
 
-  // The message panel (game_message.cpp).
+  // The message panel (message_panel.cpp).
   void SetMessage(std::string text);
   void TickMessagePanel();
 

@@ -6,11 +6,11 @@
 
 namespace {
 
-constexpr std::array<float, TGame::DiceCount> ThrowPosX{0, 6, -6, 12, -12};
+constexpr std::array<float, TGame::DiceCount> kThrowPosX{0, 6, -6, 12, -12};
 
 // Spreads the thrown dice along X: one in the middle, an even count either side of it.
 void PlaceThrowDie(TZarnik& die, int index, int count) {
-  die.PosX = ThrowPosX[index] - (count % 2 == 0 ? 3.0f : 0.0f);
+  die.PosX = kThrowPosX[index] - (count % 2 == 0 ? 3.0f : 0.0f);
   die.PosZ = -3 * static_cast<float>(Rng().RandomReal());
 }
 

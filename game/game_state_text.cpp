@@ -6,9 +6,9 @@
 
 namespace {
 
-constexpr std::size_t ThrowDiceAt = 7;
-constexpr std::size_t RowDiceAt = 22;
-constexpr std::size_t GameOverAt = 37;
+constexpr std::size_t kThrowDiceAt = 7;
+constexpr std::size_t kRowDiceAt = 22;
+constexpr std::size_t kGameOverAt = 37;
 
 char Flag(bool value) { return value ? '1' : '0'; }
 
@@ -48,7 +48,7 @@ std::string TGame::StateToString() const {
 }
 
 bool TGame::StateFromString(std::string_view text) {
-  if (text.size() < StateTextSize || !FacesValid(text, ThrowDiceAt) || !FacesValid(text, RowDiceAt)) return false;
+  if (text.size() < StateTextSize || !FacesValid(text, kThrowDiceAt) || !FacesValid(text, kRowDiceAt)) return false;
   const int current = static_cast<std::uint8_t>(text[0]);
   FCurrentPlayer = FPlayers.Count() == 0 ? -1 : (current < FPlayers.Count() ? current : 0);
   // No turn holds more than the limit without being lost, nor less than nothing.
@@ -56,12 +56,12 @@ bool TGame::StateFromString(std::string_view text) {
   FPassDelay = static_cast<std::uint8_t>(text[5]);
   FThrowPending = text[6] == '1';
   for (int i = 0; i < DiceCount; ++i) {
-    TakeDie(text.substr(ThrowDiceAt + 3 * i), FThrowDice[i]);
-    TakeDie(text.substr(RowDiceAt + 3 * i), FRowDice[i]);
+    TakeDie(text.substr(kThrowDiceAt + 3 * i), FThrowDice[i]);
+    TakeDie(text.substr(kRowDiceAt + 3 * i), FRowDice[i]);
   }
   // The dice of a pending throw are the row's free dice, as StartThrow counted them; without
   // the count the joiner would score that throw as nothing.
   FThrowCount = FThrowPending ? FreeDiceCount() : 0;
-  FGameOver = text[GameOverAt] == '1';
+  FGameOver = text[kGameOverAt] == '1';
   return true;
 }

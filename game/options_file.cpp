@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr const char* Section = "OPTIONS";
+constexpr const char* kSection = "OPTIONS";
 
 // An optional sign and decimal digits within signed 32 bits, spaces around allowed.
 std::optional<std::int32_t> ParseInteger(std::string_view text) {
@@ -35,7 +35,7 @@ class TOptionReader {
 public:
   explicit TOptionReader(const CSimpleIniA& ini) : FIni(ini) {}
   std::int32_t Value(std::string_view key, std::int32_t fallback) const {
-    const char* text = FIni.GetValue(Section, std::string(key).c_str());
+    const char* text = FIni.GetValue(kSection, std::string(key).c_str());
     const auto value = text ? ParseInteger(text) : std::nullopt;
     return value.value_or(fallback);
   }
@@ -92,7 +92,7 @@ std::string OptionsToIni(const TGameOptions& options, std::string_view existing)
   ini.LoadData(existing.data(), existing.size());
   for (const TOptionRule& rule : OptionRules) {
     const std::string key(rule.Key);
-    ini.SetValue(Section, key.c_str(), std::to_string(rule.Get(options)).c_str());
+    ini.SetValue(kSection, key.c_str(), std::to_string(rule.Get(options)).c_str());
   }
   std::string text;
   ini.Save(text);

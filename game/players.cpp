@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::size_t PackedPadding = 50;
+constexpr std::size_t kPackedPadding = 50;
 
 }  // namespace
 
@@ -34,7 +34,7 @@ std::string TPlayer::SaveToString() const {
   packed += static_cast<char>(FBarrelTries);
   packed += static_cast<char>(FBarrelFalls);
   packed += FEntered ? '1' : '0';
-  packed.append(PackedPadding, '\0');
+  packed.append(kPackedPadding, '\0');
   return packed;
 }
 

@@ -6,7 +6,7 @@
 namespace {
 
 // Points of a set by face (index 1..6) and size (index 3..5).
-constexpr std::array<std::array<int, 6>, 7> SetPoints = {{
+constexpr std::array<std::array<int, 6>, 7> kSetPoints = {{
     {},
     {0, 0, 0, 100, 500, 1000},
     {0, 0, 0, 20, 100, 1000},
@@ -32,7 +32,7 @@ TThrowScore ScoreFaces(std::span<const int> faces) {
   const std::uint32_t sets = (counts + 0x5555550u) & 0x8888880u;
   if (sets != 0) {
     score.SetFace = std::countr_zero(sets) / 4;
-    score.Points = SetPoints[score.SetFace][counts >> (4 * score.SetFace) & 0xF];
+    score.Points = kSetPoints[score.SetFace][counts >> (4 * score.SetFace) & 0xF];
   }
   const int ones = static_cast<int>(counts >> 4 & 0xF);
   const int fives = static_cast<int>(counts >> 20 & 0xF);

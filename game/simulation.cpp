@@ -12,7 +12,7 @@
 namespace {
 
 // The lab cuts the waits a person would watch; the dice still roll step by step.
-constexpr TLoopPacing LabPacing{.ComputerPressDelay = 1, .CutPassDelay = true, .FastForwardDice = true};
+constexpr TLoopPacing kLabPacing{.ComputerPressDelay = 1, .CutPassDelay = true, .FastForwardDice = true};
 
 void AddComputers(TGame& game, int count) {
   for (int i = 0; i < count; ++i) {
@@ -26,7 +26,7 @@ void AddComputers(TGame& game, int count) {
 
 // Plays one game to its end and adds what happened to the report.
 void PlayGame(TGame& game, TSimulationReport& report) {
-  TGameLoop loop(game, LabPacing);
+  TGameLoop loop(game, kLabPacing);
   loop.PressButton(TTableButtons::Start);
   int turns = 0;
   bool started = false;

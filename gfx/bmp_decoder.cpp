@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr std::size_t FileHeaderSize = 14;
-constexpr std::size_t MasksOffset = FileHeaderSize + 40;  // masks follow the basic info header
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kMasksOffset = kFileHeaderSize + 40;  // masks follow the basic info header
 
 enum : std::uint32_t { BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3, BiAlphaBitfields = 6 };
 
@@ -60,15 +60,15 @@ struct TLayout {
 
 TLayout ReadLayout(const TReader& in, std::size_t fileSize) {
   if (in.U16(0) != 0x4D42) Fail("no BM signature");
-  const std::uint32_t headerSize = in.U32(FileHeaderSize);
+  const std::uint32_t headerSize = in.U32(kFileHeaderSize);
   if (headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 && headerSize != 124)
     Fail("unsupported info header of size " + std::to_string(headerSize));
 
   TLayout layout;
-  layout.Width = in.I32(FileHeaderSize + 4);
-  const std::int32_t height = in.I32(FileHeaderSize + 8);
-  layout.Bits = static_cast<int>(in.U16(FileHeaderSize + 14));
-  layout.Compression = in.U32(FileHeaderSize + 16);
+  layout.Width = in.I32(kFileHeaderSize + 4);
+  const std::int32_t height = in.I32(kFileHeaderSize + 8);
+  layout.Bits = static_cast<int>(in.U16(kFileHeaderSize + 14));
+  layout.Compression = in.U32(kFileHeaderSize + 16);
   if (layout.Width <= 0 || height == 0 || height == INT32_MIN) Fail("bad width or height");
   layout.TopDown = height < 0;
   layout.Height = layout.TopDown ? -height : height;
@@ -90,19 +90,19 @@ TLayout ReadLayout(const TReader& in, std::size_t fileSize) {
 
   layout.Stride = (static_cast<std::size_t>(layout.Width) * layout.Bits + 31) / 32 * 4;
   layout.PixelOffset = in.U32(10);
-  if (layout.PixelOffset < FileHeaderSize + headerSize || layout.PixelOffset > fileSize ||
+  if (layout.PixelOffset < kFileHeaderSize + headerSize || layout.PixelOffset > fileSize ||
       (fileSize - layout.PixelOffset) / layout.Stride < static_cast<std::size_t>(layout.Height))
     Fail("pixel rows run past the end of the file");
   return layout;
 }
 
 std::vector<std::uint32_t> ReadPalette(const TReader& in, const TLayout& layout) {
-  const std::uint32_t headerSize = in.U32(FileHeaderSize);
-  std::size_t offset = FileHeaderSize + headerSize;
+  const std::uint32_t headerSize = in.U32(kFileHeaderSize);
+  std::size_t offset = kFileHeaderSize + headerSize;
   if (headerSize == 40 && layout.Compression == BiBitfields) offset += 12;
   if (headerSize == 40 && layout.Compression == BiAlphaBitfields) offset += 16;
   const std::uint32_t most = 1u << layout.Bits;
-  const std::uint32_t used = in.U32(FileHeaderSize + 32);
+  const std::uint32_t used = in.U32(kFileHeaderSize + 32);
   const std::uint32_t count = used == 0 || used > most ? most : used;
   if (offset + std::size_t{count} * 4 > layout.PixelOffset) Fail("palette runs into the pixel data");
   // Indices past the palette show black, as on the system the format comes from.
@@ -131,7 +131,7 @@ void DecodeDirect(std::string_view bytes, const TReader& in, const TLayout& layo
   std::uint32_t red = 0x00FF0000, green = 0x0000FF00, blue = 0x000000FF;
   if (layout.Bits == 16) red = 0x7C00, green = 0x03E0, blue = 0x001F;
   if (layout.Compression != BiRgb) {
-    red = in.U32(MasksOffset), green = in.U32(MasksOffset + 4), blue = in.U32(MasksOffset + 8);
+    red = in.U32(kMasksOffset), green = in.U32(kMasksOffset + 4), blue = in.U32(kMasksOffset + 8);
   }
   const TChannel r(red), g(green), b(blue);
   const std::size_t pixelBytes = layout.Bits / 8;

@@ -9,7 +9,7 @@ void TSefraDXButton::SetState(TWidgetState state) {
   FState = state;
 }
 
-const std::string& TSefraDXButton::NameFor(const std::array<std::string, kWidgetStateCount>& names,
+const std::string& TSefraDXButton::NameFor(const std::array<std::string, WidgetStateCount>& names,
                                            TWidgetState state) {
   static const std::string kNone;
   const auto index = static_cast<size_t>(state);

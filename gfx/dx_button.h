@@ -16,7 +16,7 @@ struct TSize {
 // the click is reported when the look ends.
 class TSefraDXButton : public TSefraDXClass {
 public:
-  static constexpr int kPressTicks = 5;
+  static constexpr int PressedLookTicks = 5;
 
   TSefraDXButton() : TSefraDXClass(TWidgetKind::wkButton) {}
 
@@ -37,7 +37,7 @@ public:
   TSize GetImageSize() const;
 
   // The pressed look for `ticks` ticks.
-  void Press(int ticks = kPressTicks);
+  void Press(int ticks = PressedLookTicks);
   // Counts the pressed look down; true on the tick on which it ends and the button is normal again.
   bool Tick();
   // True once after a pressed look has ended.
@@ -48,10 +48,10 @@ public:
   TWidgetState PrevState() const { return FPrevState; }
 
 private:
-  static const std::string& NameFor(const std::array<std::string, kWidgetStateCount>& names, TWidgetState state);
+  static const std::string& NameFor(const std::array<std::string, WidgetStateCount>& names, TWidgetState state);
 
-  std::array<std::string, kWidgetStateCount> FImageNames;
-  std::array<std::string, kWidgetStateCount> FMaskNames;
+  std::array<std::string, WidgetStateCount> FImageNames;
+  std::array<std::string, WidgetStateCount> FMaskNames;
   int FPressTicks = 0;
   TWidgetState FPrevState = TWidgetState::wsNormal;
 };

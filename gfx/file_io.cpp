@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr std::size_t BlockSize = 4096;
+constexpr std::size_t kBlockSize = 4096;
 
 void ShowFileMessage(std::string_view text, const std::string& fileName) {
   MessageBox().Show(Cp1251(std::string(text) + fileName));
@@ -42,7 +42,7 @@ bool ReadBlocks(const std::string& fileName, TOnBlock onBlock, TEnough enough) {
     ShowReadError(fileName);
     return false;
   }
-  std::array<char, BlockSize> block;
+  std::array<char, kBlockSize> block;
   while (!enough()) {
     const std::size_t got = std::fread(block.data(), 1, block.size(), file.get());
     if (std::ferror(file.get())) {
@@ -65,7 +65,7 @@ std::filesystem::path ResolveTarget(const std::string& fileName) {
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), std::min(bytes.size(), BlockSize));
+    const ssize_t written = ::write(fd, bytes.data(), std::min(bytes.size(), kBlockSize));
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(written));

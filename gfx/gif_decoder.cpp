@@ -60,10 +60,10 @@ void ReadIndices(GifFileType* gif, TGifFrame& frame) {
     for (int y = 0; y < frame.Height; ++y) readRow(y);
     return;
   }
-  constexpr int start[] = {0, 4, 2, 1};
-  constexpr int step[] = {8, 8, 4, 2};
+  constexpr int kPassStart[] = {0, 4, 2, 1};
+  constexpr int kPassStep[] = {8, 8, 4, 2};
   for (int pass = 0; pass < 4; ++pass)
-    for (int y = start[pass]; y < frame.Height; y += step[pass]) readRow(y);
+    for (int y = kPassStart[pass]; y < frame.Height; y += kPassStep[pass]) readRow(y);
 }
 
 void ReadControl(const GifByteType* extension, TGifFrame& next) {

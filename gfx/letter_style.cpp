@@ -109,12 +109,12 @@ TLetterStyle StandardFontStyle(int font, int displayBitsPerPixel) {
     std::uint32_t TrueColor;
     std::uint32_t HighColor;
   };
-  static constexpr TColors kColors[kStandardFontCount] = {
+  static constexpr TColors kColors[StandardFontCount] = {
       {0xFFFFFF, 0xFFFF},  // white
       {0xFFFF00, 0xFFE0},  // yellow
       {0xFF0000, 0xF800},  // red
   };
-  const TColors& colors = kColors[font >= 0 && font < kStandardFontCount ? font : 0];
+  const TColors& colors = kColors[font >= 0 && font < StandardFontCount ? font : 0];
   if (displayBitsPerPixel == 16) return {TLetterEffect::leShadow, colors.HighColor, 0};
   return {TLetterEffect::leShadow, colors.TrueColor, 0x000040};
 }

@@ -25,4 +25,4 @@ TImage ApplyLetterStyle(const TImage& source, const TLetterStyle& style);
 // The game's fonts 0, 1, 2 (white, yellow, red, each with a shadow) for a display of the given
 // bits per pixel: a 16-bit display takes its colours in 5-6-5 form and no visible shadow.
 TLetterStyle StandardFontStyle(int font, int displayBitsPerPixel);
-constexpr int kStandardFontCount = 3;
+constexpr int StandardFontCount = 3;

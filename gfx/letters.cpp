@@ -25,7 +25,7 @@ std::uint8_t TLettersCollection::GlyphCode(std::string_view name) {
 
 void TLettersCollection::AddFont(const TGraphCollection& glyphs, const TLetterStyle& style, int font,
                                  const std::function<void()>& pump) {
-  if (font < 0 || font >= kFontCount) return;
+  if (font < 0 || font >= FontCount) return;
   for (int i = 0; i < glyphs.Count(); ++i) {
     AddGlyph(font, glyphs.GetName(i), glyphs.GetGraphic(i), style);
     if (pump && i % 20 == 0) pump();
@@ -34,7 +34,7 @@ void TLettersCollection::AddFont(const TGraphCollection& glyphs, const TLetterSt
 
 bool TLettersCollection::AddGlyph(int font, std::string_view name, const TImage& image,
                                   const TLetterStyle& style) {
-  if (font < 0 || font >= kFontCount || Count() >= kMaxGlyphs) return false;
+  if (font < 0 || font >= FontCount || Count() >= MaxGlyphs) return false;
   const TImage glyph = ApplyLetterStyle(image, style);
   const int index = AddFromDIB(glyph);
   if (index < 0) return false;
@@ -46,15 +46,15 @@ bool TLettersCollection::AddGlyph(int font, std::string_view name, const TImage&
 }
 
 int TLettersCollection::GlyphIndex(int font, std::uint8_t code) const {
-  return font >= 0 && font < kFontCount ? FGlyphIndex[font][code] : -1;
+  return font >= 0 && font < FontCount ? FGlyphIndex[font][code] : -1;
 }
 
 int TLettersCollection::GlyphWidth(int glyph) const {
-  return glyph >= 0 && glyph < kMaxGlyphs ? FGlyphWidth[glyph] : 0;
+  return glyph >= 0 && glyph < MaxGlyphs ? FGlyphWidth[glyph] : 0;
 }
 
 int TLettersCollection::GlyphHeight(int glyph) const {
-  return glyph >= 0 && glyph < kMaxGlyphs ? FGlyphHeight[glyph] : 0;
+  return glyph >= 0 && glyph < MaxGlyphs ? FGlyphHeight[glyph] : 0;
 }
 
 std::vector<std::string_view> TLettersCollection::SplitLines(std::string_view text) {
@@ -88,7 +88,7 @@ std::vector<int> TLettersCollection::TextToGlyphs(std::string_view line) const {
 
 int TLettersCollection::WidthOf(const std::vector<int>& glyphs) const {
   int width = 0;
-  for (const int glyph : glyphs) width += glyph < 0 ? kMissingGlyphWidth : FGlyphWidth[glyph] + kGlyphGap;
+  for (const int glyph : glyphs) width += glyph < 0 ? MissingGlyphWidth : FGlyphWidth[glyph] + GlyphGap;
   return width;
 }
 
@@ -123,11 +123,11 @@ void TLettersCollection::DrawLine(TSurface& target, int x, int y, std::string_vi
     y -= HeightOf(glyphs);
   for (const int glyph : glyphs) {
     if (glyph < 0) {
-      x += kMissingGlyphWidth;
+      x += MissingGlyphWidth;
       continue;
     }
     if (const TSurface* surface = GetSurface(glyph)) target.Draw(x, y, *surface, true);
-    x += FGlyphWidth[glyph] + kGlyphGap;
+    x += FGlyphWidth[glyph] + GlyphGap;
   }
 }
 

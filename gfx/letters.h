@@ -21,11 +21,11 @@ enum class TLetterAlign : std::uint8_t { laLeft = 0, laCenter = 1, laRight = 2, 
 // for what follows ("&&" is a literal "&"), and every line starts in font 0.
 class TLettersCollection : public TSurfaceCollection {
 public:
-  static constexpr int kFontCount = 10;
+  static constexpr int FontCount = 10;
   // The glyph tables hold this many surfaces; glyphs beyond it are dropped.
-  static constexpr int kMaxGlyphs = 2561;
-  static constexpr int kMissingGlyphWidth = 10;
-  static constexpr int kGlyphGap = 2;
+  static constexpr int MaxGlyphs = 2561;
+  static constexpr int MissingGlyphWidth = 10;
+  static constexpr int GlyphGap = 2;
 
   TLettersCollection();
 
@@ -64,7 +64,7 @@ private:
   int WidthOf(const std::vector<int>& glyphs) const;
   int HeightOf(const std::vector<int>& glyphs) const;
 
-  std::array<std::array<int, 256>, kFontCount> FGlyphIndex;
-  std::array<int, kMaxGlyphs> FGlyphWidth{};
-  std::array<int, kMaxGlyphs> FGlyphHeight{};
+  std::array<std::array<int, 256>, FontCount> FGlyphIndex;
+  std::array<int, MaxGlyphs> FGlyphWidth{};
+  std::array<int, MaxGlyphs> FGlyphHeight{};
 };

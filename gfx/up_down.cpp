@@ -97,7 +97,7 @@ void TSefraUpDown::UpdateArrows() {
 bool TSefraUpDown::MouseDown(int x, int y) {
   if (FState != TWidgetState::wsNormal || !FVisible) return false;
   for (TSefraDXButton* button : {FUpButton.get(), FDownButton.get()})
-    if (button->MouseDown(x, y)) button->Press(kPressTicks);
+    if (button->MouseDown(x, y)) button->Press(PressedLookTicks);
   return false;
 }
 

@@ -10,7 +10,7 @@
 // up above down, each click moving the value by Step within [Min, Max].
 class TSefraUpDown : public TSefraDXClass, public TWidgetText {
 public:
-  static constexpr int kPressTicks = 3;
+  static constexpr int PressedLookTicks = 3;
 
   TSefraUpDown(int left, int top, int width, int height);
 

@@ -7,7 +7,7 @@ class TSurfaceSortCollection;
 
 // The state also picks which of a widget's three images or fonts is used.
 enum class TWidgetState : std::uint8_t { wsNormal = 0, wsPressed = 1, wsDisabled = 2 };
-constexpr int kWidgetStateCount = 3;
+constexpr int WidgetStateCount = 3;
 
 enum class TWidgetKind : std::uint8_t { wkButton = 0, wkUpDown = 1, wkCheckBox = 2, wkSelector = 3 };
 

@@ -12,7 +12,7 @@ class TLettersCollection;
 // font set they are drawn with.
 class TWidgetText {
 public:
-  std::array<std::uint8_t, kWidgetStateCount> Fonts{};
+  std::array<std::uint8_t, WidgetStateCount> Fonts{};
   const TLettersCollection* Letters = nullptr;  // not owned
 
   // Font 0 for a state outside the three.

@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr std::size_t LengthAt = 4;
-constexpr std::size_t TextAt = 5;
+constexpr std::size_t kLengthAt = 4;
+constexpr std::size_t kTextAt = 5;
 
 }  // namespace
 
@@ -20,7 +20,7 @@ std::string PackGameMessage(std::int32_t kind, std::string_view text) {
 
 std::optional<TGameMessage> UnpackGameMessage(std::string_view block) {
   if (block.size() != GameMessageSize) return std::nullopt;
-  const std::size_t length = static_cast<std::uint8_t>(block[LengthAt]);
+  const std::size_t length = static_cast<std::uint8_t>(block[kLengthAt]);
   if (length > GameMessageTextLimit) return std::nullopt;
-  return TGameMessage{Bin4ToInt(block.substr(0, 4)), std::string(block.substr(TextAt, length))};
+  return TGameMessage{Bin4ToInt(block.substr(0, 4)), std::string(block.substr(kTextAt, length))};
 }

@@ -23,7 +23,7 @@ protected:
       for (int x = mask->Width() / 2; x < mask->Width(); ++x)
         if (mask->Pixel(x, y) != 0) {
           form.DXDrawMouseDown(TMouseButton::mbLeft, button->Left() + x, button->Top() + y);
-          for (int i = 0; i < TSefraDXButton::kPressTicks; ++i) form.Tick();
+          for (int i = 0; i < TSefraDXButton::PressedLookTicks; ++i) form.Tick();
           return;
         }
     FAIL() << "no visible pixel on " << name;
@@ -36,7 +36,7 @@ protected:
     while (!players.NewPlayerName.empty()) Form->FormKeyPress(8);
     Type(name);
     Form->FormKeyPress(13);
-    Ticks(TSefraDXButton::kPressTicks + 1);
+    Ticks(TSefraDXButton::PressedLookTicks + 1);
   }
 
   // Game ticks without painting (the software renderer is slow), with a paint now and then.
@@ -74,7 +74,7 @@ TEST_F(EndToEndTest, PlayersByTypingARuleChangedAGameWonSavedAndLoadedIntoAFresh
   const TSize arrow = upDown->UpButton().GetImageSize();
   Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, upDown->UpButton().Left() + arrow.Width / 2,
                             upDown->UpButton().Top() + arrow.Height / 2);
-  Ticks(TSefraUpDown::kPressTicks + 1);
+  Ticks(TSefraUpDown::PressedLookTicks + 1);
   Click("BT_OK");
   ASSERT_EQ(Form->Game->Options().ENTERSCORE, entry + 5);
   Click("BT_OK");

@@ -142,7 +142,7 @@ TEST_F(InGameFileDialogTest, TheButtonsScrollConfirmAndCancel) {
   Dialog->Open({false, "T", "F", "sav", Dir.Path().string()});
   const auto click = [this](int x, int y) {
     Dialog->Press(x, y);
-    for (int i = 0; i < TSefraDXButton::kPressTicks; ++i) Dialog->Step();
+    for (int i = 0; i < TSefraDXButton::PressedLookTicks; ++i) Dialog->Step();
   };
   click(305, 34 + TInGameFileDialog::VisibleRows * 20 - 15);  // down
   EXPECT_EQ(Dialog->FirstRow(), 5);
@@ -210,7 +210,7 @@ TEST_F(InGameDialogOnTheWindowTest, ATypedNameSavesTheGameWhileTheDialogKeepsThe
   EXPECT_EQ(Utf8(Messages.Texts.back()), "Игра успешно сохранена!");
   EXPECT_TRUE(std::filesystem::exists(Dir.Path() / "партия.sav"));
   // One paint per tick, and one more from the dialog's own loop.
-  EXPECT_EQ(Form->Paints(), paints + TSefraDXButton::kPressTicks + 1);
+  EXPECT_EQ(Form->Paints(), paints + TSefraDXButton::PressedLookTicks + 1);
 }
 
 TEST_F(InGameDialogOnTheWindowTest, TheDialogIsDrawnInTheMiddleOfTheFrame) {

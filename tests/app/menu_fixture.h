@@ -34,7 +34,7 @@ protected:
     const TSize size = button->GetImageSize();
     Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, button->Left() + size.Width / 2, button->Top() + size.Height / 2);
     ASSERT_EQ(button->State(), TWidgetState::wsPressed) << name;
-    Ticks(TSefraDXButton::kPressTicks);
+    Ticks(TSefraDXButton::PressedLookTicks);
   }
 
   TWidgetState StateOf(const std::string& name) {

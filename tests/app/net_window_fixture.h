@@ -54,7 +54,7 @@ protected:
     const TSize size = button->GetImageSize();
     form.DXDrawMenuMouseDown(TMouseButton::mbLeft, button->Left() + size.Width / 2, button->Top() + size.Height / 2);
     ASSERT_EQ(button->State(), TWidgetState::wsPressed) << name;
-    Ticks(form, TSefraDXButton::kPressTicks);
+    Ticks(form, TSefraDXButton::PressedLookTicks);
   }
 
   static void Type(TfmMain& form, const std::string& utf8) {

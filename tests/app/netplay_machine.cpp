@@ -80,7 +80,7 @@ public:
     if (button == nullptr) return false;
     const TSize size = button->GetImageSize();
     FForm.DXDrawMenuMouseDown(TMouseButton::mbLeft, button->Left() + size.Width / 2, button->Top() + size.Height / 2);
-    return Ticks(TSefraDXButton::kPressTicks + 1);
+    return Ticks(TSefraDXButton::PressedLookTicks + 1);
   }
 
   void Type(const std::string& utf8) {
@@ -95,7 +95,7 @@ public:
     while (!FForm.Screens->Players.NewPlayerName.empty()) FForm.FormKeyPress(8);
     Type(utf8);
     FForm.FormKeyPress(13);
-    if (!Ticks(TSefraDXButton::kPressTicks + 2) || !ClickMenu("BT_OK")) return false;
+    if (!Ticks(TSefraDXButton::PressedLookTicks + 2) || !ClickMenu("BT_OK")) return false;
     return ClickMenu("BT_OK") && FForm.CurrentScreen() == TScreenKind::skTable;
   }
 
@@ -158,7 +158,7 @@ bool RunHost(const std::string& folder) {
   if (!machine.ClickMenu("BT_OK")) return false;
   // The joiner's player arrives, then the game starts.
   if (!machine.TickUntil([&] { return form.Game->Players().Count() == 2; })) return false;
-  if (!PressTableButton(form, "BT_START") || !machine.Ticks(TSefraDXButton::kPressTicks + 1)) return false;
+  if (!PressTableButton(form, "BT_START") || !machine.Ticks(TSefraDXButton::PressedLookTicks + 1)) return false;
   if (!machine.PlayTurns() || !machine.WriteWhatItShows()) return false;
   // Stays a little while the joiner catches up.
   return machine.Ticks(200);

@@ -58,7 +58,7 @@ protected:
 
   static bool ClickTable(TfmMain& form, const std::string& name) {
     if (!PressTableButton(form, name)) return false;
-    Ticks(form, TSefraDXButton::kPressTicks);
+    Ticks(form, TSefraDXButton::PressedLookTicks);
     return true;
   }
 
@@ -97,7 +97,7 @@ TEST_F(NetworkGameTest, PlayersAddedAndDeletedOnTheClientsPlayersScreenReachTheH
     while (!Joiner->Screens->Players.NewPlayerName.empty()) Joiner->FormKeyPress(8);
     Type(*Joiner, name);
     Joiner->FormKeyPress(13);
-    StepBoth(TSefraDXButton::kPressTicks + 3);
+    StepBoth(TSefraDXButton::PressedLookTicks + 3);
   }
   for (TfmMain* machine : {Form, Joiner}) {
     const TPlayers& players = machine->Game->Players();
@@ -170,7 +170,7 @@ TEST_F(NetworkGameTest, TurnsPlayedOnBothMachinesLeaveTheSameScoreTables) {
     TfmMain& mover = Form->Game->Players().Player(current).FLocal ? *Form : *Joiner;
     ++actionsBy[&mover == Form ? 0 : 1];
     ASSERT_TRUE(PressForLocalPlayer(mover));
-    Ticks(mover, TSefraDXButton::kPressTicks);
+    Ticks(mover, TSefraDXButton::PressedLookTicks);
     ASSERT_TRUE(Settle());
     if (Form->Game->CurrentPlayerIndex() != current) ++turnsPassed;
   }

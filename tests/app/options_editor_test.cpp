@@ -31,7 +31,7 @@ protected:
     TSefraDXButton& button = up ? upDown.UpButton() : upDown.DownButton();
     const TSize size = button.GetImageSize();
     Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, button.Left() + size.Width / 2, button.Top() + size.Height / 2);
-    Ticks(TSefraUpDown::kPressTicks + 1);
+    Ticks(TSefraUpDown::PressedLookTicks + 1);
   }
 };
 

@@ -27,7 +27,7 @@ protected:
     while (!Players().NewPlayerName.empty()) Form->FormKeyPress(8);
     Type(name);
     Form->FormKeyPress(13);
-    Ticks(TSefraDXButton::kPressTicks + 1);
+    Ticks(TSefraDXButton::PressedLookTicks + 1);
   }
 
   int Count() { return Form->Game->Players().Count(); }
@@ -147,7 +147,7 @@ TEST_F(PlayersScreenTest, TypingElsewhereChangesNothing) {
     const std::string before = Players().NewPlayerName;
     Type("abc");
     Form->FormKeyPress(13);
-    Ticks(TSefraDXButton::kPressTicks + 1);
+    Ticks(TSefraDXButton::PressedLookTicks + 1);
     EXPECT_EQ(Players().NewPlayerName, before);
     EXPECT_EQ(Count(), 0);
   }

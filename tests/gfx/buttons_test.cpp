@@ -83,7 +83,7 @@ TEST_F(ButtonsTest, PressShowsFiveTicksThenReportsOneClick) {
   ASSERT_EQ(hit, 0);
   FButtons.GetButton(hit)->Press();
   EXPECT_EQ(FFirst->State(), wsPressed);
-  for (int tick = 1; tick < TSefraDXButton::kPressTicks; ++tick) {
+  for (int tick = 1; tick < TSefraDXButton::PressedLookTicks; ++tick) {
     EXPECT_FALSE(FButtons.Tick()) << tick;
     EXPECT_FALSE(FFirst->Clicked());
   }
@@ -118,7 +118,7 @@ TEST(SetButtonEnabled, PressOfAButtonDisabledMeanwhileIsVoid) {
   TSefraDXButton button;
   button.Press();
   SetButtonEnabled(button, false);
-  for (int tick = 0; tick < TSefraDXButton::kPressTicks; ++tick) EXPECT_FALSE(button.Tick());
+  for (int tick = 0; tick < TSefraDXButton::PressedLookTicks; ++tick) EXPECT_FALSE(button.Tick());
   EXPECT_EQ(button.State(), wsDisabled);
   EXPECT_FALSE(button.Clicked());
   SetButtonEnabled(button, true);

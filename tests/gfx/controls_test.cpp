@@ -51,7 +51,7 @@ protected:
   // Presses the button at the point and lets its pressed look run out.
   static void Click(TSefraDXClass& control, int x, int y) {
     EXPECT_FALSE(control.MouseDown(x, y));
-    for (int tick = 0; tick < TSefraUpDown::kPressTicks; ++tick) control.Update();
+    for (int tick = 0; tick < TSefraUpDown::PressedLookTicks; ++tick) control.Update();
   }
 
   TSurfaceSortCollection FSprites;
@@ -238,7 +238,7 @@ TEST_F(ControlsTest, HiddenControlsPassThePressOn) {
   EXPECT_EQ(controls.MouseDown(93, 12, 0, 0), -1);
   EXPECT_EQ(static_cast<TSefraUpDown*>(controls.GetControl(2))->DownButton().State(), wsDisabled);
   EXPECT_EQ(controls.MouseDown(93, 4, 0, 0), -1);
-  for (int tick = 0; tick < TSefraUpDown::kPressTicks; ++tick) controls.Update();
+  for (int tick = 0; tick < TSefraUpDown::PressedLookTicks; ++tick) controls.Update();
   EXPECT_EQ(static_cast<TSefraUpDown*>(controls.GetControl(2))->Value(), 1);
 }
 

@@ -21,7 +21,7 @@ protected:
     container.AddGraphic(gkBitmap, "321", fixtures::Bmp(fixtures::Pattern({"###", "###", "###", "###"})));
     container.AddGraphic(gkBitmap, "66", fixtures::Bmp(fixtures::Pattern({"##", "##"})));
     container.AddGraphic(gkBitmap, "38", fixtures::Bmp(fixtures::Pattern({"#", "#", "#"})));
-    for (int font = 0; font < kStandardFontCount; ++font)
+    for (int font = 0; font < StandardFontCount; ++font)
       FLetters.AddFont(container, StandardFontStyle(font, 32), font);
     ASSERT_TRUE(FTarget.SetSize(60, 40));
     FTarget.Fill(kBackground);
@@ -181,15 +181,15 @@ TEST(LettersCollection, DropsGlyphsBeyondTheTables) {
   TLettersCollection letters;
   const TImage dot = fixtures::Pattern({"#"});
   int added = 0;
-  for (int i = 0; i < TLettersCollection::kMaxGlyphs + 40; ++i)
+  for (int i = 0; i < TLettersCollection::MaxGlyphs + 40; ++i)
     added += letters.AddGlyph(i % 10, std::to_string(i), dot, {TLetterEffect::leSolid, 0xFFFFFF, 0});
-  EXPECT_EQ(added, TLettersCollection::kMaxGlyphs);
-  EXPECT_EQ(letters.Count(), TLettersCollection::kMaxGlyphs);
+  EXPECT_EQ(added, TLettersCollection::MaxGlyphs);
+  EXPECT_EQ(letters.Count(), TLettersCollection::MaxGlyphs);
   // The last glyph that fitted (2560) is code 0 of font 0; no slot points past the tables.
-  EXPECT_EQ(letters.GlyphIndex(0, 0), TLettersCollection::kMaxGlyphs - 1);
-  for (int font = 0; font < TLettersCollection::kFontCount; ++font)
+  EXPECT_EQ(letters.GlyphIndex(0, 0), TLettersCollection::MaxGlyphs - 1);
+  for (int font = 0; font < TLettersCollection::FontCount; ++font)
     for (int code = 0; code < 256; ++code)
-      EXPECT_LT(letters.GlyphIndex(font, static_cast<std::uint8_t>(code)), TLettersCollection::kMaxGlyphs);
+      EXPECT_LT(letters.GlyphIndex(font, static_cast<std::uint8_t>(code)), TLettersCollection::MaxGlyphs);
   EXPECT_FALSE(letters.AddGlyph(11, "65", dot, {}));
 }
 

@@ -71,8 +71,8 @@ TEST_F(RealContainers, MessageFitsTheMessagePanelInThreeColours) {
   LoadSprites(Load("graph.col"), sprites);
   const TGraphCollection glyphs = Load("font.col");
   TLettersCollection letters;
-  for (int font = 0; font < kStandardFontCount; ++font) letters.AddFont(glyphs, StandardFontStyle(font, 32), font);
-  EXPECT_EQ(letters.Count(), kStandardFontCount * glyphs.Count());
+  for (int font = 0; font < StandardFontCount; ++font) letters.AddFont(glyphs, StandardFontStyle(font, 32), font);
+  EXPECT_EQ(letters.Count(), StandardFontCount * glyphs.Count());
 
   const std::string message = Cp1251("Выпало &1350&0 очков.\r\nВсего &2700&0 очков.\r\nБросайте ещё раз!");
   for (const std::string_view line : TLettersCollection::SplitLines(message))
@@ -95,7 +95,7 @@ TEST_F(RealContainers, MessageFitsTheMessagePanelInThreeColours) {
       const std::uint32_t pixel = screen.Pixel(x, y);
       if (pixel == kBackground) continue;
       ASSERT_TRUE(x >= panelLeft && x < panelRight && y >= panelTop && y < panelBottom) << x << "," << y;
-      for (int font = 0; font < kStandardFontCount; ++font) seen[font] |= pixel == StandardFontStyle(font, 32).Color;
+      for (int font = 0; font < StandardFontCount; ++font) seen[font] |= pixel == StandardFontStyle(font, 32).Color;
     }
   EXPECT_TRUE(seen[0] && seen[1] && seen[2]);
 }

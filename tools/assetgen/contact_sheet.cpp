@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr std::uint32_t Baize = 0x001D5A3B;
-constexpr std::uint32_t ShadowColor = 0x00000040;  // the game's glyph shadow
+constexpr std::uint32_t kBaize = 0x001D5A3B;
+constexpr std::uint32_t kShadowColor = 0x00000040;  // the game's glyph shadow
 
 class TCanvas {
  public:
@@ -40,7 +40,7 @@ class TCanvas {
   void Glyph(const TImage& glyph, int x0, int y0, std::uint32_t color) {
     for (int y = 0; y < glyph.Height; ++y)
       for (int x = 0; x < glyph.Width; ++x)
-        if (glyph.Pixel(x, y) & 0x00FFFFFF) Put(x0 + x + 1, y0 + y + 1, ShadowColor);
+        if (glyph.Pixel(x, y) & 0x00FFFFFF) Put(x0 + x + 1, y0 + y + 1, kShadowColor);
     for (int y = 0; y < glyph.Height; ++y)
       for (int x = 0; x < glyph.Width; ++x)
         if (glyph.Pixel(x, y) & 0x00FFFFFF) Put(x0 + x, y0 + y, color);
@@ -81,26 +81,26 @@ int LineHeight(const TGlyphMap& font) {
 }  // namespace
 
 TImage SpriteSheet(const std::vector<TSheetSprite>& sprites, const TGlyphMap& font) {
-  constexpr int SheetWidth = 1240, Gap = 10;
+  constexpr int kSheetWidth = 1240, kGap = 10;
   const int labelHeight = LineHeight(font) + 4;
   // Lay out first, in rows that wrap at the sheet's width, to know the height.
   struct TPlace {
     int X, Y;
   };
   std::vector<TPlace> places;
-  int x = Gap, y = Gap, rowHeight = 0;
+  int x = kGap, y = kGap, rowHeight = 0;
   for (const TSheetSprite& sprite : sprites) {
-    const int cellWidth = std::max(sprite.Image.Width, TextWidth(font, sprite.Name)) + Gap;
-    if (x + cellWidth > SheetWidth && x > Gap) {
-      x = Gap;
-      y += rowHeight + Gap;
+    const int cellWidth = std::max(sprite.Image.Width, TextWidth(font, sprite.Name)) + kGap;
+    if (x + cellWidth > kSheetWidth && x > kGap) {
+      x = kGap;
+      y += rowHeight + kGap;
       rowHeight = 0;
     }
     places.push_back({x, y});
     x += cellWidth;
     rowHeight = std::max(rowHeight, sprite.Image.Height + labelHeight);
   }
-  TCanvas canvas(SheetWidth, y + rowHeight + Gap, 0x00303030);
+  TCanvas canvas(kSheetWidth, y + rowHeight + kGap, 0x00303030);
   for (size_t i = 0; i < sprites.size(); ++i) {
     const TSheetSprite& sprite = sprites[i];
     canvas.Checker(places[i].X, places[i].Y, sprite.Image.Width, sprite.Image.Height);
@@ -111,10 +111,10 @@ TImage SpriteSheet(const std::vector<TSheetSprite>& sprites, const TGlyphMap& fo
 }
 
 TImage FontSheet(const TGlyphMap& font) {
-  constexpr int Columns = 16, CellWidth = 44, Margin = 10, Zoom = 2;
+  constexpr int kColumns = 16, kCellWidth = 44, kMargin = 10, kZoom = 2;
   const int lineHeight = LineHeight(font);
-  const int cellHeight = (1 + Zoom) * lineHeight + 8;
-  const int gridRows = (static_cast<int>(font.size()) + Columns - 1) / Columns;
+  const int cellHeight = (1 + kZoom) * lineHeight + 8;
+  const int gridRows = (static_cast<int>(font.size()) + kColumns - 1) / kColumns;
   const std::vector<std::pair<std::string, std::uint32_t>> samples = {
       {Cp1251("Выпало 150 очков. Всего 650 очков."), 0x00FFFFFF},
       {Cp1251("Поздравляю игрока Игрок 1 с победой!"), 0x00FFFF00},
@@ -122,50 +122,50 @@ TImage FontSheet(const TGlyphMap& font) {
       {Cp1251("THE QUICK BROWN FOX JUMPS OVER 1000 LAZY DOGS № 5"), 0x00FF0000},
       {Cp1251("!@#№$;%^:&?*()-_+=\\}{[]<>.,/~'\"«»–—…"), 0x00FFFF00},
   };
-  const int sampleTop = Margin + gridRows * cellHeight + Margin;
-  TCanvas canvas(Columns * CellWidth + 2 * Margin,
-                 sampleTop + static_cast<int>(samples.size()) * (lineHeight + 6) + Margin, Baize);
+  const int sampleTop = kMargin + gridRows * cellHeight + kMargin;
+  TCanvas canvas(kColumns * kCellWidth + 2 * kMargin,
+                 sampleTop + static_cast<int>(samples.size()) * (lineHeight + 6) + kMargin, kBaize);
   int i = 0;
   for (const auto& [code, glyph] : font) {
-    const int x = Margin + (i % Columns) * CellWidth, y = Margin + (i / Columns) * cellHeight;
+    const int x = kMargin + (i % kColumns) * kCellWidth, y = kMargin + (i / kColumns) * cellHeight;
     const std::string number = std::to_string(code);
     canvas.Text(font, number, x, y, 0x00A8C8B0);
-    canvas.Blit(glyph, x, y + lineHeight + 2, false, 0, Zoom);
+    canvas.Blit(glyph, x, y + lineHeight + 2, false, 0, kZoom);
     ++i;
   }
   int y = sampleTop;
   for (const auto& [text, color] : samples) {
-    canvas.Text(font, text, Margin, y, color);
+    canvas.Text(font, text, kMargin, y, color);
     y += lineHeight + 6;
   }
   return canvas.Image;
 }
 
 TImage BannerSheet(const std::vector<TSheetBanner>& banners, const TGlyphMap& font) {
-  constexpr int Gap = 10;
+  constexpr int kGap = 10;
   const int captionHeight = LineHeight(font) + 6;
-  int width = Gap, height = 0;
+  int width = kGap, height = 0;
   for (const TSheetBanner& banner : banners) {
     int columnWidth = TextWidth(font, banner.Caption), columnHeight = captionHeight;
     for (const TImage& frame : banner.Frames) {
       columnWidth = std::max(columnWidth, frame.Width);
-      columnHeight += frame.Height + Gap / 2;
+      columnHeight += frame.Height + kGap / 2;
     }
-    width += columnWidth + Gap;
+    width += columnWidth + kGap;
     height = std::max(height, columnHeight);
   }
-  TCanvas canvas(width, height + 2 * Gap, 0x00303030);
-  int x = Gap;
+  TCanvas canvas(width, height + 2 * kGap, 0x00303030);
+  int x = kGap;
   for (const TSheetBanner& banner : banners) {
-    int y = Gap, columnWidth = TextWidth(font, banner.Caption);
+    int y = kGap, columnWidth = TextWidth(font, banner.Caption);
     canvas.Text(font, banner.Caption, x, y, 0x00FFFFFF);
     y += captionHeight;
     for (const TImage& frame : banner.Frames) {
       canvas.Blit(frame, x, y, false, 0);
-      y += frame.Height + Gap / 2;
+      y += frame.Height + kGap / 2;
       columnWidth = std::max(columnWidth, frame.Width);
     }
-    x += columnWidth + Gap;
+    x += columnWidth + kGap;
   }
   return canvas.Image;
 }

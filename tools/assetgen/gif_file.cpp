@@ -10,7 +10,7 @@
 namespace {
 
 // Colours are gathered at 5 bits a channel: 32768 cells, plenty for drawn banners.
-constexpr int CellCount = 1 << 15;
+constexpr int kCellCount = 1 << 15;
 int CellOf(std::uint32_t rgb) {
   return static_cast<int>(((rgb >> 19) & 0x1F) << 10 | ((rgb >> 11) & 0x1F) << 5 |
                           ((rgb >> 3) & 0x1F));
@@ -25,7 +25,7 @@ struct TBox {
 // are as many boxes as palette entries or nothing is left to split.
 std::vector<std::uint32_t> ChoosePalette(const std::vector<std::uint64_t>& counts) {
   std::vector<TBox> boxes(1);
-  for (int cell = 0; cell < CellCount; ++cell)
+  for (int cell = 0; cell < kCellCount; ++cell)
     if (counts[cell]) boxes[0].Cells.push_back(cell);
   const auto range = [](const TBox& box, int channel) {
     int lo = 31, hi = 0;
@@ -88,8 +88,8 @@ std::vector<std::uint32_t> ChoosePalette(const std::vector<std::uint64_t>& count
 
 std::vector<std::uint8_t> NearestIndexByCell(const std::vector<std::uint32_t>& palette,
                                              const std::vector<std::uint64_t>& counts) {
-  std::vector<std::uint8_t> nearest(CellCount, 0);
-  for (int cell = 0; cell < CellCount; ++cell) {
+  std::vector<std::uint8_t> nearest(kCellCount, 0);
+  for (int cell = 0; cell < kCellCount; ++cell) {
     if (!counts[cell]) continue;
     int bestDistance = 1 << 30;
     for (size_t i = 0; i < palette.size(); ++i) {
@@ -122,7 +122,7 @@ void Check(int result, const char* what) {
 std::string EncodeAnimatedGif(const std::vector<TGifFrameSource>& frames) {
   if (frames.empty()) throw std::runtime_error("an animation needs a frame");
   const int width = frames[0].Picture.Width, height = frames[0].Picture.Height;
-  std::vector<std::uint64_t> counts(CellCount, 0);
+  std::vector<std::uint64_t> counts(kCellCount, 0);
   for (const TGifFrameSource& frame : frames) {
     if (frame.Picture.Width != width || frame.Picture.Height != height)
       throw std::runtime_error("animation frames differ in size");

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr const char* StateIds[3] = {"normal", "pressed", "disabled"};
+constexpr const char* kStateIds[3] = {"normal", "pressed", "disabled"};
 
 class TGraphBuilder {
  public:
@@ -80,7 +80,7 @@ class TGraphBuilder {
     }
     if (split.size() != 3) throw std::runtime_error("states need exactly three names N|P|D");
     for (int state = 0; state < 3; ++state) {
-      const TImage image = FlattenKeyed(Render(source, label, StateIds[state]), background);
+      const TImage image = FlattenKeyed(Render(source, label, kStateIds[state]), background);
       Add(gkBitmap, SpriteColorKey, split[state], image, EncodeBmp(image));
     }
   }

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
+constexpr double kPi = 3.14159265358979323846;
 
 // Fixed-seed noise, so every build makes the same bytes.
 class TNoise {
@@ -32,9 +32,9 @@ void AddBell(std::vector<double>& out, int rate, double start, double hz, double
     const double t = static_cast<double>(i) / rate;
     const double attack = std::min(1.0, t / 0.004);
     const double decay = std::exp(-t * 4.5 / length);
-    const double tone = std::sin(2 * Pi * hz * t) +
-                        0.45 * std::sin(2 * Pi * hz * 2 * t) * std::exp(-t * 6) +
-                        0.2 * std::sin(2 * Pi * hz * 3.01 * t) * std::exp(-t * 9);
+    const double tone = std::sin(2 * kPi * hz * t) +
+                        0.45 * std::sin(2 * kPi * hz * 2 * t) * std::exp(-t * 6) +
+                        0.2 * std::sin(2 * kPi * hz * 3.01 * t) * std::exp(-t * 9);
     out[first + i] += level * attack * decay * tone;
   }
 }
@@ -47,9 +47,9 @@ void AddHorn(std::vector<double>& out, int rate, double start, double hz, double
   for (int i = 0; i < count && first + i < static_cast<int>(out.size()); ++i) {
     const double t = static_cast<double>(i) / rate;
     const double envelope = std::min(1.0, t / 0.015) * std::min(1.0, (length - t) / 0.04);
-    const double vibrato = 1.0 + 0.004 * std::sin(2 * Pi * 5.5 * t) * std::min(1.0, t / 0.2);
+    const double vibrato = 1.0 + 0.004 * std::sin(2 * kPi * 5.5 * t) * std::min(1.0, t / 0.2);
     double tone = 0;
-    for (int h = 1; h <= 6; ++h) tone += std::sin(2 * Pi * hz * h * vibrato * t) / (h * 1.3);
+    for (int h = 1; h <= 6; ++h) tone += std::sin(2 * kPi * hz * h * vibrato * t) / (h * 1.3);
     out[first + i] += level * envelope * tone;
   }
 }
@@ -69,7 +69,7 @@ std::vector<double> DiceClatter(int rate, int samples) {
     for (int i = 0; first + i < samples && i < rate / 20; ++i) {
       const double t = static_cast<double>(i) / rate;
       low += 0.45 * (noise.Next() - low);  // a little darker than white noise
-      const double body = 0.55 * std::sin(2 * Pi * toneA * t) + 0.35 * std::sin(2 * Pi * toneB * t);
+      const double body = 0.55 * std::sin(2 * kPi * toneA * t) + 0.35 * std::sin(2 * kPi * toneB * t);
       out[first + i] += level * (0.65 * low * std::exp(-t / 0.004) + body * std::exp(-t / 0.009));
     }
   }
@@ -84,8 +84,8 @@ std::vector<double> LostTurn(int rate, int samples) {
   for (int i = 0; i < samples; ++i) {
     const double t = static_cast<double>(i) / rate;
     const double hz =
-        520.0 * std::pow(180.0 / 520.0, t / length) * (1.0 + 0.03 * std::sin(2 * Pi * 14 * t));
-    phase += 2 * Pi * hz / rate;
+        520.0 * std::pow(180.0 / 520.0, t / length) * (1.0 + 0.03 * std::sin(2 * kPi * 14 * t));
+    phase += 2 * kPi * hz / rate;
     const double envelope = std::min(1.0, t / 0.008) * std::pow(1.0 - t / length, 0.7);
     out[i] = envelope * (std::sin(phase) + 0.35 * std::sin(3 * phase) + 0.15 * std::sin(5 * phase));
   }

@@ -4,7 +4,7 @@ namespace {
 
 // Below this coverage a pixel counts as outside the shape; anything above blends into the
 // background colour so closely that dropping it would only make the outline jagged.
-constexpr std::uint32_t MinVisibleAlpha = 40;
+constexpr std::uint32_t kMinVisibleAlpha = 40;
 
 std::uint32_t Channel(std::uint32_t argb, int shift) { return (argb >> shift) & 0xFF; }
 
@@ -33,7 +33,7 @@ TImage FlattenKeyed(const TRaster& raster, std::uint32_t background) {
   TImage image = Blank(raster);
   for (size_t i = 0; i < raster.Argb.size(); ++i) {
     const std::uint32_t argb = raster.Argb[i];
-    if (Channel(argb, 24) < MinVisibleAlpha) {
+    if (Channel(argb, 24) < kMinVisibleAlpha) {
       image.Pixels[i] = SpriteColorKey;
       continue;
     }

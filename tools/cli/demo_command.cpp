@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int DemoThrows = 5;
+constexpr int kDemoThrows = 5;
 
 void PrintThrow(int number, const std::vector<int>& faces) {
   const TThrowScore score = ScoreFaces(faces);
@@ -32,8 +32,8 @@ int RunDemo(std::span<const std::string> args) {
   }
   std::mt19937 generator(std::random_device{}());
   std::uniform_int_distribution<int> face(1, 6);
-  std::cout << "Тысяча: " << DemoThrows << " бросков пяти костей\n";
-  for (int number = 1; number <= DemoThrows; ++number) {
+  std::cout << "Тысяча: " << kDemoThrows << " бросков пяти костей\n";
+  for (int number = 1; number <= kDemoThrows; ++number) {
     std::vector<int> faces(MaxThrowDice);
     for (int& value : faces) value = face(generator);
     PrintThrow(number, faces);
