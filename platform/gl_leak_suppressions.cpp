@@ -1,6 +1,6 @@
 // Mesa's drivers, loaded by SDL for every OpenGL context, keep per-display and per-thread
 // allocations that they never free; the leak checker of the sanitizer build is told to
-// pass over what those libraries allocate. Linked into the test programs that open windows.
+// pass over what those libraries allocate. Linked into every program that opens windows.
 extern "C" const char* __lsan_default_suppressions() {
   return "leak:libSDL2-2.0.so\n"
          "leak:libGLdispatch.so\n"
