@@ -13,6 +13,10 @@ mkdir "$work/game" "$work/home"
 cp "$runtime"/thousand "$runtime"/*.col "$runtime"/*.ini "$runtime"/*.st "$runtime"/rules.html "$work/game/"
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
 export SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy
+# SDL unloads the GL driver with the last window, after which the sanitizer build's leak checker
+# can no longer tell the driver's never-freed allocations from ours; the window tests check
+# leaks with the driver kept loaded. Memory errors are still caught here.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 
 "$work/game/thousand" >"$work/stdout" 2>"$work/stderr" &
 pid=$!
