@@ -148,16 +148,6 @@ TEST_F(InGameFileDialogTest, TheButtonsScrollConfirmAndCancel) {
   EXPECT_EQ(Dialog->FirstRow(), 5);
   click(305, 39);  // up
   EXPECT_EQ(Dialog->FirstRow(), 0);
-  TSurface frame;
-  frame.SetSize(TInGameFileDialog::Width, TInGameFileDialog::Height);
-  Dialog->Draw(frame);
-  std::ofstream(std::string(THOUSAND_SCREENSHOT_DIR) + "/menu-file-dialog.png", std::ios::binary)
-      << EncodePng([&frame] {
-           TImage image{frame.Width(), frame.Height(), {}};
-           image.Pixels.resize(static_cast<std::size_t>(frame.Width()) * frame.Height());
-           frame.ReadPixels(image.Pixels.data());
-           return image;
-         }());
   click(300, 270);  // cancel
   EXPECT_TRUE(Dialog->Finished());
   EXPECT_EQ(Dialog->Result(), std::nullopt);

@@ -2,10 +2,8 @@
 
 #include <SDL.h>
 
-#include <fstream>
 #include <string>
 
-#include "tools/assetgen/image_files.h"
 #include "tests/app/window_fixture.h"
 
 namespace {
@@ -57,10 +55,6 @@ TEST_F(FrameTest, AThrowShowsItsDiceInThePanelAndSoundsOnceOnLanding) {
   // One clatter per tick on which some die first touched down: between one and five.
   EXPECT_EQ(std::count(Sound.Played.begin(), Sound.Played.end(), 0), static_cast<long>(Sound.Played.size()));
   EXPECT_LE(Sound.Played.size(), 5u);
-
-  // The program's look for the README: five dice at rest on the table.
-  const std::string png = EncodePng(Form->LastFrame);
-  std::ofstream(std::string(THOUSAND_SCREENSHOT_DIR) + "/screenshot.png", std::ios::binary) << png;
 }
 
 TEST_F(FrameTest, AnOpenOverlayIsLaidOverTableAndDice) {

@@ -22,7 +22,6 @@ TEST_F(MainMenuTest, OpensCentredWithItsButtonsAndShowsOverTheTable) {
   ASSERT_NE(menu, nullptr);
   // A corner of the menu picture, away from buttons and texts, lands at the overlay's place.
   EXPECT_EQ(Form->LastFrame.Pixel(145 + 3, 5 + 300), menu->Pixel(3, 300));
-  SaveScreenshot("menu-main.png");
 }
 
 TEST_F(MainMenuTest, SaveAndLoadAreOfferedByGameAndNetworkState) {

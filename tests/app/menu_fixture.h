@@ -1,13 +1,11 @@
 #pragma once
 
-#include <fstream>
 #include <string>
 
 #include "base/cp1251.h"
 #include "tests/support/fake_file_dialog.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/app/window_fixture.h"
-#include "tools/assetgen/image_files.h"
 
 // A shown main window with the real containers and a fake file dialog, driven tick by tick
 // with presses on the overlay and typed characters.
@@ -44,13 +42,6 @@ protected:
 
   void Type(const std::string& utf8) {
     for (char c : Cp1251(utf8)) Form->FormKeyPress(static_cast<std::uint8_t>(c));
-  }
-
-  // The composed frame for the README.
-  void SaveScreenshot(const std::string& name) {
-    Form->Tick();
-    std::ofstream(std::string(THOUSAND_SCREENSHOT_DIR) + "/" + name, std::ios::binary)
-        << EncodePng(Form->LastFrame);
   }
 
   std::unique_ptr<TfmMain> Form;

@@ -1,7 +1,6 @@
 // The network screen on the real window: opening it, the server address field, hosting and
 // joining with their failures.
 #include "tests/app/net_window_fixture.h"
-#include "tools/assetgen/image_files.h"
 
 namespace {
 
@@ -162,18 +161,6 @@ TEST_F(NetworkScreenTest, JoiningWhereNoHostListensFailsWithTheMessageAndThePlay
   EXPECT_EQ(form.Game->Players().Count(), 0);
   EXPECT_TRUE(form.Game->GameOver());
   EXPECT_EQ(Messages.Texts, std::vector<std::string>{Cp1251("Ошибка подключения к серверу!")});
-}
-
-TEST_F(NetworkScreenTest, Screenshot) {
-  Form->Screens->Network.LocalAddress = "192.168.1.20";
-  OpenNetworkScreen(*Form);
-  FocusAddress(*Form);
-  Type(*Form, "192.168.1.10");
-  Form->Screens->Network.CaretPhase = 4;
-  Form->Tick();
-  ASSERT_FALSE(Form->LastFrame.Pixels.empty());
-  std::ofstream(std::string(THOUSAND_SCREENSHOT_DIR) + "/menu-network.png", std::ios::binary)
-      << EncodePng(Form->LastFrame);
 }
 
 }  // namespace

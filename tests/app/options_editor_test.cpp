@@ -44,7 +44,6 @@ TEST_F(OptionsEditorTest, OpensOnTheBarrelPageWithTheGameRules) {
   EXPECT_EQ(StateOf("BT_BARRELS"), wsDisabled);
   EXPECT_TRUE(Control<TSefraUpDown>("BARRELSSCORE").Visible());
   EXPECT_FALSE(Control<TSefraCheckBox>("ISBOLTS").Visible());
-  SaveScreenshot("menu-options.png");
 }
 
 TEST_F(OptionsEditorTest, PageButtonsShowTheirControlsAndDisableThemselves) {

@@ -2,13 +2,10 @@
 // clicks this test makes, played to a winner through the window's own tick.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "base/cp1251.h"
 #include "game/random.h"
 #include "game/table_view.h"
 #include "tests/app/table_screen_fixture.h"
-#include "tools/assetgen/image_files.h"
 
 namespace {
 
@@ -32,9 +29,6 @@ protected:
            !game.ThrowPending() && game.PassDelay() == 0 && StateOf("BT_DO") == TWidgetState::wsNormal &&
            game.MessagePhase() == 0;  // the person reads the message first
   }
-  void SaveFrame(const std::string& name) {
-    std::ofstream(std::string(THOUSAND_SCREENSHOT_DIR) + "/" + name, std::ios::binary) << EncodePng(Form->LastFrame);
-  }
 };
 
 TEST_F(TableGame, TwoComputersAndAPersonPlayToAWinnerOnTheWindow) {
@@ -44,19 +38,12 @@ TEST_F(TableGame, TwoComputersAndAPersonPlayToAWinnerOnTheWindow) {
   Form->CaptureFrames = true;
   Click("BT_START");
 
-  bool savedPlay = false;
   int personThrows = 0;
   for (int tick = 0; tick < 200000 && !(Form->Game->GameOver() && tick > 5); ++tick) {
     if (PersonMayAct()) {
       const TGame& game = *Form->Game;
       const bool record = StateOf("BT_CANCEL") == TWidgetState::wsNormal &&
                           (game.TurnScore() >= 150 || game.FreeDiceCount() <= 2);
-      // The look of a turn in play for the README: kept dice above, the choice at hand.
-      if (!savedPlay && game.AnyKept() && game.TurnScore() > 0) {
-        Form->Tick();
-        SaveFrame("table-play.png");
-        savedPlay = true;
-      }
       Click(record ? "BT_CANCEL" : "BT_DO");
       if (!record) ++personThrows;
     }
@@ -67,7 +54,6 @@ TEST_F(TableGame, TwoComputersAndAPersonPlayToAWinnerOnTheWindow) {
   const TPlayer* winner = game.CurrentPlayer();
   ASSERT_NE(winner, nullptr);
   EXPECT_GT(personThrows, 0);
-  EXPECT_TRUE(savedPlay);
   EXPECT_EQ(Played(2), 1);
   EXPECT_EQ(Played(3), 1);
   EXPECT_GE(Played(1), 1);
@@ -96,7 +82,6 @@ TEST_F(TableGame, TwoComputersAndAPersonPlayToAWinnerOnTheWindow) {
       if (stat->Pixel(x, y) != stat->ColorKey() && frame.Pixel(342 + x, middle - stat->Height() / 2 + y) == stat->Pixel(x, y))
         ++statPixels;
   EXPECT_GT(statPixels, 0);
-  SaveFrame("table-win.png");
 }
 
 }  // namespace
