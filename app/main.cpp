@@ -2,7 +2,10 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
+#include "app/command_line.h"
 #include "app/main_form.h"
 #include "assets/embedded.h"
 #include "platform/clock.h"
@@ -11,13 +14,19 @@
 #include "platform/sdl_message_box.h"
 #include "platform/sound.h"
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+  const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  const TLaunchRequest request = ReadCommandLine(arguments);
+  if (request.What != TLaunch::Play) {
+    std::fputs(request.Text.c_str(), request.What == TLaunch::Refuse ? stderr : stdout);
+    return request.What == TLaunch::Refuse ? 2 : 0;
+  }
   SDL_SetHint(SDL_HINT_APP_NAME, "Тысяча");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "thousand: %s\n", SDL_GetError());
     return 1;
   }
-  const std::string folder = ExecutableFolder();
+  const std::string folder = GameDataFolder(ExecutableFolder());
   TSdlMessageBox messages("Тысяча");
   TMessageBoxScope messageScope(messages);
   TSdlSound sound({EmbeddedSound(0), EmbeddedSound(1), EmbeddedSound(2), EmbeddedSound(3)});

@@ -1,7 +1,6 @@
 #include "app/main_menu_screen.h"
 
 #include <array>
-#include <cstdio>
 #include <optional>
 #include <string_view>
 
@@ -37,16 +36,9 @@ TFileDialogRequest SavedGameRequest(bool save, const std::string& folder) {
   return {save, save ? "Запись игры" : "Чтение игры", "Файлы записи", "sav", folder};
 }
 
-std::string VersionText() {
-  const TFileVersion version = GetFileVersion();
-  char text[64];
-  std::snprintf(text, sizeof text, "%d.%d.%d.%d", version.Major, version.Minor, version.Release, version.Build);
-  return text;
-}
-
 }  // namespace
 
-TMainMenuScreen::TMainMenuScreen(const TScreenContext& context) : TScreenContext(context), FVersionText(VersionText()) {}
+TMainMenuScreen::TMainMenuScreen(const TScreenContext& context) : TScreenContext(context), FVersionText(FileVersionText()) {}
 
 void TMainMenuScreen::Open() {
   BuildMenuButtons(Buttons, kMainMenuButtons, &Sprites);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 struct TFileVersion {
   int Major = 0;
   int Minor = 0;
@@ -9,3 +11,6 @@ struct TFileVersion {
 
 // The version compiled into this program (the build's project version, four numbers).
 TFileVersion GetFileVersion();
+
+// The same four numbers as text, "1.2.3.4", as the menu and --version show it.
+std::string FileVersionText();

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "base/byte_codec.h"
@@ -32,9 +31,5 @@ TEST(Bin4, ShortInputCountsAsHighBytesAndLongInputUsesItsLastFour) {
 }
 
 TEST(GetFileVersion, IsTheProjectVersion) {
-  const TFileVersion version = GetFileVersion();
-  char text[64];
-  std::snprintf(text, sizeof text, "%d.%d.%d.%d", version.Major, version.Minor, version.Release,
-                version.Build);
-  EXPECT_STREQ(text, THOUSAND_PROJECT_VERSION);
+  EXPECT_EQ(FileVersionText(), THOUSAND_PROJECT_VERSION);
 }

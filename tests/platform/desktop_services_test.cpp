@@ -3,6 +3,8 @@
 #include <SDL.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "platform/link_opener.h"
 #include "platform/sound.h"
 #include "platform/window_events.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -38,6 +41,20 @@ TEST(ResolveLink, SchemesStayAndBareNamesLieBesideTheExecutable) {
 
 TEST(ExecutableFolder, IsTheFolderOfTheTestProgram) {
   EXPECT_EQ(ExecutableFolder(), std::string(THOUSAND_RUNTIME_DIR));
+}
+
+TEST(GameDataFolder, IsBesideTheExecutableInABuildAndTheSharedFolderWhenInstalled) {
+  TScratchDir root;
+  const std::filesystem::path games = root.Path() / "usr/games";
+  const std::filesystem::path shared = root.Path() / "usr/share/games/thousand";
+  std::filesystem::create_directories(games);
+  std::filesystem::create_directories(shared);
+  EXPECT_EQ(GameDataFolder(games.string()), games.string()) << "no data anywhere: the missing data is reported there";
+  std::ofstream(shared / "graph.col") << "x";
+  EXPECT_EQ(GameDataFolder(games.string()), shared.string());
+  std::ofstream(games / "graph.col") << "x";
+  EXPECT_EQ(GameDataFolder(games.string()), games.string()) << "a portable copy wins";
+  EXPECT_EQ(GameDataFolder(THOUSAND_RUNTIME_DIR), std::string(THOUSAND_RUNTIME_DIR));
 }
 
 TEST(TypedCodes, GiveWindows1251CodesAndDropWhatThePageLacks) {

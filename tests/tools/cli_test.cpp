@@ -63,10 +63,11 @@ TEST(Cli, UsageErrorsAndHelp) {
     int Status;
   } cases[] = {
       {"", 2}, {"nonsense", 2}, {"rules", 2}, {"rules a.st b.st", 2}, {"rules --bogus a.st", 2},
-      {"demo extra", 2}, {"--help", 0}, {"score --help", 0}, {"rules --help", 0}, {"demo --help", 0},
+      {"demo extra", 2}, {"--help", 0}, {"--version", 0}, {"score --help", 0}, {"rules --help", 0}, {"demo --help", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(RunCli(c.Args).Status, c.Status) << c.Args;
   EXPECT_NE(RunCli("--help").Out.find("score"), std::string::npos);
+  EXPECT_EQ(RunCli("--version").Out, "thousand-cli " THOUSAND_PROJECT_VERSION "\n");
 }
 
 TEST(Cli, DemoPrintsAFewScoredThrows) {

@@ -141,21 +141,30 @@ cairo_status_t AppendPngBytes(void* closure, const unsigned char* data, unsigned
   return CAIRO_STATUS_SUCCESS;
 }
 
-}  // namespace
-
-std::string EncodePng(const TImage& image) {
-  CheckSize(image);
-  cairo_surface_t* surface =
-      cairo_image_surface_create(CAIRO_FORMAT_RGB24, image.Width, image.Height);
+// Cairo's PNG writer over rows of 32-bit pixels in cairo's own layout for `format`.
+std::string WritePng(cairo_format_t format, int width, int height, const std::uint32_t* pixels) {
+  cairo_surface_t* surface = cairo_image_surface_create(format, width, height);
   unsigned char* data = cairo_image_surface_get_data(surface);
   const int stride = cairo_image_surface_get_stride(surface);
-  for (int y = 0; y < image.Height; ++y)
-    std::memcpy(data + y * stride, &image.Pixels[static_cast<size_t>(y) * image.Width],
-                static_cast<size_t>(image.Width) * 4);
+  for (int y = 0; y < height; ++y)
+    std::memcpy(data + y * stride, pixels + static_cast<size_t>(y) * width, static_cast<size_t>(width) * 4);
   cairo_surface_mark_dirty(surface);
   std::string out;
   const cairo_status_t status = cairo_surface_write_to_png_stream(surface, AppendPngBytes, &out);
   cairo_surface_destroy(surface);
   if (status != CAIRO_STATUS_SUCCESS) throw std::runtime_error("PNG encoding failed");
   return out;
+}
+
+}  // namespace
+
+std::string EncodePng(const TImage& image) {
+  CheckSize(image);
+  return WritePng(CAIRO_FORMAT_RGB24, image.Width, image.Height, image.Pixels.data());
+}
+
+std::string EncodePngWithAlpha(const TRaster& raster) {
+  if (raster.Width <= 0 || raster.Height <= 0 || raster.Argb.size() != static_cast<size_t>(raster.Width) * raster.Height)
+    throw std::runtime_error("image to encode has no pixels");
+  return WritePng(CAIRO_FORMAT_ARGB32, raster.Width, raster.Height, raster.Argb.data());
 }

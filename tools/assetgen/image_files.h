@@ -17,3 +17,5 @@ std::string EncodeBmpWithAlpha(const TRaster& raster);
 std::string EncodeJpeg(const TImage& image, int quality);
 // Opaque PNG, for contact sheets and previews.
 std::string EncodePng(const TImage& image);
+// PNG with its alpha channel, for the desktop icons.
+std::string EncodePngWithAlpha(const TRaster& raster);

@@ -43,28 +43,23 @@ bool SvgHasElement(std::string_view svg, std::string_view elementId) {
   return rsvg_handle_has_sub(OpenSvg(svg).get(), ("#" + std::string(elementId)).c_str());
 }
 
-TRaster RenderSvg(std::string_view svg, std::string_view elementId) {
-  GError* error = nullptr;
-  const std::unique_ptr<RsvgHandle, TGObjectUnref> handle = OpenSvg(svg);
+namespace {
 
-  double width = 0, height = 0;
-  if (!rsvg_handle_get_intrinsic_size_in_pixels(handle.get(), &width, &height))
-    throw std::runtime_error("SVG has no pixel size (width and height attributes needed)");
+// Draws the document (or one element of it) into a viewport of the raster's size.
+TRaster Render(RsvgHandle* handle, int width, int height, const std::string& id) {
+  if (width <= 0 || height <= 0) throw std::runtime_error("SVG size is empty");
+  if (!id.empty() && !rsvg_handle_has_sub(handle, id.c_str()))
+    throw std::runtime_error("SVG has no element with id " + id.substr(1));
   TRaster raster;
-  raster.Width = static_cast<int>(std::lround(width));
-  raster.Height = static_cast<int>(std::lround(height));
-  if (raster.Width <= 0 || raster.Height <= 0) throw std::runtime_error("SVG size is empty");
-
+  raster.Width = width;
+  raster.Height = height;
   std::unique_ptr<cairo_surface_t, TSurfaceDestroy> surface(
       cairo_image_surface_create(CAIRO_FORMAT_ARGB32, raster.Width, raster.Height));
   std::unique_ptr<cairo_t, TCairoDestroy> cr(cairo_create(surface.get()));
-  const RsvgRectangle viewport{0, 0, width, height};
-  const std::string id = elementId.empty() ? std::string() : "#" + std::string(elementId);
-  if (!id.empty() && !rsvg_handle_has_sub(handle.get(), id.c_str()))
-    throw std::runtime_error("SVG has no element with id " + std::string(elementId));
-  const gboolean ok =
-      id.empty() ? rsvg_handle_render_document(handle.get(), cr.get(), &viewport, &error)
-                 : rsvg_handle_render_layer(handle.get(), cr.get(), id.c_str(), &viewport, &error);
+  const RsvgRectangle viewport{0, 0, static_cast<double>(width), static_cast<double>(height)};
+  GError* error = nullptr;
+  const gboolean ok = id.empty() ? rsvg_handle_render_document(handle, cr.get(), &viewport, &error)
+                                 : rsvg_handle_render_layer(handle, cr.get(), id.c_str(), &viewport, &error);
   if (!ok) throw std::runtime_error("SVG not renderable: " + TakeError(error));
   cairo_surface_flush(surface.get());
 
@@ -76,6 +71,19 @@ TRaster RenderSvg(std::string_view svg, std::string_view elementId) {
                 static_cast<size_t>(raster.Width) * 4);
   return raster;
 }
+
+}  // namespace
+
+TRaster RenderSvg(std::string_view svg, std::string_view elementId) {
+  const std::unique_ptr<RsvgHandle, TGObjectUnref> handle = OpenSvg(svg);
+  double width = 0, height = 0;
+  if (!rsvg_handle_get_intrinsic_size_in_pixels(handle.get(), &width, &height))
+    throw std::runtime_error("SVG has no pixel size (width and height attributes needed)");
+  const std::string id = elementId.empty() ? std::string() : "#" + std::string(elementId);
+  return Render(handle.get(), static_cast<int>(std::lround(width)), static_cast<int>(std::lround(height)), id);
+}
+
+TRaster RenderSvgSquare(std::string_view svg, int size) { return Render(OpenSvg(svg).get(), size, size, {}); }
 
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -21,6 +21,10 @@ struct TRaster {
 // the reason when the document or the id is bad.
 TRaster RenderSvg(std::string_view svg, std::string_view elementId = {});
 
+// Renders the whole document scaled to `size`×`size` pixels (its view box fills the square),
+// for the desktop icons made from the window icon's picture.
+TRaster RenderSvgSquare(std::string_view svg, int size);
+
 // Whether the SVG document has an element with this id. Throws like RenderSvg for a bad
 // document.
 bool SvgHasElement(std::string_view svg, std::string_view elementId);

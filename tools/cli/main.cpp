@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/file_version.h"
 #include "tools/cli/command.h"
 
 #define THOUSAND_CLI_COMMAND(name) extern const TCommand name;
@@ -20,7 +21,8 @@ const TCommand* const Commands[] = {
 
 void PrintCommandList(std::ostream& out) {
   out << "usage: thousand-cli COMMAND [ARGS...]\n"
-         "       thousand-cli COMMAND --help\n\n"
+         "       thousand-cli COMMAND --help\n"
+         "       thousand-cli --version\n\n"
          "Commands:\n";
   std::size_t width = 0;
   for (const TCommand* command : Commands) width = std::max(width, command->Name.size());
@@ -42,6 +44,10 @@ int main(int argc, char** argv) {
   }
   if (IsHelp(args[0])) {
     PrintCommandList(std::cout);
+    return 0;
+  }
+  if (args[0] == "--version") {
+    std::cout << "thousand-cli " << FileVersionText() << "\n";
     return 0;
   }
   const auto found = std::find_if(std::begin(Commands), std::end(Commands),
