@@ -12,6 +12,7 @@ packages=(
   librsvg2-dev libcairo2-dev libfreetype-dev fonts-dejavu-core fonts-paratype
   libasio-dev
   xvfb x11-utils
+  dpkg-dev file desktop-file-utils appstream lintian
   clang libclang-rt-14-dev
 )
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds the game and runs every test: the ordinary build and the
-# sanitizer build (AddressSanitizer + UndefinedBehaviorSanitizer); builds the core alone with
-# no desktop library in sight; runs the fuzz harnesses briefly.
+# sanitizer build (AddressSanitizer + UndefinedBehaviorSanitizer); makes and checks the Debian
+# package; builds the core alone with no desktop library in sight; runs the fuzz harnesses briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +12,9 @@ for preset in default asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+echo "== Debian package =="
+bash tools/package-check.sh build/default
 
 # The core and thousand-cli must build on a machine without SDL, OpenGL, librsvg, cairo,
 # freetype or fonts: the configure gets no pkg-config search path and may not use pkg-config
