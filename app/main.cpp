@@ -11,8 +11,10 @@
 #include "platform/clock.h"
 #include "platform/executable_folder.h"
 #include "platform/link_opener.h"
+#include "platform/quit_signals.h"
 #include "platform/sdl_message_box.h"
 #include "platform/sound.h"
+#include "platform/user_folders.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
@@ -22,11 +24,15 @@ int main(int argc, char** argv) {
     return request.What == TLaunch::Refuse ? 2 : 0;
   }
   SDL_SetHint(SDL_HINT_APP_NAME, "Тысяча");
+  // Our own handlers end the game by its close path, SIGHUP (a logout) included.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "thousand: %s\n", SDL_GetError());
     return 1;
   }
-  const std::string folder = GameDataFolder(ExecutableFolder());
+  InstallQuitSignals();
+  const std::string executableFolder = ExecutableFolder();
+  const std::string folder = GameDataFolder(executableFolder);
   TSdlMessageBox messages("Тысяча");
   TMessageBoxScope messageScope(messages);
   TSdlSound sound({EmbeddedSound(0), EmbeddedSound(1), EmbeddedSound(2), EmbeddedSound(3)});
@@ -34,7 +40,7 @@ int main(int argc, char** argv) {
   TSdlClock clock;
   int status = 0;
   {
-    TfmMain form({messages, sound, links, clock, folder});
+    TfmMain form({messages, sound, links, clock, folder, {}, UserFoldersOf(executableFolder, folder).Data});
     if (form.WindowReady()) {
       messages.SetParent(form.Window().Handle());
       form.FormShow();

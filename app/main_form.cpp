@@ -16,6 +16,7 @@
 #include "platform/clock.h"
 #include "platform/file_dialog_ingame.h"
 #include "platform/message_box.h"
+#include "platform/quit_signals.h"
 #include "platform/sound.h"
 
 namespace {
@@ -60,7 +61,15 @@ void TfmMain::FormCreate() {
   if (std::filesystem::is_regular_file(OptionsFile, error)) Game->LoadOptions(OptionsFile);
   MenuButtons = std::make_unique<TSefraButtonCollection>();
   FileDialogs = MakeDesktopFileDialog(FWindow, Sprites, Letters);
-  DialogFolder = FServices.Folder;
+  DialogFolder = FServices.UserDataFolder.empty() ? FServices.Folder : FServices.UserDataFolder;
+  if (!FServices.UserDataFolder.empty()) {
+    Autosave = TAutosave(FServices.UserDataFolder + "/" + AutosaveFileName);
+    // A message box holds the thread where a signal cannot end the program cleanly; the game is
+    // kept first, so that ending it there loses nothing.
+    SetBeforeModal([this] {
+      if (Game) Autosave.Keep(*Game);
+    });
+  }
   Screens = std::make_unique<TMenuScreens>(TScreenContext{*Game, *this, FServices.Messages, FServices.Links, Sprites,
                                                           Letters, *MenuButtons, DialogFolder});
   SetScreen(TScreenKind::skTable);
@@ -89,6 +98,7 @@ void TfmMain::FormShow() {
     if (loading.QuitRequested()) Close();
   }
   if (LoadError != 0) ReportLoadError();
+  if (LoadError == 0) Autosave.Restore(*Game);
   Game->ResetDice(true);
   Game->UpdateButtons();
   if (UseOpenGL) DiceView.CreateDiceContext();
@@ -151,6 +161,8 @@ void TfmMain::MouseMove(int x, int y) {
 void TfmMain::FormDestroy() {
   if (FDestroyed) return;
   FDestroyed = true;
+  Autosave.Keep(*Game);
+  if (!Autosave.FileName().empty()) SetBeforeModal(nullptr);
   Session->Close();
   FTimerEnabled = false;
   DiceView.ReleaseDiceContext();
@@ -176,12 +188,14 @@ void TfmMain::Tick() {
   // Messages and joiners arrive here, between the steps, a bounded amount at a time.
   Session->Poll();
   DXTimerTimer();
+  Autosave.Keep(*Game);
   if (FInvalidated && !FClosed) FormPaint();
 }
 
 void TfmMain::Run() {
   TTickTimer timer(TickMs, FServices.Clock.Milliseconds());
   while (!FClosed) {
+    if (QuitSignalled()) Close();
     const std::uint32_t wait = timer.Remaining(FServices.Clock.Milliseconds());
     SDL_Event event;
     if (wait > 0 && SDL_WaitEventTimeout(&event, static_cast<int>(wait))) Dispatch(event);

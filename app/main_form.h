@@ -11,6 +11,7 @@
 #include "app/table_button_views.h"
 #include "base/image.h"
 #include "dice/dice_view.h"
+#include "game/autosave.h"
 #include "game/game.h"
 #include "game/game_loop.h"
 #include "gfx/button_collection.h"
@@ -35,9 +36,12 @@ struct TDesktopServices {
   ISound& Sound;
   ILinkOpener& Links;
   const IClock& Clock;
-  std::string Folder;  // the executable's folder: settings, rule sets and containers
+  std::string Folder;  // the game's data: settings, rule sets and containers
   // The network session's port and waits; tests run hosts on ports of their own.
   TTcpSessionSettings Network = {};
+  // Where the game in progress is kept and the file dialogs start; empty: nothing is kept and
+  // the dialogs start in Folder.
+  std::string UserDataFolder = {};
 };
 
 // The game's main window: owns the game controller, the banner list, the sprite lists, the
@@ -119,6 +123,7 @@ public:
   bool UseOpenGL = true;
   std::string DialogFolder;  // where the file dialogs open
   std::string OptionsFile;   // the rule set named by the settings file
+  TAutosave Autosave{std::string()};  // the local game in progress, kept on every change
   // Open and save dialogs; the desktop's own when one is installed (tests put a fake here).
   std::unique_ptr<IFileDialog> FileDialogs;
   TLoadTimes LoadTimes;      // how long the loading steps took

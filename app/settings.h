@@ -5,6 +5,8 @@
 // The settings file beside the executable: "tolvane.ini", read once at start-up, never written.
 inline constexpr const char* SettingsFileName = "tolvane.ini";
 inline constexpr const char* DefaultOptionsFile = "classic.st";
+// The game in progress, kept in the user's data folder while the program runs.
+inline constexpr const char* AutosaveFileName = "autosave.sav";
 
 // The rule-set file that "OPTIONSFILE" in section "MAIN" names ("classic.st" when the file
 // or the key is missing). A bare file name is taken from `folder`; a name with a folder

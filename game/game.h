@@ -166,6 +166,8 @@ public:
 
   // Saved games (saved_game.cpp).
   bool SaveGame(const std::string& fileName) const;
+  // The saved-game file of the game as it stands; nothing when it cannot be encoded.
+  std::optional<std::string> SavedGameBytes() const;
   bool LoadGame(const std::string& fileName);
   // LoadGame with the reason of a refusal.
   TSavedGameError LoadGameWithReason(const std::string& fileName);

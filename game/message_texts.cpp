@@ -51,4 +51,8 @@ std::string ScorelessMessage() { return Fill(ScorelessTemplate, {"0", "0"}); }
 
 std::string WinnerMessage(std::string_view name) { return Fill(WinnerTemplate, {name}); }
 
+std::string RestoredGameMessage(std::string_view name) {
+  return Fill(Cp1251("Игра восстановлена\r\nХод принадлежит\r\n&1%s&0"), {name});
+}
+
 std::string LoadingGameMessage() { return Cp1251("Загрузка игры..."); }

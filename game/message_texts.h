@@ -19,3 +19,5 @@ std::string ScorelessMessage();
 std::string WinnerMessage(std::string_view name);
 // Shown while a saved game is loaded (and left standing when the load fails).
 std::string LoadingGameMessage();
+// The game kept when the program last ended is back on the table; whose turn it is.
+std::string RestoredGameMessage(std::string_view name);

@@ -111,12 +111,16 @@ TSavedGameError DecodeSavedGame(std::string_view bytes, TSavedGame& game) {
   return TSavedGameError::None;
 }
 
-bool TGame::SaveGame(const std::string& fileName) const {
+std::optional<std::string> TGame::SavedGameBytes() const {
   TSavedGame saved;
   for (int i = 0; i < FPlayers.Count(); ++i) saved.Players.push_back(FPlayers.Player(i));
   saved.CurrentPlayer = static_cast<std::uint8_t>(FCurrentPlayer);
   saved.PackedOptions = OptionsToString();
-  const std::optional<std::string> bytes = EncodeSavedGame(saved);
+  return EncodeSavedGame(saved);
+}
+
+bool TGame::SaveGame(const std::string& fileName) const {
+  const std::optional<std::string> bytes = SavedGameBytes();
   return bytes && WriteStringToFile(fileName, *bytes);
 }
 

@@ -8,9 +8,12 @@
 #include <SDL.h>
 
 #include <cerrno>
+#include <csignal>
 #include <chrono>
 #include <filesystem>
 #include <thread>
+
+#include "platform/quit_signals.h"
 
 extern char** environ;
 
@@ -100,6 +103,8 @@ TChildResult RunChildProcess(const std::vector<std::string>& arguments, const st
       ended = true;
       break;
     }
+    // The program is asked to end: the dialog goes with it, as if cancelled.
+    if (QuitSignalled()) kill(child, SIGTERM);
     if (whileWaiting) whileWaiting();
     std::this_thread::sleep_for(std::chrono::milliseconds(15));
   }

@@ -8,6 +8,7 @@
 
 #include "base/cp1251.h"
 #include "gfx/letters.h"
+#include "platform/quit_signals.h"
 #include "platform/window.h"
 
 namespace {
@@ -191,6 +192,7 @@ std::optional<std::string> TInGameFileDialog::Run(const TFileDialogRequest& requ
     while (SDL_PollEvent(&event))
       if (!FFinished) DispatchWindowEvent(event, FWindow.Id(), *this);
     Step();
+    if (QuitSignalled() && !FFinished) Finish(std::nullopt);
     if (keepPainted) keepPainted(drawOver);
   }
   if (FCloseRequested) {
