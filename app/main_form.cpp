@@ -8,6 +8,7 @@
 #include "app/loading_window.h"
 #include "app/mouse_routing.h"
 #include "app/settings.h"
+#include "app/table_keys.h"
 #include "app/tick_timer.h"
 #include "assets/embedded.h"
 #include "base/cp1251.h"
@@ -15,6 +16,7 @@
 #include "game/random.h"
 #include "platform/clock.h"
 #include "platform/file_dialog_ingame.h"
+#include "platform/link_opener.h"
 #include "platform/message_box.h"
 #include "platform/quit_signals.h"
 #include "platform/sound.h"
@@ -142,8 +144,15 @@ void TfmMain::FormPaint() {
 }
 
 void TfmMain::FormKeyDown(int key) {
-  constexpr int kEscape = 27;
-  if (key == kEscape) Close();
+  if (key == VkEscape) {
+    Close();
+    return;
+  }
+  // An open menu screen keeps the table's keys, as it keeps the table from presses.
+  if (FOpenScreen || LoadError != 0) return;
+  if (key == RulesPageKey) FServices.Links.Open(RulesPageFile);
+  // The loop refuses as for a click: a disabled button, the turn buttons on a computer's turn.
+  if (const auto button = TableButtonOfKey(key)) Loop->PressButton(*button);
 }
 
 void TfmMain::MouseDown(TMouseButton button, int x, int y) {

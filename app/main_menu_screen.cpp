@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/menu_buttons.h"
+#include "app/settings.h"
 #include "game/game.h"
 #include "base/cp1251.h"
 #include "base/file_version.h"
@@ -29,7 +30,6 @@ constexpr std::array<TMenuButtonPlace, 7> kMainMenuButtons{{
 // The credit lines: the project, the rules page beside the executable, the project's address.
 constexpr const char* kAuthorLine = "Проект \"Тысяча\"";
 constexpr const char* kWebLine = "Правила игры: rules.html";
-constexpr const char* kWebLink = "rules.html";
 constexpr const char* kMailLink = "mailto:team@thousand-dice.example";
 
 TFileDialogRequest SavedGameRequest(bool save, const std::string& folder) {
@@ -99,7 +99,7 @@ void TMainMenuScreen::Paint(TSurface& overlay) {
 
 void TMainMenuScreen::MouseDown(int x, int y) {
   if (PressButtonAt(Buttons, x, y)) return;
-  if (HoverLink == HoverWeb) Links.Open(kWebLink);
+  if (HoverLink == HoverWeb) Links.Open(RulesPageFile);
   if (HoverLink == HoverAuthor) Links.Open(kMailLink);
 }
 

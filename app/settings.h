@@ -5,6 +5,8 @@
 // The settings file beside the executable: "tolvane.ini", read once at start-up, never written.
 inline constexpr const char* SettingsFileName = "tolvane.ini";
 inline constexpr const char* DefaultOptionsFile = "classic.st";
+// The rules of the game beside the data, opened in the desktop's browser.
+inline constexpr const char* RulesPageFile = "rules.html";
 // The game in progress, kept in the user's data folder while the program runs.
 inline constexpr const char* AutosaveFileName = "autosave.sav";
 

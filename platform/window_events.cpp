@@ -6,10 +6,14 @@
 
 int VirtualKeyOf(int sdlKey) {
   switch (sdlKey) {
-    case SDLK_ESCAPE: return 27;
+    case SDLK_ESCAPE: return VkEscape;
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return 13;
-    case SDLK_BACKSPACE: return 8;
+    case SDLK_KP_ENTER: return VkEnter;
+    case SDLK_BACKSPACE: return VkBackspace;
+    case SDLK_SPACE: return VkSpace;
+    case SDLK_F1: return VkF1;
+    case SDLK_F2: return VkF2;
+    case SDLK_F10: return VkF10;
     default: return 0;
   }
 }
@@ -59,7 +63,7 @@ void DispatchWindowEvent(const SDL_Event& event, std::uint32_t windowId, IWindow
       if (key == 0) break;
       events.KeyDown(key);
       // Text input brings the printable characters; these two keys type a control code.
-      if (key == 8 || key == 13) events.KeyPress(static_cast<std::uint8_t>(key));
+      if (key == VkBackspace || key == VkEnter) events.KeyPress(static_cast<std::uint8_t>(key));
       break;
     }
     case SDL_TEXTINPUT:

@@ -9,11 +9,20 @@ union SDL_Event;
 
 enum class TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
 
+// The Windows virtual key codes the game names.
+inline constexpr int VkBackspace = 8;
+inline constexpr int VkEnter = 13;
+inline constexpr int VkEscape = 27;
+inline constexpr int VkSpace = 32;
+inline constexpr int VkF1 = 0x70;
+inline constexpr int VkF2 = 0x71;
+inline constexpr int VkF10 = 0x79;
+
 // What a game window hands on from the desktop. Coordinates are client pixels.
 class IWindowEvents {
 public:
   virtual ~IWindowEvents() = default;
-  // Windows virtual key codes: 27 Esc, 13 Enter, 8 Backspace; 0 never arrives.
+  // A Windows virtual key code (the Vk constants above); 0 never arrives.
   virtual void KeyDown(int virtualKey) = 0;
   // A typed character as a Windows-1251 code (Backspace 8, Enter 13).
   virtual void KeyPress(std::uint8_t code) = 0;

@@ -116,6 +116,8 @@ TEST(DispatchWindowEvent, HandsOnTheGamesEventsOfItsOwnWindow) {
       {Key(5, SDLK_ESCAPE), {"down 27"}},
       {Key(5, SDLK_BACKSPACE), {"down 8", "press 8"}},
       {Key(5, SDLK_RETURN), {"down 13", "press 13"}},
+      {Key(5, SDLK_SPACE), {"down 32"}},  // the character comes as text input
+      {Key(5, SDLK_F2), {"down 113"}},
       {Key(5, SDLK_a), {}},
       {Key(6, SDLK_ESCAPE), {}},
       {text, {"press 223", "press 122"}},
