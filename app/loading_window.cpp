@@ -79,7 +79,7 @@ void TfmLoading::ProcessMessages() {
     if (event.type == SDL_QUIT)
       FQuitRequested = true;
     else
-      DispatchWindowEvent(event, FWindow.Id(), *this);
+      DispatchWindowEvent(event, FWindow.Id(), FWindow.Letterbox(), *this);
   }
   if (ElapsedMs(FLastPaint, FClock.Milliseconds()) >= static_cast<std::int32_t>(kPreviewInterval)) PaintPreview();
 }

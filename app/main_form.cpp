@@ -43,7 +43,7 @@ constexpr TLoadFailure kLoadFailures[] = {
 TfmMain::TfmMain(TDesktopServices services)
     : DiceView([this] { return MakeSdlGlContext(FWindow.Handle()); }, ShowPanel, ClientHeight),
       FServices(std::move(services)),
-      FWindow(kTitle, ClientWidth, ClientHeight, TWindowFrame::wfCaption) {
+      FWindow(kTitle, ClientWidth, ClientHeight, TWindowFrame::wfResizable) {
   FormCreate();
 }
 
@@ -131,9 +131,10 @@ void TfmMain::DXTimerTimer() {
 
 void TfmMain::FormPaint() {
   FInvalidated = false;
-  if (LoadError != 0 || !FWindow.BeginFrame()) return;
+  if (LoadError != 0 || !FWindow.BeginComposing()) return;
   PaintTable();
   FWindow.DrawSurface(DXDraw, 0, 0);
+  DiceView.Place(FWindow.Letterbox());
   DiceView.Paint(*Game);
   PaintMenu();
   if (MenuVisible && FWindow.BeginFrame()) FWindow.DrawSurface(DXDrawMenu, MenuBounds.Left, MenuBounds.Top);
@@ -146,6 +147,10 @@ void TfmMain::FormPaint() {
 void TfmMain::FormKeyDown(int key) {
   if (key == VkEscape) {
     Close();
+    return;
+  }
+  if (key == VkF11) {
+    FWindow.ToggleFullscreen();
     return;
   }
   // An open menu screen keeps the table's keys, as it keeps the table from presses.
@@ -183,7 +188,7 @@ void TfmMain::FormDestroy() {
   Reklama.reset();
 }
 
-void TfmMain::Dispatch(const SDL_Event& event) { DispatchWindowEvent(event, FWindow.Id(), *this); }
+void TfmMain::Dispatch(const SDL_Event& event) { DispatchWindowEvent(event, FWindow.Id(), FWindow.Letterbox(), *this); }
 
 void TfmMain::ProcessEvents() {
   SDL_Event event;

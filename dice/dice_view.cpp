@@ -7,11 +7,16 @@
 #include "game/game.h"
 
 TDiceView::TDiceView(TContextFactory makeContext, TRect panel, int windowHeight)
-    : FMakeContext(std::move(makeContext)), FPanel(panel), FPanelBottom(windowHeight - panel.Top - panel.Height) {}
+    : FMakeContext(std::move(makeContext)), FPanel(panel) {
+  FBox.PictureHeight = FBox.DrawableHeight = windowHeight;
+}
 
 void TDiceView::UsePanelViewport() const {
-  glViewport(FPanel.Left, FPanelBottom, FPanel.Width, FPanel.Height);
-  glScissor(FPanel.Left, FPanelBottom, FPanel.Width, FPanel.Height);
+  const int k = FBox.Factor;
+  const int left = FBox.Left + FPanel.Left * k;
+  const int bottom = FBox.DrawableHeight - (FBox.Top + (FPanel.Top + FPanel.Height) * k);
+  glViewport(left, bottom, FPanel.Width * k, FPanel.Height * k);
+  glScissor(left, bottom, FPanel.Width * k, FPanel.Height * k);
 }
 
 void TDiceView::CreateDiceContext() {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/gl_context.h"
+#include "platform/letterbox.h"
 #include "platform/surface.h"
 
 class TGame;
@@ -16,7 +17,8 @@ class TDiceView {
 public:
   using TContextFactory = std::function<std::unique_ptr<IGlContext>()>;
 
-  // `panel` in client pixels from the top left; `windowHeight` turns it into GL coordinates.
+  // `panel` in picture pixels from the top left of a picture `windowHeight` high, shown at
+  // its own size until Place says otherwise.
   TDiceView(TContextFactory makeContext, TRect panel, int windowHeight);
   ~TDiceView() { ReleaseDiceContext(); }
   TDiceView(const TDiceView&) = delete;
@@ -29,6 +31,8 @@ public:
   // Makes no context current and deletes the context.
   void ReleaseDiceContext();
 
+  // Where the window shows the picture: the dice are drawn at the scaled panel's real size.
+  void Place(const TLetterbox& box) { FBox = box; }
   // Draws the throw dice into the panel; false when nothing was drawn (no context, or a lost
   // one rebuilt). Leaves the context current.
   bool Paint(const TGame& game);
@@ -42,7 +46,7 @@ private:
 
   TContextFactory FMakeContext;
   TRect FPanel;
-  int FPanelBottom;  // the panel's lower edge counted from the window's bottom
+  TLetterbox FBox;
   std::unique_ptr<IGlContext> FContext;
   int FRebuilds = 0;
 };

@@ -187,10 +187,10 @@ std::optional<std::string> TInGameFileDialog::Run(const TFileDialogRequest& requ
   SDL_StartTextInput();
   while (!FFinished) {
     SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, 15)) DispatchWindowEvent(event, FWindow.Id(), *this);
+    if (SDL_WaitEventTimeout(&event, 15)) DispatchWindowEvent(event, FWindow.Id(), FWindow.Letterbox(), *this);
     // Drained to the end: SDL's poll marker left in the queue would hide what follows it.
     while (SDL_PollEvent(&event))
-      if (!FFinished) DispatchWindowEvent(event, FWindow.Id(), *this);
+      if (!FFinished) DispatchWindowEvent(event, FWindow.Id(), FWindow.Letterbox(), *this);
     Step();
     if (QuitSignalled() && !FFinished) Finish(std::nullopt);
     if (keepPainted) keepPainted(drawOver);

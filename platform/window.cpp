@@ -10,6 +10,25 @@
 
 #include "platform/surface.h"
 
+namespace {
+
+// The margin around the scaled table: the darkest brown of its wood.
+constexpr float kMarginRed = 0x1C / 255.0f;
+constexpr float kMarginGreen = 0x12 / 255.0f;
+constexpr float kMarginBlue = 0x0B / 255.0f;
+
+// The share of the usable desktop a new resizable window may take.
+constexpr double kFirstSizeShare = 0.85;
+
+int FirstFactor(int width, int height) {
+  SDL_Rect usable{};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
+  return LargestFactor(width, height, static_cast<int>(usable.w * kFirstSizeShare),
+                       static_cast<int>(usable.h * kFirstSizeShare));
+}
+
+}  // namespace
+
 TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindowFrame frame)
     : FWidth(width), FHeight(height) {
   // X11 keeps the title twice: as UTF-8 and, for older window managers and tools, in the
@@ -19,8 +38,14 @@ TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindo
   TSdlGlContext::RequestAttributes();
   Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
   if (frame == TWindowFrame::wfBorderless) flags |= SDL_WINDOW_BORDERLESS;
-  FWindow = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+  const bool resizable = frame == TWindowFrame::wfResizable;
+  if (resizable) flags |= SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+  const int factor = resizable ? FirstFactor(width, height) : 1;
+  FWindow = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * factor,
+                             height * factor, flags);
   if (!FWindow) return;
+  if (resizable) SDL_SetWindowMinimumSize(FWindow, width, height);
+  FBox = FitPicture(width, height, width * factor, height * factor, width * factor);
   FContext = std::make_unique<TSdlGlContext>(FWindow);
   if (FContext->MakeCurrent()) {
     // Vertical sync where the driver allows it; a paint may then wait for the display.
@@ -29,7 +54,6 @@ TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindo
     glDisable(GL_LIGHTING);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glPixelZoom(1.0f, -1.0f);  // rows are given top row first
   }
 }
 
@@ -44,6 +68,12 @@ void TGameWindow::Show() {
   if (FWindow) SDL_ShowWindow(FWindow);
 }
 
+void TGameWindow::ToggleFullscreen() {
+  if (!FWindow) return;
+  const bool full = (SDL_GetWindowFlags(FWindow) & SDL_WINDOW_FULLSCREEN) != 0;
+  SDL_SetWindowFullscreen(FWindow, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
 void TGameWindow::SetIcon(std::span<const unsigned char> bmpFile) {
   if (!FWindow || bmpFile.empty()) return;
   SDL_RWops* stream = SDL_RWFromConstMem(bmpFile.data(), static_cast<int>(bmpFile.size()));
@@ -55,7 +85,22 @@ void TGameWindow::SetIcon(std::span<const unsigned char> bmpFile) {
 
 bool TGameWindow::BeginFrame() {
   if (!Valid() || !FContext->MakeCurrent()) return false;
-  glViewport(0, 0, FWidth, FHeight);
+  // The drawable, not the window's size: under desktop scaling they differ, and only real
+  // pixels keep the picture sharp.
+  int drawableWidth = 0, drawableHeight = 0, windowWidth = 0, windowHeight = 0;
+  SDL_GL_GetDrawableSize(FWindow, &drawableWidth, &drawableHeight);
+  SDL_GetWindowSize(FWindow, &windowWidth, &windowHeight);
+  FBox = FitPicture(FWidth, FHeight, drawableWidth, drawableHeight, windowWidth);
+  glViewport(0, 0, FBox.DrawableWidth, FBox.DrawableHeight);
+  // Rows are given top row first, each picture pixel a square of Factor real ones.
+  glPixelZoom(static_cast<float>(FBox.Factor), -static_cast<float>(FBox.Factor));
+  return true;
+}
+
+bool TGameWindow::BeginComposing() {
+  if (!BeginFrame()) return false;
+  glClearColor(kMarginRed, kMarginGreen, kMarginBlue, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
   return true;
 }
 
@@ -68,7 +113,7 @@ void TGameWindow::DrawPixels(const std::uint32_t* pixels, int width, int height,
   glDisable(GL_LIGHTING);
   glDisable(GL_BLEND);
   glDisable(GL_SCISSOR_TEST);
-  glWindowPos2i(left, FHeight - top);
+  glWindowPos2i(FBox.Left + left * FBox.Factor, FBox.DrawableHeight - (FBox.Top + top * FBox.Factor));
   glDrawPixels(width, height, GL_BGRA, GL_UNSIGNED_BYTE, pixels);
   glPopAttrib();
 }
@@ -87,16 +132,28 @@ void TGameWindow::DrawSurface(const TSurface& surface, int left, int top) {
   DrawPixels(FUpload.data(), width, height, left, top);
 }
 
-TImage TGameWindow::ReadFrame() {
-  TImage frame{FWidth, FHeight, std::vector<std::uint32_t>(static_cast<size_t>(FWidth) * FHeight)};
+TImage TGameWindow::ReadDrawable() {
+  const int width = FBox.DrawableWidth;
+  const int height = FBox.DrawableHeight;
+  TImage frame{width, height, std::vector<std::uint32_t>(static_cast<size_t>(width) * height)};
   std::vector<std::uint32_t> rows(frame.Pixels.size());
-  glReadPixels(0, 0, FWidth, FHeight, GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
+  glReadPixels(0, 0, width, height, GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
   // GL counts rows from the bottom.
-  for (int y = 0; y < FHeight; ++y) {
-    const std::uint32_t* from = rows.data() + static_cast<size_t>(FHeight - 1 - y) * FWidth;
-    std::transform(from, from + FWidth, frame.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * FWidth,
+  for (int y = 0; y < height; ++y) {
+    const std::uint32_t* from = rows.data() + static_cast<size_t>(height - 1 - y) * width;
+    std::transform(from, from + width, frame.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * width,
                    [](std::uint32_t pixel) { return pixel & 0x00FFFFFFu; });
   }
+  return frame;
+}
+
+TImage TGameWindow::ReadFrame() {
+  const TImage drawable = ReadDrawable();
+  TImage frame{FWidth, FHeight, std::vector<std::uint32_t>(static_cast<size_t>(FWidth) * FHeight)};
+  for (int y = 0; y < FHeight; ++y)
+    for (int x = 0; x < FWidth; ++x)
+      frame.Pixels[static_cast<size_t>(y) * FWidth + x] =
+          drawable.Pixel(FBox.Left + x * FBox.Factor, FBox.Top + y * FBox.Factor);
   return frame;
 }
 

@@ -8,15 +8,19 @@
 
 #include "base/image.h"
 #include "platform/gl_context.h"
+#include "platform/letterbox.h"
 
 struct SDL_Window;
 class TSurface;
 
-enum class TWindowFrame : std::uint8_t { wfCaption, wfBorderless };
+// wfResizable: a window with a caption that the player may size freely and make full screen.
+enum class TWindowFrame : std::uint8_t { wfCaption, wfBorderless, wfResizable };
 
-// A fixed-size SDL window with its own OpenGL context for composing frames: 2D pictures are
-// laid onto the back buffer at client positions, 3D views draw into it with contexts of
-// their own, and Present shows the result. Created hidden and centred on the desktop.
+// An SDL window with its own OpenGL context for composing frames of a fixed-size picture:
+// 2D pictures are laid onto the back buffer at picture positions, scaled as the letterbox
+// says, 3D views draw into it with contexts of their own, and Present shows the result.
+// Created hidden and centred on the desktop; a resizable one opens at the largest whole
+// factor that fits in most of the desktop.
 class TGameWindow {
 public:
   // `title` is UTF-8. Check Valid(): a machine without a display gives no window.
@@ -28,8 +32,12 @@ public:
   bool Valid() const { return FWindow != nullptr && FContext && FContext->Valid(); }
   SDL_Window* Handle() const { return FWindow; }
   std::uint32_t Id() const;
+  // The picture's size; the window may be any size around it.
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
+  // Where the picture lies in the drawable, as of the last BeginFrame.
+  const TLetterbox& Letterbox() const { return FBox; }
+  void ToggleFullscreen();
 
   void Show();
   // The window and task bar icon from a BMP file; unusable data leaves the default icon.
@@ -40,12 +48,16 @@ public:
 
   // Makes the window's own context current for 2D work (also after a 3D view drew).
   bool BeginFrame();
+  // BeginFrame for a new frame: follows the window's size and fills the margin.
+  bool BeginComposing();
   // Lays 0x00RRGGBB rows (top row first) with their top left corner at (left, top).
   void DrawPixels(const std::uint32_t* pixels, int width, int height, int left, int top);
   void DrawImage(const TImage& image, int left, int top);
   void DrawSurface(const TSurface& surface, int left, int top);
-  // The composed back buffer, top row first; call before Present.
+  // The composed picture at its own size, top row first; call before Present.
   TImage ReadFrame();
+  // The whole back buffer, margin and scaling included.
+  TImage ReadDrawable();
   // Shows the composed frame.
   void Present();
 
@@ -54,5 +66,6 @@ private:
   std::unique_ptr<TSdlGlContext> FContext;
   int FWidth;
   int FHeight;
+  TLetterbox FBox;
   std::vector<std::uint32_t> FUpload;  // a surface's pixels on their way to the screen
 };

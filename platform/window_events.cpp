@@ -14,6 +14,7 @@ int VirtualKeyOf(int sdlKey) {
     case SDLK_F1: return VkF1;
     case SDLK_F2: return VkF2;
     case SDLK_F10: return VkF10;
+    case SDLK_F11: return VkF11;
     default: return 0;
   }
 }
@@ -48,7 +49,7 @@ std::uint32_t WindowIdOf(const SDL_Event& event) {
 
 }  // namespace
 
-void DispatchWindowEvent(const SDL_Event& event, std::uint32_t windowId, IWindowEvents& events) {
+void DispatchWindowEvent(const SDL_Event& event, std::uint32_t windowId, const TLetterbox& box, IWindowEvents& events) {
   if (event.type == SDL_QUIT) {
     events.CloseRequested();
     return;
@@ -59,8 +60,9 @@ void DispatchWindowEvent(const SDL_Event& event, std::uint32_t windowId, IWindow
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) events.CloseRequested();
       break;
     case SDL_KEYDOWN: {
-      const int key = VirtualKeyOf(event.key.keysym.sym);
+      int key = VirtualKeyOf(event.key.keysym.sym);
       if (key == 0) break;
+      if (key == VkEnter && (event.key.keysym.mod & KMOD_ALT) != 0) key = VkF11;
       events.KeyDown(key);
       // Text input brings the printable characters; these two keys type a control code.
       if (key == VkBackspace || key == VkEnter) events.KeyPress(static_cast<std::uint8_t>(key));
@@ -70,13 +72,18 @@ void DispatchWindowEvent(const SDL_Event& event, std::uint32_t windowId, IWindow
       for (std::uint8_t code : TypedCodes(event.text.text)) events.KeyPress(code);
       break;
     case SDL_MOUSEBUTTONDOWN: {
+      const std::optional<TPicturePoint> at = PicturePointOf(box, event.button.x, event.button.y);
+      if (!at) break;
       const std::uint8_t button = event.button.button;
-      if (button == SDL_BUTTON_LEFT) events.MouseDown(TMouseButton::mbLeft, event.button.x, event.button.y);
-      if (button == SDL_BUTTON_RIGHT) events.MouseDown(TMouseButton::mbRight, event.button.x, event.button.y);
-      if (button == SDL_BUTTON_MIDDLE) events.MouseDown(TMouseButton::mbMiddle, event.button.x, event.button.y);
+      if (button == SDL_BUTTON_LEFT) events.MouseDown(TMouseButton::mbLeft, at->X, at->Y);
+      if (button == SDL_BUTTON_RIGHT) events.MouseDown(TMouseButton::mbRight, at->X, at->Y);
+      if (button == SDL_BUTTON_MIDDLE) events.MouseDown(TMouseButton::mbMiddle, at->X, at->Y);
       break;
     }
-    case SDL_MOUSEMOTION: events.MouseMove(event.motion.x, event.motion.y); break;
+    case SDL_MOUSEMOTION:
+      if (const std::optional<TPicturePoint> at = PicturePointOf(box, event.motion.x, event.motion.y))
+        events.MouseMove(at->X, at->Y);
+      break;
     default: break;
   }
 }

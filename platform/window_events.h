@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/letterbox.h"
+
 union SDL_Event;
 
 enum class TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
@@ -17,6 +19,7 @@ inline constexpr int VkSpace = 32;
 inline constexpr int VkF1 = 0x70;
 inline constexpr int VkF2 = 0x71;
 inline constexpr int VkF10 = 0x79;
+inline constexpr int VkF11 = 0x7A;  // also given for Alt+Enter: both switch to and from full screen
 
 // What a game window hands on from the desktop. Coordinates are client pixels.
 class IWindowEvents {
@@ -26,6 +29,7 @@ public:
   virtual void KeyDown(int virtualKey) = 0;
   // A typed character as a Windows-1251 code (Backspace 8, Enter 13).
   virtual void KeyPress(std::uint8_t code) = 0;
+  // Pixels of the window's picture; presses and moves in the margin around it do not come.
   virtual void MouseDown(TMouseButton button, int x, int y) = 0;
   virtual void MouseMove(int x, int y) = 0;
   // The close box or the system's request to quit.
@@ -38,6 +42,7 @@ int VirtualKeyOf(int sdlKey);
 // The Windows-1251 codes of typed UTF-8 text; characters the code page lacks are dropped.
 std::vector<std::uint8_t> TypedCodes(std::string_view utf8);
 
-// Hands one SDL event that belongs to the window `windowId` to `events`; events of other
-// windows are ignored. A quit request counts for every window.
-void DispatchWindowEvent(const SDL_Event& event, std::uint32_t windowId, IWindowEvents& events);
+// Hands one SDL event that belongs to the window `windowId` to `events`, the mouse's place
+// turned into a pixel of the picture as `box` lays it out; events of other windows are
+// ignored. A quit request counts for every window.
+void DispatchWindowEvent(const SDL_Event& event, std::uint32_t windowId, const TLetterbox& box, IWindowEvents& events);

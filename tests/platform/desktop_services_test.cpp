@@ -128,7 +128,7 @@ TEST(DispatchWindowEvent, HandsOnTheGamesEventsOfItsOwnWindow) {
   };
   for (std::size_t i = 0; i < cases.size(); ++i) {
     TRecordingEvents events;
-    DispatchWindowEvent(cases[i].Event, 5, events);
+    DispatchWindowEvent(cases[i].Event, 5, FitPicture(600, 420, 600, 420, 600), events);
     EXPECT_EQ(events.Log, cases[i].Log) << "case " << i;
   }
 }
