@@ -131,17 +131,41 @@ void TfmMain::DXTimerTimer() {
 
 void TfmMain::FormPaint() {
   FInvalidated = false;
-  if (LoadError != 0 || !FWindow.BeginComposing()) return;
+  if (LoadError != 0) return;
   PaintTable();
-  FWindow.DrawSurface(DXDraw, 0, 0);
-  DiceView.Place(FWindow.Letterbox());
-  DiceView.Paint(*Game);
   PaintMenu();
+  ++FPaints;
+  if (!FrameChanged() || !FWindow.BeginComposing()) return;
+  DiceView.Place(FWindow.Letterbox());
+  FWindow.DrawSurface(DXDraw, 0, 0);
+  // A rebuilt context drew no dice: the same frame must go through again.
+  if (!DiceView.Paint(*Game) && DiceView.HasContext()) FPresentGate.Forget();
   if (MenuVisible && FWindow.BeginFrame()) FWindow.DrawSurface(DXDrawMenu, MenuBounds.Left, MenuBounds.Top);
   if (FDrawOver) FDrawOver(FWindow);
   if (CaptureFrames) LastFrame = FWindow.ReadFrame();
   FWindow.Present();
-  ++FPaints;
+  ++FPresents;
+}
+
+bool TfmMain::FrameChanged() {
+  // An open dialog draws straight onto the frame, out of the key: those frames are all shown,
+  // and so is the first one after the dialog.
+  if (FDrawOver) {
+    FPresentGate.Forget();
+    return true;
+  }
+  FFrameKey.Clear();
+  const TLetterbox box = FWindow.CurrentLetterbox();
+  for (const int size : {box.DrawableWidth, box.DrawableHeight, box.Factor}) FFrameKey.Add(size);
+  DiceView.AddToKey(*Game, FFrameKey);
+  DXDraw.ReadPixels(FFrameKey.Extend(static_cast<std::size_t>(DXDraw.Width()) * DXDraw.Height()).data());
+  FFrameKey.Add(MenuVisible);
+  if (MenuVisible) {
+    for (const int edge : {MenuBounds.Left, MenuBounds.Top}) FFrameKey.Add(edge);
+    DXDrawMenu.ReadPixels(
+        FFrameKey.Extend(static_cast<std::size_t>(DXDrawMenu.Width()) * DXDrawMenu.Height()).data());
+  }
+  return FPresentGate.Admit(FFrameKey);
 }
 
 void TfmMain::FormKeyDown(int key) {

@@ -19,6 +19,7 @@
 #include "gfx/surface_collection.h"
 #include "net/net_table_loop.h"
 #include "platform/file_dialog.h"
+#include "platform/present_gate.h"
 #include "platform/session_tcp.h"
 #include "platform/surface.h"
 #include "platform/window.h"
@@ -139,6 +140,8 @@ public:
   bool CaptureFrames = false;
   TImage LastFrame;
   int Paints() const { return FPaints; }
+  // Paints whose frame differed from the one on the screen and was shown.
+  int Presents() const { return FPresents; }
   bool TimerEnabled() const { return FTimerEnabled; }
   TGameWindow& Window() { return FWindow; }
 
@@ -148,12 +151,15 @@ private:
   void MouseDown(TMouseButton button, int x, int y) override;
   void MouseMove(int x, int y) override;
   void CloseRequested() override { Close(); }
+  void PictureLost() override { FPresentGate.Forget(); }
 
   void Dispatch(const SDL_Event& event);
   void ReportLoadError() const;
   void PlayStepSounds(const TStepEvents& events);
   // The table screen and the banner into DXDraw, then the banner's animation (table_screen.cpp).
   void PaintTable();
+  // Whether the painted surfaces and the dice make a frame other than the one on the screen.
+  bool FrameChanged();
 
   // What both table steps run; the loop's button actions tell a network game from a local one.
   void TableStep();
@@ -170,4 +176,7 @@ private:
   bool FClosed = false;
   bool FDestroyed = false;
   int FPaints = 0;
+  int FPresents = 0;
+  TFrameKey FFrameKey;
+  TPresentGate FPresentGate;
 };

@@ -52,8 +52,22 @@ bool TDiceView::Paint(const TGame& game) {
   UsePanelViewport();
   // The panel shares the window's back buffer: the clear must stay inside it.
   glEnable(GL_SCISSOR_TEST);
-  const int count = std::clamp(game.ThrowCount(), 0, TGame::DiceCount);
-  DrawDiceScene(std::span(game.ThrowDice()).first(static_cast<std::size_t>(count)));
+  DrawDiceScene(ShownDice(game));
   glDisable(GL_SCISSOR_TEST);
   return true;
+}
+
+std::span<const TZarnik> TDiceView::ShownDice(const TGame& game) const {
+  const int count = std::clamp(game.ThrowCount(), 0, TGame::DiceCount);
+  return std::span(game.ThrowDice()).first(static_cast<std::size_t>(count));
+}
+
+void TDiceView::AddToKey(const TGame& game, TFrameKey& key) const {
+  key.Add(FContext != nullptr);
+  for (const TZarnik& die : ShownDice(game)) {
+    for (const float value : {die.PosX, die.Height, die.PosZ, die.AngleX, die.AngleY, die.AngleZ}) key.Add(value);
+    for (const TZarnik::TColor* color :
+         {&die.LightPosition, &die.LightAmbient, &die.BodyColor, &die.FloorColor, &die.EdgeColor, &die.PipColor})
+      for (const float value : *color) key.Add(value);
+  }
 }

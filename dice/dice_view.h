@@ -2,9 +2,12 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 
+#include "dice/zarnik.h"
 #include "platform/gl_context.h"
 #include "platform/letterbox.h"
+#include "platform/present_gate.h"
 #include "platform/surface.h"
 
 class TGame;
@@ -36,6 +39,8 @@ public:
   // Draws the throw dice into the panel; false when nothing was drawn (no context, or a lost
   // one rebuilt). Leaves the context current.
   bool Paint(const TGame& game);
+  // What Paint would draw for `game`, wherever the window lays the panel.
+  void AddToKey(const TGame& game, TFrameKey& key) const;
 
   bool HasContext() const { return FContext != nullptr; }
   // How often a lost context was rebuilt.
@@ -43,6 +48,7 @@ public:
 
 private:
   void UsePanelViewport() const;
+  std::span<const TZarnik> ShownDice(const TGame& game) const;
 
   TContextFactory FMakeContext;
   TRect FPanel;

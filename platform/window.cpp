@@ -83,14 +83,19 @@ void TGameWindow::SetIcon(std::span<const unsigned char> bmpFile) {
   SDL_FreeSurface(icon);
 }
 
-bool TGameWindow::BeginFrame() {
-  if (!Valid() || !FContext->MakeCurrent()) return false;
+TLetterbox TGameWindow::CurrentLetterbox() const {
+  if (!FWindow) return FBox;
   // The drawable, not the window's size: under desktop scaling they differ, and only real
   // pixels keep the picture sharp.
   int drawableWidth = 0, drawableHeight = 0, windowWidth = 0, windowHeight = 0;
   SDL_GL_GetDrawableSize(FWindow, &drawableWidth, &drawableHeight);
   SDL_GetWindowSize(FWindow, &windowWidth, &windowHeight);
-  FBox = FitPicture(FWidth, FHeight, drawableWidth, drawableHeight, windowWidth);
+  return FitPicture(FWidth, FHeight, drawableWidth, drawableHeight, windowWidth);
+}
+
+bool TGameWindow::BeginFrame() {
+  if (!Valid() || !FContext->MakeCurrent()) return false;
+  FBox = CurrentLetterbox();
   glViewport(0, 0, FBox.DrawableWidth, FBox.DrawableHeight);
   // Rows are given top row first, each picture pixel a square of Factor real ones.
   glPixelZoom(static_cast<float>(FBox.Factor), -static_cast<float>(FBox.Factor));

@@ -37,6 +37,8 @@ public:
   int Height() const { return FHeight; }
   // Where the picture lies in the drawable, as of the last BeginFrame.
   const TLetterbox& Letterbox() const { return FBox; }
+  // Where the next BeginFrame will lay it, for the window's size now.
+  TLetterbox CurrentLetterbox() const;
   void ToggleFullscreen();
 
   void Show();

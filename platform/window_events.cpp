@@ -58,6 +58,7 @@ void DispatchWindowEvent(const SDL_Event& event, std::uint32_t windowId, const T
   switch (event.type) {
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) events.CloseRequested();
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) events.PictureLost();
       break;
     case SDL_KEYDOWN: {
       int key = VirtualKeyOf(event.key.keysym.sym);

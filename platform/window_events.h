@@ -34,6 +34,9 @@ public:
   virtual void MouseMove(int x, int y) = 0;
   // The close box or the system's request to quit.
   virtual void CloseRequested() = 0;
+  // The desktop dropped the window's picture (uncovered, restored): only a window that skips
+  // unchanged frames needs to know.
+  virtual void PictureLost() {}
 };
 
 // The Windows virtual key of an SDL key, or 0 for keys the game does not name.
