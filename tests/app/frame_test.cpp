@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <functional>
 #include <string>
 
 #include "tests/app/window_fixture.h"
@@ -71,9 +72,57 @@ TEST_F(FrameTest, AnOpenOverlayIsLaidOverTableAndDice) {
   ExpectTableAround(frame);
 }
 
-TEST_F(FrameTest, EveryTickPaintsOnceAlsoWhenNothingChanged) {
-  for (int i = 0; i < 5; ++i) Form->Tick();
-  EXPECT_EQ(Form->Paints(), 5);
+TEST_F(FrameTest, EveryTickPaintsButOnlyAChangedFrameReachesTheScreen) {
+  // The message panel opens over the first ticks; then nothing moves.
+  for (int i = 0; i < 100; ++i) Form->Tick();
+  const int opened = Form->Presents();
+  EXPECT_GT(opened, 1);
+  for (int i = 0; i < 20; ++i) Form->Tick();
+  EXPECT_EQ(Form->Paints(), 120);
+  EXPECT_EQ(Form->Presents(), opened) << "the table stood still";
+
+  struct TChange {
+    const char* What;
+    std::function<void()> Make;
+  };
+  const TChange changes[] = {
+      {"the banner's next picture", [&] { Clock.Now += 60 * 1000; }},
+      {"an overlay opened", [&] {
+         Form->DXDrawMenu.SetSize(200, 100);
+         Form->DXDrawMenu.Fill(0x00123456);
+         Form->MenuBounds = {50, 120, 200, 100};
+         Form->MenuVisible = true;
+       }},
+      {"one pixel of the overlay", [&] { Form->DXDrawMenu.FillRect({199, 99, 1, 1}, 0x00FFFFFF); }},
+      {"the overlay moved", [&] { Form->MenuBounds.Left = 60; }},
+      {"the overlay closed", [&] { Form->MenuVisible = false; }},
+      {"the window uncovered", [&] {
+         SDL_Event event{};
+         event.type = SDL_WINDOWEVENT;
+         event.window.windowID = Form->Window().Id();
+         event.window.event = SDL_WINDOWEVENT_EXPOSED;
+         ASSERT_EQ(SDL_PushEvent(&event), 1);
+         Form->ProcessEvents();
+       }},
+  };
+  for (const TChange& change : changes) {
+    const int presents = Form->Presents();
+    change.Make();
+    for (int i = 0; i < 3; ++i) Form->Tick();
+    EXPECT_EQ(Form->Presents(), presents + 1) << change.What;
+  }
+}
+
+TEST_F(FrameTest, FlyingDiceReachTheScreenOnEveryTick) {
+  Form->Game->StartThrow();
+  int ticks = 0;
+  while (Form->Game->DiceMoving() && ticks < 200) {
+    const int presents = Form->Presents();
+    Form->Tick();
+    EXPECT_EQ(Form->Presents(), presents + 1) << "tick " << ticks;
+    ++ticks;
+  }
+  EXPECT_TRUE(PanelLit(Form->LastFrame));
 }
 
 struct TCloseCase {
