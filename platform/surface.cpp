@@ -129,9 +129,12 @@ std::uint32_t TSurface::Pixel(int x, int y) const {
 }
 
 void TSurface::ReadPixels(std::uint32_t* out) const {
-  for (int y = 0; y < Height(); ++y) {
-    std::uint32_t* row = out + static_cast<size_t>(y) * Width();
-    std::memcpy(row, Row(y), static_cast<size_t>(Width()) * sizeof(std::uint32_t));
-    for (int x = 0; x < Width(); ++x) row[x] &= kRgbMask;
+  // Read every tick for the present gate: the sizes are taken once so the mask vectorises.
+  const int width = Width();
+  const int height = Height();
+  for (int y = 0; y < height; ++y) {
+    std::uint32_t* row = out + static_cast<size_t>(y) * width;
+    std::memcpy(row, Row(y), static_cast<size_t>(width) * sizeof(std::uint32_t));
+    for (int x = 0; x < width; ++x) row[x] &= kRgbMask;
   }
 }

@@ -132,8 +132,7 @@ void TGameWindow::DrawSurface(const TSurface& surface, int left, int top) {
   const int width = surface.Width();
   const int height = surface.Height();
   FUpload.resize(static_cast<size_t>(width) * height);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) FUpload[static_cast<size_t>(y) * width + x] = surface.Pixel(x, y);
+  surface.ReadPixels(FUpload.data());
   DrawPixels(FUpload.data(), width, height, left, top);
 }
 
