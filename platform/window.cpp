@@ -27,6 +27,8 @@ int FirstFactor(int width, int height) {
                        static_cast<int>(usable.h * kFirstSizeShare));
 }
 
+bool IsFullscreen(SDL_Window* window) { return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0; }
+
 }  // namespace
 
 TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindowFrame frame)
@@ -70,8 +72,30 @@ void TGameWindow::Show() {
 
 void TGameWindow::ToggleFullscreen() {
   if (!FWindow) return;
-  const bool full = (SDL_GetWindowFlags(FWindow) & SDL_WINDOW_FULLSCREEN) != 0;
+  const bool full = IsFullscreen(FWindow);
+  if (!full) SDL_GetWindowSize(FWindow, &FWindowedWidth, &FWindowedHeight);
   SDL_SetWindowFullscreen(FWindow, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+TWindowPlacement TGameWindow::Placement() const {
+  if (!FWindow) return {};
+  if (IsFullscreen(FWindow)) return {FWindowedWidth, FWindowedHeight, true};
+  TWindowPlacement placement;
+  SDL_GetWindowSize(FWindow, &placement.Width, &placement.Height);
+  return placement;
+}
+
+void TGameWindow::Restore(const TWindowPlacement& kept) {
+  if (!FWindow) return;
+  SDL_Rect usable{};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = {0, 0, FWidth, FHeight};
+  const TWindowPlacement placement = FitPlacement(kept, FWidth, FHeight, usable.w, usable.h);
+  if (placement.Width > 0) {
+    SDL_SetWindowSize(FWindow, placement.Width, placement.Height);
+    SDL_SetWindowPosition(FWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+  SDL_GetWindowSize(FWindow, &FWindowedWidth, &FWindowedHeight);
+  if (placement.Fullscreen) SDL_SetWindowFullscreen(FWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
 }
 
 void TGameWindow::SetIcon(std::span<const unsigned char> bmpFile) {

@@ -9,6 +9,7 @@
 #include "base/image.h"
 #include "platform/gl_context.h"
 #include "platform/letterbox.h"
+#include "platform/window_placement.h"
 
 struct SDL_Window;
 class TSurface;
@@ -40,6 +41,10 @@ public:
   // Where the next BeginFrame will lay it, for the window's size now.
   TLetterbox CurrentLetterbox() const;
   void ToggleFullscreen();
+  // The window's size out of full screen, and whether it is full screen now.
+  TWindowPlacement Placement() const;
+  // Takes a kept placement, brought within this desktop; a size never kept leaves the first one.
+  void Restore(const TWindowPlacement& kept);
 
   void Show();
   // The window and task bar icon from a BMP file; unusable data leaves the default icon.
@@ -69,5 +74,7 @@ private:
   int FWidth;
   int FHeight;
   TLetterbox FBox;
+  int FWindowedWidth = 0;  // the size to come back to from full screen
+  int FWindowedHeight = 0;
   std::vector<std::uint32_t> FUpload;  // a surface's pixels on their way to the screen
 };

@@ -38,6 +38,42 @@ INSTANTIATE_TEST_SUITE_P(
                       TSettingsCase{"AbsolutePath", "[MAIN]\nOPTIONSFILE=/srv/rules/a.st\n", "/srv/rules/a.st"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+TEST(WindowPlacement, AKeptWindowComesBackAndDamagedValuesReadAsNeverKept) {
+  TScratchDir folder;
+  const std::string path = folder.Path().string();
+  EXPECT_EQ(ReadWindowPlacement(path), TWindowPlacement{}) << "no file";
+  for (const TWindowPlacement kept : {TWindowPlacement{1800, 1260, false}, TWindowPlacement{1234, 987, true}}) {
+    ASSERT_TRUE(WriteWindowPlacement(path, kept));
+    EXPECT_EQ(ReadWindowPlacement(path), kept);
+  }
+  struct TCase {
+    const char* Ini;
+    TWindowPlacement Expected;
+  };
+  for (const TCase& c : {TCase{"[WINDOW]\nWIDTH=-5\nHEIGHT=900\n", {}}, TCase{"[WINDOW]\nWIDTH=wide\nHEIGHT=900\n", {}},
+                         TCase{"[WINDOW]\nWIDTH=99999999\nHEIGHT=900\nFULLSCREEN=true\n", {0, 0, true}},
+                         TCase{"[WINDOW]\nFULLSCREEN=1\n", {0, 0, true}}, TCase{"garbage\x01\xFF", {}}}) {
+    folder.Write(WindowSettingsFileName, c.Ini);
+    EXPECT_EQ(ReadWindowPlacement(path), c.Expected) << c.Ini;
+  }
+  EXPECT_FALSE(WriteWindowPlacement(path + "/no such folder", {1800, 1260, false}));
+}
+
+TEST(WindowPlacement, AKeptSizeIsBroughtWithinTheDesktop) {
+  struct TCase {
+    TWindowPlacement Kept;
+    int UsableWidth, UsableHeight;
+    TWindowPlacement Expected;
+  };
+  for (const TCase& c : {TCase{{1800, 1260, false}, 2560, 1400, {1800, 1260, false}},
+                         TCase{{3000, 2000, true}, 1920, 1050, {1920, 1050, true}},  // a smaller screen now
+                         TCase{{300, 200, false}, 1920, 1050, {600, 420, false}},    // below the picture
+                         TCase{{1800, 1260, false}, 500, 400, {600, 420, false}},    // a desktop below the picture
+                         TCase{{0, 0, true}, 1920, 1050, {0, 0, true}}})             // never kept: the first size
+    EXPECT_EQ(FitPlacement(c.Kept, 600, 420, c.UsableWidth, c.UsableHeight), c.Expected)
+        << c.Kept.Width << "x" << c.Kept.Height << " on " << c.UsableWidth << "x" << c.UsableHeight;
+}
+
 class StartupSettingsTest : public TWindowTest {};
 
 TEST_F(StartupSettingsTest, LoadsTheNamedRuleSetFromTheExecutablesFolder) {

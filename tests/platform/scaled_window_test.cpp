@@ -66,4 +66,34 @@ TEST(ScaledWindow, OpensLargeOnABigScreenAndShowsEachPixelAsASquare) {
   SDL_Quit();
 }
 
+TEST(ScaledWindow, TakesBackAKeptSizeAndRemembersItThroughFullScreen) {
+  if (!Installed("Xvfb")) GTEST_SKIP() << "Xvfb is not installed";
+  TVirtualDisplay display("1920x1080x24");
+  ASSERT_FALSE(display.Name().empty()) << "Xvfb did not start";
+  ::setenv("DISPLAY", display.Name().c_str(), 1);
+  ::setenv("SDL_VIDEODRIVER", "x11", 1);
+  ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+  {
+    TGameWindow window("Тысяча", 600, 420, TWindowFrame::wfResizable);
+    ASSERT_TRUE(window.Valid()) << SDL_GetError();
+    window.Restore({1240, 880, false});
+    window.Show();
+    const auto settled = [&](auto done) {
+      for (int i = 0; i < 200 && !done(); ++i) {
+        SDL_PumpEvents();
+        SDL_Delay(10);
+      }
+      return done();
+    };
+    ASSERT_TRUE(settled([&] { return window.Placement() == TWindowPlacement{1240, 880, false}; }));
+
+    window.ToggleFullscreen();
+    EXPECT_TRUE(settled([&] { return window.Placement() == TWindowPlacement{1240, 880, true}; }))
+        << "full screen keeps the size to come back to";
+    window.ToggleFullscreen();
+    EXPECT_TRUE(settled([&] { return window.Placement() == TWindowPlacement{1240, 880, false}; }));
+  }
+  SDL_Quit();
+}
+
 }  // namespace
