@@ -2,13 +2,29 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 
 namespace {
 // Enough channels for a clatter over a long fanfare and a lost-turn sound together.
 constexpr int kChannels = 8;
+
+extern "C" void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// ALSA writes every step of a failed device search to stderr, on a machine without sound
+// too, where silence is the expected outcome. SDL loads the library at run time; so do we,
+// to hand it a handler that says nothing. The library stays loaded with the program.
+void SilenceAlsaErrors() {
+  void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+  if (!alsa) return;
+  using THandler = void (*)(const char*, int, const char*, int, const char*, ...);
+  using TSetHandler = int (*)(THandler);
+  if (auto set = reinterpret_cast<TSetHandler>(dlsym(alsa, "snd_lib_error_set_handler"))) set(IgnoreAlsaError);
+}
+
 }  // namespace
 
 TSdlSound::TSdlSound(const std::array<std::span<const unsigned char>, EffectCount>& wavFiles) {
+  SilenceAlsaErrors();
   FAudioInitialised = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   if (!FAudioInitialised) return;
   FDeviceOpen = Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) == 0;

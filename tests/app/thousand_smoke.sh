@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The shipped executable itself, headless: it starts, keeps running, ends cleanly on SIGTERM and
-# says nothing on stderr but what the audio library prints of its own.
+# says nothing on stderr, also where the machine has no sound device.
 # Usage: thousand_smoke.sh RUNTIME_FOLDER
 set -euo pipefail
 runtime=$1
@@ -12,7 +12,9 @@ trap 'kill -KILL "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir "$work/game" "$work/home"
 cp "$runtime"/thousand "$runtime"/*.col "$runtime"/*.ini "$runtime"/*.st "$runtime"/rules.html "$work/game/"
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
-export SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy
+# SDL picks its sound driver itself, as for a player: here, a machine without a sound card.
+export SDL_VIDEODRIVER=offscreen
+unset SDL_AUDIODRIVER
 # SDL unloads the GL driver with the last window, after which the sanitizer build's leak checker
 # can no longer tell the driver's never-freed allocations from ours; the window tests check
 # leaks with the driver kept loaded. Memory errors are still caught here.
@@ -43,11 +45,9 @@ if [[ $status -ne 0 ]]; then
   cat "$work/stderr" >&2
   exit 1
 fi
-# ALSA and the mixer speak for themselves; anything else is ours and should not be there.
-unexpected=$(grep -Ev '^(ALSA lib |Mix_|SDL_mixer|\s*$)' "$work/stderr" || true)
-if [[ -n $unexpected ]]; then
+if [[ -s $work/stderr ]]; then
   echo "thousand wrote to stderr:" >&2
-  echo "$unexpected" >&2
+  cat "$work/stderr" >&2
   exit 1
 fi
 echo "thousand started, ran and ended cleanly on SIGTERM"
