@@ -77,7 +77,7 @@ public:
   // host's (game_turn.cpp).
   void ClearPlayers();
   // One tick of the score animation.
-  void AnimateScores() { FPlayers.AnimateScores(); }
+  void AnimateScores(int ticks = 1) { FPlayers.AnimateScores(ticks); }
 
   // The network role is learnt from the session's first member, so hosting and joining
   // forget the old one first; a network game, once started, lasts until the program ends.
@@ -109,6 +109,9 @@ public:
   bool StartThrowWith(const std::array<int, DiceCount>& faces);
   bool DiceMoving() const;
   void StepDice();
+  // Brings the rolling dice to rest without stepping their motion, making the draws the
+  // steps would make in the same order. Returns how many steps the motion would have taken.
+  int SettleDiceAtOnce();
   bool TakeLandingEvent();
   void TurnRowDice();
   int SettleThrow();
