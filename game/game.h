@@ -10,6 +10,7 @@
 #include "game/options.h"
 #include "game/players.h"
 #include "game/saved_game.h"
+#include "game/strong_player.h"
 #include "game/table_buttons.h"
 
 // What the turn rules made of a throw that came to rest.
@@ -157,6 +158,8 @@ public:
   // The computer player's choice: throw again (true) or record (false) (computer_player.cpp).
   // Draws at most one random number and changes nothing else.
   bool ComputerWantsThrow() const;
+  // What level 2 weighs: the current player's state, the others' totals, the turn.
+  TStrongPosition StrongPosition() const;
 
   // The game state a joining machine receives: the current player, turn score, pass delay,
   // pending throw, the ten dice and the game-over flag (game_state_text.cpp).
