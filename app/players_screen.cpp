@@ -26,12 +26,12 @@ constexpr std::uint8_t kEnter = 13;
 // The levels the level line offers: normal, risky, strong.
 constexpr int kChoosableLevels = ComputerLevelStrong + 1;
 
-// A computer's level, in capitals for the new player's line, in small letters for the list.
+// A computer's level, in full for the new player's line, cut short to fit the list's column.
 // A level past the strong one (only from a file or another program) plays as the risky one.
-std::string LevelName(std::uint8_t level, bool capitals) {
-  if (level == ComputerLevelNormal) return Cp1251(capitals ? "НОРМАЛЬНЫЙ" : "нормальный");
-  if (level == ComputerLevelStrong) return Cp1251(capitals ? "СИЛЬНЫЙ" : "сильный");
-  return Cp1251(capitals ? "РИСКОВЫЙ" : "рисковый");
+std::string LevelName(std::uint8_t level, bool full) {
+  if (level == ComputerLevelNormal) return Cp1251(full ? "НОРМАЛЬНЫЙ" : "норм");
+  if (level == ComputerLevelStrong) return Cp1251(full ? "СИЛЬНЫЙ" : "сила");
+  return Cp1251(full ? "РИСКОВЫЙ" : "риск");
 }
 constexpr std::size_t kNameLength = 9;
 

@@ -53,9 +53,9 @@ TEST(StrongPlayer, NeverLosesOnTheSpotWhereTheOtherChoiceDoesNot) {
   for (const TPosition& p : positions) ExpectDecision(p);
 }
 
-TEST(StrongPlayer, ThrowsOnWhenTheOtherIsAboutToWinAndRecordsWhenFarAhead) {
-  ExpectDecision({"far ahead, a fair turn banked", NoBarrel, 700, 100, 2, false, 100});
-  ExpectDecision({"the other one throw from winning", NoBarrel, 100, 100, 2, true, 990});
+TEST(StrongPlayer, TheSamePositionThrowsOnOnlyWhenTheOtherIsAboutToWin) {
+  ExpectDecision({"the other far behind", NoBarrel, 100, 150, 4, false, 0});
+  ExpectDecision({"the other one throw from winning", NoBarrel, 100, 150, 4, true, 990});
 }
 
 TEST(StrongPlayer, LevelsAboveTheStrongOneThrowOnWhereTheLadderLeavesAChoice) {
