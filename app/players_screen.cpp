@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/menu_buttons.h"
+#include "game/computer_player.h"
 #include "game/game.h"
 #include "base/cp1251.h"
 #include "gfx/letters.h"
@@ -22,6 +23,16 @@ constexpr int kCaretCycle = 35;
 constexpr int kCaretShownUpTo = 20;
 constexpr std::uint8_t kBackspace = 8;
 constexpr std::uint8_t kEnter = 13;
+// The levels the level line offers: normal, risky, strong.
+constexpr int kChoosableLevels = ComputerLevelStrong + 1;
+
+// A computer's level, in full for the new player's line, cut short to fit the list's column.
+// A level past the strong one (only from a file or another program) plays as the risky one.
+std::string LevelName(std::uint8_t level, bool full) {
+  if (level == ComputerLevelNormal) return Cp1251(full ? "НОРМАЛЬНЫЙ" : "норм");
+  if (level == ComputerLevelStrong) return Cp1251(full ? "СИЛЬНЫЙ" : "сила");
+  return Cp1251(full ? "РИСКОВЫЙ" : "риск");
+}
 constexpr std::size_t kNameLength = 9;
 
 bool NameTaken(const TPlayers& players, const std::string& name) {
@@ -126,6 +137,10 @@ void TPlayersScreen::MouseDown(int x, int y) {
     NewPlayerKind = NewPlayerKind == 1 ? 0 : 1;
     CaretPhase = -1;
   }
+  if (NewPlayerKind == PlayerKindComputer && Contains(Z::LevelLine, x, y)) {
+    NewPlayerLevel = static_cast<std::uint8_t>((NewPlayerLevel + 1) % kChoosableLevels);
+    CaretPhase = -1;
+  }
   TRect nameField = Z::NameField;
   nameField.Width += Letters.TextWidth(NewPlayerName);
   if (Contains(nameField, x, y)) CaretPhase = 0;
@@ -159,6 +174,7 @@ void TPlayersScreen::Paint(TSurface& overlay) {
     text(Z::NameColumn, y, prefix + player.FName);
     text(Z::KindColumn, y, prefix + Cp1251(player.FKind == 0 ? "человек" : "компьютер"), TLetterAlign::laCenter);
     if (player.FKind == 0) text(Z::LevelColumn, y, prefix + "---");
+    if (player.FKind == PlayerKindComputer) text(Z::LevelColumn, y, prefix + LevelName(player.FLevel, false));
   }
   const bool caretShown = CaretPhase >= 0 && CaretPhase <= kCaretShownUpTo;
   text(Z::NameText.X, Z::NameText.Y, NewPlayerName + (caretShown ? "_" : ""));
@@ -167,7 +183,7 @@ void TPlayersScreen::Paint(TSurface& overlay) {
     text(Z::LevelText.X, Z::LevelText.Y, "---");
   } else if (NewPlayerKind == 1) {
     text(Z::KindText.X, Z::KindText.Y, Cp1251("КОМПЬЮТЕР"));
-    if (NewPlayerLevel == 0) text(Z::LevelText.X, Z::LevelText.Y, Cp1251("НОРМАЛЬНЫЙ"));
+    text(Z::LevelText.X, Z::LevelText.Y, LevelName(NewPlayerLevel, true));
   }
   Buttons.Draw(overlay, 0, 0);
 }

@@ -27,6 +27,8 @@ struct TPlayersZones {
   // The new player's kind: a press turns human into computer and back.
   static constexpr TRect KindLine{12, 300, 275, 17};
   static constexpr TPlace KindText{64, 309};
+  // A computer's level: a press moves it on, normal, risky, strong and round again.
+  static constexpr TRect LevelLine{12, 322, 275, 17};
   static constexpr TPlace LevelText{109, 331};
 };
 

@@ -146,13 +146,7 @@ void TZarnik::Step() {
     Height -= FallSpeed;
     FallSpeed += kGravity;
     if (Height >= kRestHeight) return;
-    if (!HasBounced) {
-      LandingEvent = true;
-      VerticalSpin() = static_cast<float>(Rng().Random(15) - 7);
-      HasBounced = true;
-      DriftZ = -(std::fabs(SpinX / 150) + 0.02f);
-      DriftX = 0.06f * static_cast<float>(Rng().RandomReal()) - 0.03f;
-    }
+    if (!HasBounced) Land();
     Height = kRestHeight;
     FallSpeed = -FallSpeed / 2;
     return;
@@ -172,6 +166,42 @@ void TZarnik::Step() {
     return;
   }
 
+  Moving = false;
+}
+
+void TZarnik::Land() {
+  LandingEvent = true;
+  VerticalSpin() = static_cast<float>(Rng().Random(15) - 7);
+  HasBounced = true;
+  DriftZ = -(std::fabs(SpinX / 150) + 0.02f);
+  DriftX = 0.06f * static_cast<float>(Rng().RandomReal()) - 0.03f;
+}
+
+int TZarnik::FirstLandingStep() const {
+  if (!Moving || !ValidFace(Face) || HasBounced) return 0;
+  // The same single-precision sums as Step, so the count matches it exactly.
+  float height = Height;
+  float speed = FallSpeed;
+  for (int step = 1; step <= FallSteps; ++step) {
+    height -= speed;
+    speed += kGravity;
+    if (height < kRestHeight) return step;
+  }
+  return 0;
+}
+
+int TZarnik::StepsToRest() const {
+  if (!Moving || !ValidFace(Face)) return 0;
+  return FallSteps + SettleSteps + 1;
+}
+
+void TZarnik::ComeToRest() {
+  if (!Moving || !ValidFace(Face)) return;
+  FallSteps = 0;
+  SettleSteps = 0;
+  FallSpeed = 0;
+  Height = kRestHeight;
+  SetUprightAngles();
   Moving = false;
 }
 

@@ -62,6 +62,14 @@ public:
   // One step of a throwing die: falling, then settling, then at rest.
   void Step();
 
+  // A throw settled without its motion (the rules lab): the step of the first touch-down,
+  // on which Land makes the throw's last draws (0: no touch-down left), the steps Step would
+  // take until the die rests, and the rest itself, upright on its face where it fell.
+  int FirstLandingStep() const;
+  void Land();
+  int StepsToRest() const;
+  void ComeToRest();
+
   static bool ValidFace(int face) { return face >= 1 && face <= 6; }
   // Faces 1 and 6 lie on the Z axis and turn about Z when upright; 2..5 turn about Y.
   bool SpinsAboutZ() const { return Face == 1 || Face == 6; }

@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "game/random.h"
+#include "game/strong_player.h"
 
 bool TGame::ComputerWantsThrow() const {
   const TPlayer* player = CurrentPlayer();
@@ -16,6 +17,7 @@ bool TGame::ComputerWantsThrow() const {
   if (turn == MaxTurnScore()) return false;
   // Recording would land on the dump truck.
   if (reached == FOptions.DUMPTRUCKSCORE) return true;
+  if (player->FLevel == ComputerLevelStrong) return StrongWantsThrow(FOptions, StrongPosition());
   if (player->FLevel != 0) return true;
   if (turn > ComputerAlwaysRecordAbove) return false;
   // Recording would land in the lowest points of a hole.
@@ -30,4 +32,22 @@ bool TGame::ComputerWantsThrow() const {
     if (odds.FreeDice == freeDice) return Rng().RandomReal() < odds.Chance && turn <= odds.MaxTurn;
   }
   return true;  // five free dice (or none)
+}
+
+TStrongPosition TGame::StrongPosition() const {
+  const TPlayer& player = *CurrentPlayer();
+  TStrongPosition position{.Total = player.Total(),
+                           .Entered = player.FEntered,
+                           .Bolts = player.FBolts,
+                           .BarrelTries = player.FBarrelTries,
+                           .BarrelFalls = player.FBarrelFalls,
+                           .TurnScore = FTurnScore,
+                           .FreeDice = FreeDiceCount(),
+                           .AnyKept = AnyKept(),
+                           .MinTurn = MinTurnScore(),
+                           .MaxTurn = MaxTurnScore()};
+  for (int i = 0; i < FPlayers.Count() && position.OtherCount < StrongMaxOthers; ++i) {
+    if (i != FCurrentPlayer) position.Others[position.OtherCount++] = FPlayers.Player(i).Total();
+  }
+  return position;
 }

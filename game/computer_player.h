@@ -1,7 +1,16 @@
 #pragma once
 
+#include <cstdint>
+
 // The computer player decides through TGame::ComputerWantsThrow (computer_player.cpp): a fixed
-// ladder of rules, no look-ahead, at most one random draw. Its numbers:
+// ladder of rules, no look-ahead, at most one random draw. Level 0 climbs the whole ladder,
+// level 2 («СИЛЬНЫЙ») weighs its chance to win instead (strong_player.h), any other level
+// throws on wherever the ladder leaves a choice.
+inline constexpr std::uint8_t ComputerLevelNormal = 0;
+inline constexpr std::uint8_t ComputerLevelRisky = 1;
+inline constexpr std::uint8_t ComputerLevelStrong = 2;
+
+// The ladder's numbers:
 
 // With one to three dice free a level-0 computer throws again when a draw in [0, 1) falls
 // below Chance and the turn score is at most MaxTurn; with four it throws up to 125 without

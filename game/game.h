@@ -10,6 +10,7 @@
 #include "game/options.h"
 #include "game/players.h"
 #include "game/saved_game.h"
+#include "game/strong_player.h"
 #include "game/table_buttons.h"
 
 // What the turn rules made of a throw that came to rest.
@@ -77,7 +78,7 @@ public:
   // host's (game_turn.cpp).
   void ClearPlayers();
   // One tick of the score animation.
-  void AnimateScores() { FPlayers.AnimateScores(); }
+  void AnimateScores(int ticks = 1) { FPlayers.AnimateScores(ticks); }
 
   // The network role is learnt from the session's first member, so hosting and joining
   // forget the old one first; a network game, once started, lasts until the program ends.
@@ -109,6 +110,9 @@ public:
   bool StartThrowWith(const std::array<int, DiceCount>& faces);
   bool DiceMoving() const;
   void StepDice();
+  // Brings the rolling dice to rest without stepping their motion, making the draws the
+  // steps would make in the same order. Returns how many steps the motion would have taken.
+  int SettleDiceAtOnce();
   bool TakeLandingEvent();
   void TurnRowDice();
   int SettleThrow();
@@ -154,6 +158,8 @@ public:
   // The computer player's choice: throw again (true) or record (false) (computer_player.cpp).
   // Draws at most one random number and changes nothing else.
   bool ComputerWantsThrow() const;
+  // What level 2 weighs: the current player's state, the others' totals, the turn.
+  TStrongPosition StrongPosition() const;
 
   // The game state a joining machine receives: the current player, turn score, pass delay,
   // pending throw, the ten dice and the game-over flag (game_state_text.cpp).

@@ -66,6 +66,25 @@ bool TGame::DiceMoving() const {
 
 void TGame::StepDice() { StepMovingDice(std::span<TZarnik>(FThrowDice.data(), DiceInThrow())); }
 
+int TGame::SettleDiceAtOnce() {
+  const std::span<TZarnik> dice(FThrowDice.data(), DiceInThrow());
+  // Dice step in turn, so their landing draws come step by step, die by die within a step.
+  std::array<std::pair<int, int>, DiceCount> landings{};
+  int landingCount = 0;
+  int steps = 0;
+  for (int i = 0; i < static_cast<int>(dice.size()); ++i) {
+    if (const int step = dice[i].FirstLandingStep(); step > 0) landings[landingCount++] = {step, i};
+    steps = std::max(steps, dice[i].StepsToRest());
+  }
+  const auto end = landings.begin() + landingCount;
+  for (auto first = landings.begin(); first != end; ++first) {
+    std::iter_swap(first, std::min_element(first, end));
+    dice[first->second].Land();
+  }
+  for (TZarnik& die : dice) die.ComeToRest();
+  return steps;
+}
+
 bool TGame::TakeLandingEvent() {
   bool landed = false;
   for (int i = 0; i < DiceInThrow(); ++i) {

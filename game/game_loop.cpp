@@ -33,7 +33,11 @@ void TGameLoop::GameStep(TStepEvents& events) {
     events.TurnPassed = true;
     ScheduleComputerMove();
   }
-  if (FGame.DiceMoving()) {
+  if (FPacing.FastForwardDice && FPacing.SettleDiceAtOnce && FGame.DiceMoving()) {
+    // The stepped roll animates the scores once per two steps, the first above.
+    const int tickCount = (FGame.SettleDiceAtOnce() + 1) / 2;
+    if (tickCount > 1) FGame.AnimateScores(tickCount - 1);
+  } else if (FGame.DiceMoving()) {
     FGame.StepDice();
     FGame.StepDice();
     while (FPacing.FastForwardDice && FGame.DiceMoving()) {

@@ -24,6 +24,9 @@ struct TLoopPacing {
   // Plays a roll to its end within one step: the same dice steps, two per tick, with the
   // score animation kept in pace; only what nobody watches (row dice, panel) is left out.
   bool FastForwardDice = false;
+  // With FastForwardDice: the roll is not stepped at all, only its draws are made, in the
+  // same order, and the score animation kept in pace (the rules lab).
+  bool SettleDiceAtOnce = false;
 };
 
 // The game part of the table screen's tick, headless: the order of one step, the table

@@ -1,5 +1,6 @@
 #include "game/game.h"
 #include "game/message_texts.h"
+#include "game/turn_limits.h"
 
 TPlayer* TGame::CurrentPlayer() {
   if (FCurrentPlayer < 0 || FCurrentPlayer >= FPlayers.Count()) return nullptr;
@@ -11,22 +12,13 @@ const TPlayer* TGame::CurrentPlayer() const {
   return &FPlayers.Player(FCurrentPlayer);
 }
 
-bool TGame::InHole(int total) const {
-  return (FOptions.ISHOLE1 && FOptions.HOLE1SCORE1 <= total && total < FOptions.HOLE1SCORE2) ||
-         (FOptions.ISHOLE2 && FOptions.HOLE2SCORE1 <= total && total < FOptions.HOLE2SCORE2);
-}
+bool TGame::InHole(int total) const { return InHoleAt(FOptions, total); }
 
-bool TGame::OnScoreBarrel(int total) const { return FOptions.BARRELSTYPE == 1 && total >= FOptions.BARRELSSCORE; }
+bool TGame::OnScoreBarrel(int total) const { return OnScoreBarrelAt(FOptions, total); }
 
 int TGame::MinTurnScore() const {
   const TPlayer* player = CurrentPlayer();
-  if (player == nullptr) return 0;
-  const int total = player->Total();
-  if (FOptions.NEEDENTERGAME && !player->FEntered) return FOptions.ENTERSCORE;
-  if (FOptions.ISHOLE1 && FOptions.HOLE1SCORE1 <= total && total < FOptions.HOLE1SCORE2) return FOptions.HOLE1SCORE2 - total;
-  if (FOptions.ISHOLE2 && FOptions.HOLE2SCORE1 <= total && total < FOptions.HOLE2SCORE2) return FOptions.HOLE2SCORE2 - total;
-  if (OnScoreBarrel(total)) return (FOptions.ISMORE1000 ? 1005 : 1000) - FOptions.BARRELSSCORE;
-  return 0;
+  return player == nullptr ? 0 : MinTurnScoreAt(FOptions, player->Total(), player->FEntered);
 }
 
 int TGame::MaxTurnScore() const {

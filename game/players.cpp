@@ -103,15 +103,18 @@ void TPlayers::ResetScore(int index) {
   if (index >= 0 && index < Count()) Player(index).ResetScore();
 }
 
-void TPlayers::AnimateScores() {
+void TPlayers::AnimateScores() { AnimateScores(1); }
+
+void TPlayers::AnimateScores(int ticks) {
   for (const TEntry& entry : FEntries) {
     TPlayer& player = *entry.Player;
-    const std::int32_t delta = player.FScoreDelta;
-    if (delta == 0) continue;
-    const std::int64_t size = std::abs(static_cast<std::int64_t>(delta));
-    const std::int64_t stepSize = std::min<std::int64_t>(size, size <= 200 ? 5 : size <= 500 ? 10 : 20);
-    const auto step = static_cast<std::int32_t>(delta < 0 ? -stepSize : stepSize);
-    player.FScore += step;
-    player.FScoreDelta -= step;
+    for (int tick = 0; tick < ticks && player.FScoreDelta != 0; ++tick) {
+      const std::int32_t delta = player.FScoreDelta;
+      const std::int64_t size = std::abs(static_cast<std::int64_t>(delta));
+      const std::int64_t stepSize = std::min<std::int64_t>(size, size <= 200 ? 5 : size <= 500 ? 10 : 20);
+      const auto step = static_cast<std::int32_t>(delta < 0 ? -stepSize : stepSize);
+      player.FScore += step;
+      player.FScoreDelta -= step;
+    }
   }
 }

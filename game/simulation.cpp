@@ -11,22 +11,30 @@
 
 namespace {
 
-// The lab cuts the waits a person would watch; the dice still roll step by step.
-constexpr TLoopPacing kLabPacing{.ComputerPressDelay = 1, .CutPassDelay = true, .FastForwardDice = true};
+// The lab cuts the waits a person would watch.
+TLoopPacing LabPacing(bool stepped) {
+  return {.ComputerPressDelay = 1, .CutPassDelay = true, .FastForwardDice = true, .SettleDiceAtOnce = !stepped};
+}
 
-void AddComputers(TGame& game, int count) {
+int SeatLevel(const TSimulationSettings& settings, int seat) {
+  const auto index = static_cast<std::size_t>(seat);
+  return index < settings.Levels.size() ? settings.Levels[index] : 0;
+}
+
+void AddComputers(TGame& game, const TSimulationSettings& settings, int count, int shift) {
   for (int i = 0; i < count; ++i) {
     TPlayer player;
     player.FName = Cp1251("Компьютер ") + std::to_string(i + 1);
     player.FKind = PlayerKindComputer;
+    player.FLevel = static_cast<std::uint8_t>(SeatLevel(settings, (i + shift) % count));
     game.AddPlayer(player);
   }
   game.UpdateButtons();
 }
 
 // Plays one game to its end and adds what happened to the report.
-void PlayGame(TGame& game, TSimulationReport& report) {
-  TGameLoop loop(game, kLabPacing);
+void PlayGame(TGame& game, bool stepped, TSimulationReport& report) {
+  TGameLoop loop(game, LabPacing(stepped));
   loop.PressButton(TTableButtons::Start);
   int turns = 0;
   bool started = false;
@@ -40,7 +48,10 @@ void PlayGame(TGame& game, TSimulationReport& report) {
       if (events.Outcome == TThrowOutcome::Zero) ++report.ZeroThrowsByDice[events.SettledDice - 1];
     }
     if (events.TurnRecorded || (events.Settled && events.Outcome != TThrowOutcome::Scored)) ++turns;
-    if (events.GameWon) ++report.WinsBySeat[game.CurrentPlayerIndex()];
+    if (events.GameWon) {
+      ++report.WinsBySeat[game.CurrentPlayerIndex()];
+      ++report.WinsByLevel[game.CurrentPlayer()->FLevel];
+    }
   }
   report.TurnsPerGame.push_back(turns);
   report.BoltPenalties += game.Tally().BoltPenalties;
@@ -66,6 +77,18 @@ std::string Join(const TValues& values, TFormat format, bool json) {
   return json ? text + "]" : text;
 }
 
+// "0:0.4210,2:0.5790", or a JSON object keyed by the level as a string.
+std::string JoinLevels(const TSimulationReport& report, bool json) {
+  const double games = std::max(report.Games, 1);
+  std::string text = json ? "{" : "";
+  for (const auto& [level, wins] : report.WinsByLevel) {
+    if (text.size() > (json ? 1U : 0U)) text += json ? ", " : ",";
+    const std::string key = std::to_string(level);
+    text += (json ? "\"" + key + "\": " : key + ":") + Decimal(wins / games, 4);
+  }
+  return json ? text + "}" : text;
+}
+
 }  // namespace
 
 TSimulationReport Simulate(const TSimulationSettings& settings) {
@@ -73,16 +96,18 @@ TSimulationReport Simulate(const TSimulationSettings& settings) {
   report.Games = std::max(settings.Games, 0);
   report.Players = std::clamp(settings.Players, SimulationMinPlayers, SimulationMaxPlayers);
   report.WinsBySeat.assign(report.Players, 0);
+  for (int seat = 0; seat < report.Players; ++seat) report.WinsByLevel.try_emplace(SeatLevel(settings, seat), 0);
   report.TurnsPerGame.reserve(report.Games);
 
   TSeededRandom random(settings.Seed);
   TRandomScope scope(random);
   const auto start = std::chrono::steady_clock::now();
   for (int number = 0; number < report.Games; ++number) {
+    const int shift = settings.Rotate ? number % report.Players : 0;
     TGame game;
     game.SetOptions(settings.Rules);
-    AddComputers(game, report.Players);
-    PlayGame(game, report);
+    AddComputers(game, settings, report.Players, shift);
+    PlayGame(game, settings.Stepped, report);
   }
   report.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return report;
@@ -119,6 +144,7 @@ std::string FormatSimulationReport(const TSimulationReport& report, bool json) {
                                 },
                                 json)},
       {"games_per_second", Decimal(perSecond, 0)},
+      {"wins_by_level", JoinLevels(report, json)},
   };
   std::string text = json ? "{" : "";
   bool first = true;

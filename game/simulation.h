@@ -2,13 +2,15 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "game/options.h"
 
 // The rules lab: whole games between computer players, played through TGame and the headless
-// loop with the dice animation stepped, and what happened in them.
+// loop, and what happened in them. A throw settles at once unless the run asks for the dice
+// stepped; both make the same draws in the same order, so a seed plays the same games.
 
 inline constexpr int SimulationMinPlayers = 2;
 inline constexpr int SimulationMaxPlayers = 6;
@@ -20,6 +22,12 @@ struct TSimulationSettings {
   int Players = 4;
   TGameOptions Rules;
   std::uint64_t Seed = 1;
+  // One computer level per seat; seats past the list's end play level 0.
+  std::vector<int> Levels;
+  // Every game shifts the levels one seat on, so that the first move's edge is shared.
+  bool Rotate = false;
+  // Steps every die's motion as the table does instead of settling each throw at once.
+  bool Stepped = false;
 };
 
 struct TSimulationReport {
@@ -27,6 +35,7 @@ struct TSimulationReport {
   int Players = 0;
   std::vector<int> TurnsPerGame;
   std::vector<int> WinsBySeat;  // one entry per seat
+  std::map<int, int> WinsByLevel;  // every level that played, with its wins
   long BoltPenalties = 0;
   long BarrelFalls = 0;
   long ScoreWipes = 0;

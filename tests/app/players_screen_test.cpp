@@ -108,6 +108,19 @@ TEST_F(PlayersScreenTest, TheKindLineTogglesAndTakesTheFocusAway) {
   EXPECT_EQ(Players().NewPlayerName, before);
 }
 
+TEST_F(PlayersScreenTest, TheLevelLineCyclesAComputersLevelAndTheAddedPlayerKeepsIt) {
+  ClickZone(*Form, Z::LevelLine);
+  EXPECT_EQ(Players().NewPlayerLevel, 0) << "a person has no level to change";
+  ClickZone(*Form, Z::KindLine);
+  for (const int expected : {1, 2, 0, 1, 2}) {
+    ClickZone(*Form, Z::LevelLine);
+    EXPECT_EQ(Players().NewPlayerLevel, expected);
+  }
+  AddByTyping("Strong");
+  const TPlayers& players = Form->Game->Players();
+  EXPECT_EQ(players.Player(players.Count() - 1).FLevel, 2);
+}
+
 TEST_F(PlayersScreenTest, TheNameFieldTakesNineAcceptedCharactersAndBackspace) {
   FocusName();
   while (!Players().NewPlayerName.empty()) Form->FormKeyPress(8);

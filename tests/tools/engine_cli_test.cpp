@@ -86,7 +86,7 @@ TEST(CliSimulate, PrintsTheLinesInOrderAndRepeatsItselfForASeed) {
   const char* keys[] = {"games: ",          "players: ",        "turns_mean: ",         "turns_median: ",
                         "wins_by_seat: ",   "bolt_penalties_per_game: ", "barrel_falls_per_game: ",
                         "score_wipes_per_game: ", "dump_trucks_per_game: ", "overtakes_per_game: ",
-                        "throws_by_dice: ", "zero_throw_share: ", "games_per_second: "};
+                        "throws_by_dice: ", "zero_throw_share: ", "games_per_second: ", "wins_by_level: "};
   ASSERT_EQ(lines.size(), std::size(keys));
   for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_TRUE(lines[i].starts_with(keys[i])) << lines[i];
   EXPECT_EQ(lines[0], "games: 12");
@@ -97,28 +97,45 @@ TEST(CliSimulate, PrintsTheLinesInOrderAndRepeatsItselfForASeed) {
   for (std::string share; std::getline(wins, share, ',');) shares += std::stod(share);
   EXPECT_NEAR(shares, 1.0, 1e-3);
 
+  EXPECT_EQ(lines[13], "wins_by_level: 0:1.0000");
+
+  // Everything but the speed repeats, stepped or not.
+  const auto withoutSpeed = [](std::vector<std::string> lines) {
+    std::erase_if(lines, [](const std::string& line) { return line.starts_with("games_per_second: "); });
+    return lines;
+  };
   const TCliRun again = RunCli("simulate --players 3 --seed 5 --games 12");
-  std::vector<std::string> againLines = Lines(again.Out);
-  againLines.pop_back();
-  EXPECT_EQ(againLines, std::vector<std::string>(lines.begin(), lines.end() - 1));
+  EXPECT_EQ(withoutSpeed(Lines(again.Out)), withoutSpeed(lines));
+  const TCliRun stepped = RunCli("simulate --players 3 --seed 5 --games 12 --stepped");
+  EXPECT_EQ(withoutSpeed(Lines(stepped.Out)), withoutSpeed(lines));
 }
 
-TEST(CliSimulate, JsonCarriesTheSameKeysAndRulesFilesChangeTheGames) {
-  TScratchDir dir;
-  dir.Write("nobarrel.st", "[OPTIONS]\nBARRELSTYPE=0\n");
-  const TCliRun json = RunCli("simulate --games 5 --players 2 --seed 9 --json --rules " + dir.File("nobarrel.st"));
-  ASSERT_EQ(json.Status, 0);
-  EXPECT_TRUE(json.Out.starts_with("{\"games\": 5, \"players\": 2, "));
-  EXPECT_NE(json.Out.find("\"wins_by_seat\": ["), std::string::npos);
-  EXPECT_NE(json.Out.find("\"barrel_falls_per_game\": 0.000"), std::string::npos);
-  EXPECT_TRUE(json.Out.ends_with("}\n"));
+TEST(CliSimulate, LevelsAndRotationCountWinsByLevel) {
+  const TCliRun fixed = RunCli("simulate --games 40 --players 3 --seed 3 --levels 2,0,1");
+  ASSERT_EQ(fixed.Status, 0);
+  const std::vector<std::string> lines = Lines(fixed.Out);
+  std::vector<std::string> seats;
+  std::istringstream wins(lines[4].substr(std::string("wins_by_seat: ").size()));
+  for (std::string share; std::getline(wins, share, ',');) seats.push_back(share);
+  ASSERT_EQ(seats.size(), 3U);
+  // Without rotation each level keeps its seat: seat 0 plays level 2, seat 1 level 0, seat 2 level 1.
+  EXPECT_EQ(lines.back(), "wins_by_level: 0:" + seats[1] + ",1:" + seats[2] + ",2:" + seats[0]);
+  const TCliRun rotated = RunCli("simulate --games 40 --players 3 --seed 3 --levels 2,0,1 --rotate");
+  EXPECT_NE(Lines(rotated.Out).back(), lines.back());
+
+  const TCliRun json = RunCli("simulate --games 4 --players 2 --seed 1 --levels 0,2 --json");
+  EXPECT_NE(json.Out.find(", \"wins_by_level\": {\"0\": "), std::string::npos) << json.Out;
+  EXPECT_NE(json.Out.find(", \"2\": "), std::string::npos) << json.Out;
+  EXPECT_TRUE(json.Out.ends_with("}}\n"));
 }
 
 TEST(CliSimulate, RefusesBadArguments) {
   for (const char* args : {"", "--games 10", "--players 4", "--games 0 --players 4", "--games 5 --players 1",
                            "--games 5 --players 7", "--games x --players 4", "--games 5 --players 4 --seed -1",
                            "--games 5 --players 4 --rules /no/such.st", "--games 5 --players 4 --fast",
-                           "--games 5 --players"}) {
+                           "--games 5 --players", "--games 5 --players 2 --levels 0",
+                           "--games 5 --players 2 --levels 0,x", "--games 5 --players 2 --levels 0,256",
+                           "--games 5 --players 2 --levels 0,,2", "--games 5 --players 2 --levels"}) {
     const TCliRun run = RunCli(std::string("simulate ") + args);
     EXPECT_EQ(run.Status, 2) << args;
     EXPECT_TRUE(run.Out.empty()) << args;

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "game/option_table.h"
+
+// Where a total stands under the rules, for the table and for the strong computer's planning.
+
+bool InHoleAt(const TGameOptions& rules, int total);
+// The score barrel (kind 1) holds every total from its score up.
+bool OnScoreBarrelAt(const TGameOptions& rules, int total);
+// The least turn a player at `total` may record (0: any).
+int MinTurnScoreAt(const TGameOptions& rules, int total, bool entered);
