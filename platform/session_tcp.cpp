@@ -54,6 +54,7 @@ public:
   }
 
   bool Closed() const { return FClosed; }
+  TClock::time_point LastHeard() const { return FLastHeard; }
 
 private:
   void Fail() {
@@ -84,7 +85,9 @@ private:
     FBody.resize(size);
     asio::async_read(FSocket, asio::buffer(FBody), [self = shared_from_this()](asio::error_code error, std::size_t) {
       if (self->FClosed) return;
-      if (error || !self->FOnPayload(self->FBody)) return self->Fail();
+      if (error) return self->Fail();
+      self->FLastHeard = TClock::now();
+      if (!self->FOnPayload(self->FBody)) return self->Fail();
       if (!self->FClosed) self->ReadHeader();
     });
   }
@@ -108,6 +111,7 @@ private:
   std::string FWriting;  // the write in progress
   TOnPayload FOnPayload;
   TOnClosed FOnClosed;
+  TClock::time_point FLastHeard = TClock::now();
   bool FClosed = false;
 };
 
@@ -145,6 +149,7 @@ public:
   TMode FMode = TMode::None;
   TSessionPlayer FSelf;
   std::deque<TEvent> FQueue;
+  TClock::time_point FNextKeepAlive;
 
   // Hosting.
   enum class TStage { Hello, Join, Member };
@@ -154,6 +159,7 @@ public:
     TClock::time_point Deadline;
     TSessionPlayer Player;
     bool Announced = false;  // its PlayerAdded was handed to the game: it now gets broadcasts
+    bool KeepsAlive = false;  // one of ours: it is sent keep-alives and must answer them
   };
   std::optional<tcp::acceptor> FAcceptor;
   std::string FSessionName;
@@ -165,6 +171,7 @@ public:
   std::vector<std::string> FSessionNames;
   bool FListed = false;  // the host's list of sessions arrived
   std::vector<TSessionPlayer> FMembers;
+  bool FHostKeepsAlive = false;
 
   bool Active() const { return FMode == TMode::Host || FMode == TMode::Joined; }
 
@@ -184,6 +191,7 @@ public:
     for (int i = 0; i < FSettings.PollBudget && FContext.poll_one() > 0; ++i) {
     }
     if (FMode == TMode::Host) DropSlowHandshakes();
+    KeepAlive();
     for (int i = 0; i < FSettings.EventBudget && !FQueue.empty(); ++i) {
       TEvent event = std::move(FQueue.front());
       FQueue.pop_front();
@@ -192,6 +200,25 @@ public:
       } else if (FMode == TMode::Joined || FMode == TMode::Lost) {
         DeliverAsClient(event);
       }
+    }
+  }
+
+  // A machine that is suspended or cut off closes nothing: only its silence tells.
+  void KeepAlive() {
+    const TClock::time_point now = TClock::now();
+    const bool due = now >= FNextKeepAlive;
+    if (due) FNextKeepAlive = now + FSettings.KeepAliveInterval;
+    if (FMode == TMode::Host) {
+      std::vector<const TLink*> silent;
+      for (const auto& [key, peer] : FPeers) {
+        if (!peer.KeepsAlive) continue;
+        if (now - peer.Link->LastHeard() > FSettings.SilenceLimit) silent.push_back(key);
+        if (due) peer.Link->Write(KeepAliveFrame());
+      }
+      for (const TLink* key : silent) DropPeer(key);
+    } else if (FMode == TMode::Joined) {
+      if (FHostKeepsAlive && now - FHostLink->LastHeard() > FSettings.SilenceLimit) return OnHostClosed();
+      if (due) FHostLink->Write(KeepAliveFrame());
     }
   }
 
@@ -319,6 +346,10 @@ public:
         if (frame->Type != TFrameType::Message) return false;
         std::optional<TMessageFrame> message = ParseMessage(frame->Body);
         if (!message) return false;
+        if (message->Peer == KeepAlivePeer) {
+          peer.KeepsAlive = true;
+          return true;
+        }
         FQueue.push_back(TMessageEvent{peer.Player.Id, message->Peer, std::move(message->Block)});
         return true;
       }
@@ -409,6 +440,7 @@ public:
     FSessionNames.clear();
     FListed = false;
     FMembers.clear();
+    FHostKeepsAlive = false;
     FMode = mode;
   }
 
@@ -458,6 +490,7 @@ public:
         FSelf.Id = reply->Self;
         FMembers = std::move(reply->Players);
         FMode = TMode::Joined;
+        FNextKeepAlive = {};  // the first at once: the host learns early that this one answers
         return true;
       }
       case TMode::Joined: return OnSessionFrame(*frame);
@@ -483,6 +516,10 @@ public:
       case TFrameType::Message: {
         std::optional<TMessageFrame> message = ParseMessage(frame.Body);
         if (!message) return false;
+        if (message->Peer == KeepAlivePeer) {
+          FHostKeepsAlive = true;
+          return true;
+        }
         FQueue.push_back(TMessageEvent{message->Peer, FSelf.Id, std::move(message->Block)});
         return true;
       }

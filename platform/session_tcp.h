@@ -16,6 +16,10 @@ struct TTcpSessionSettings {
   std::chrono::milliseconds WaitLimit{5000};
   // A connection that has not joined within this is dropped by the host.
   std::chrono::milliseconds HandshakeLimit{10000};
+  // Keep-alives go out this often; a peer that sends them and then stays silent longer than
+  // the silence limit is taken as gone, even when its connection never closes.
+  std::chrono::milliseconds KeepAliveInterval{2000};
+  std::chrono::milliseconds SilenceLimit{8000};
   // Network handlers run and events handed to the game in one Poll.
   int PollBudget = 64;
   int EventBudget = 64;
