@@ -265,20 +265,29 @@ public:
 
   bool Host(std::string_view sessionName, std::string_view playerName) {
     if (FMode != TMode::None) return false;
-    asio::error_code error;
-    tcp::acceptor acceptor(FContext);
-    acceptor.open(tcp::v4(), error);
-    if (!error) acceptor.set_option(tcp::acceptor::reuse_address(true), error);
-    if (!error) acceptor.bind(tcp::endpoint(asio::ip::address_v4::any(), FSettings.Port), error);
-    if (!error) acceptor.listen(asio::socket_base::max_listen_connections, error);
-    if (error) return false;
-    FAcceptor.emplace(std::move(acceptor));
+    FAcceptor = Listen();
+    if (!FAcceptor) return false;
     FSessionName = sessionName;
     FSelf = {FNextId++, std::string(playerName)};
     FMode = TMode::Host;
     Accept();
     AnnounceSelf();
     return true;
+  }
+
+  // Both address families on one socket where the machine has IPv6, IPv4 alone elsewhere.
+  std::optional<tcp::acceptor> Listen() {
+    for (const tcp protocol : {tcp::v6(), tcp::v4()}) {
+      asio::error_code error;
+      tcp::acceptor acceptor(FContext);
+      acceptor.open(protocol, error);
+      if (!error && protocol == tcp::v6()) acceptor.set_option(asio::ip::v6_only(false), error);
+      if (!error) acceptor.set_option(tcp::acceptor::reuse_address(true), error);
+      if (!error) acceptor.bind(tcp::endpoint(protocol, FSettings.Port), error);
+      if (!error) acceptor.listen(asio::socket_base::max_listen_connections, error);
+      if (!error) return acceptor;
+    }
+    return std::nullopt;
   }
 
   std::uint16_t HostPort() const {
@@ -424,14 +433,18 @@ public:
     if (FEvents != nullptr) FEvents->PlayerAdded(std::get<TAddedEvent>(event).Player);
   }
 
-  std::optional<tcp::endpoint> HostEndpoint() {
+  // The set address: an IPv4 or IPv6 literal, or a name for the system's resolver, which may
+  // give several addresses to try in turn.
+  std::vector<tcp::endpoint> HostEndpoints() {
     asio::error_code error;
-    const asio::ip::address_v4 address = asio::ip::make_address_v4(FAddress, error);
-    if (!error) return tcp::endpoint(address, FSettings.Port);
+    const asio::ip::address address = asio::ip::make_address(FAddress, error);
+    if (!error) return {tcp::endpoint(address, FSettings.Port)};
     tcp::resolver resolver(FContext);
-    const auto results = resolver.resolve(tcp::v4(), FAddress, std::to_string(FSettings.Port), error);
-    if (error || results.empty()) return std::nullopt;
-    return results.begin()->endpoint();
+    const auto results = resolver.resolve(FAddress, std::to_string(FSettings.Port), error);
+    std::vector<tcp::endpoint> endpoints;
+    if (error) return endpoints;
+    for (const auto& result : results) endpoints.push_back(result.endpoint());
+    return endpoints;
   }
 
   void DropHostLink(TMode mode) {
@@ -449,11 +462,12 @@ public:
     if (FMode == TMode::Host || FMode == TMode::Joined) return false;
     DropHostLink(TMode::None);
     FQueue.clear();
-    const std::optional<tcp::endpoint> endpoint = HostEndpoint();
-    if (!endpoint) return false;
+    const std::vector<tcp::endpoint> endpoints = HostEndpoints();
+    if (endpoints.empty()) return false;
     auto socket = std::make_shared<tcp::socket>(FContext);
     auto result = std::make_shared<std::optional<asio::error_code>>();
-    socket->async_connect(*endpoint, [socket, result](asio::error_code error) { *result = error; });
+    asio::async_connect(*socket, endpoints,
+                        [socket, result](asio::error_code error, const tcp::endpoint&) { *result = error; });
     if (!WaitFor([&] { return result->has_value(); }) || **result) {
       asio::error_code ignored;
       socket->close(ignored);

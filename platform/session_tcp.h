@@ -9,7 +9,8 @@
 #include "platform/session.h"
 
 struct TTcpSessionSettings {
-  // The host listens on this port of every local IPv4 address and joiners connect to it;
+  // The host listens on this port of every local address, IPv4 and (where the machine has it)
+  // IPv6, and joiners connect to it;
   // 0 lets the system choose the host's port (tests, see TTcpSession::HostPort).
   std::uint16_t Port = ISession::GamePort;
   // The longest a blocking call (listing the sessions, joining) waits for the host.
