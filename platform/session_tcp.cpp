@@ -172,6 +172,7 @@ public:
   bool FListed = false;  // the host's list of sessions arrived
   std::vector<TSessionPlayer> FMembers;
   bool FHostKeepsAlive = false;
+  bool FLossAnnounced = false;
 
   bool Active() const { return FMode == TMode::Host || FMode == TMode::Joined; }
 
@@ -200,6 +201,10 @@ public:
       } else if (FMode == TMode::Joined || FMode == TMode::Lost) {
         DeliverAsClient(event);
       }
+    }
+    if (FMode == TMode::Lost && FQueue.empty() && !FLossAnnounced) {
+      FLossAnnounced = true;
+      if (FEvents != nullptr) FEvents->HostLost();
     }
   }
 
@@ -504,6 +509,7 @@ public:
         FSelf.Id = reply->Self;
         FMembers = std::move(reply->Players);
         FMode = TMode::Joined;
+        FLossAnnounced = false;
         FNextKeepAlive = {};  // the first at once: the host learns early that this one answers
         return true;
       }
