@@ -89,6 +89,9 @@ public:
   void BecomeNetHost() { FNetHost = true; }
   void SetServerId(std::uint32_t id) { FServerId = id; }
   void StartNetGame() { FNetGame = true; }
+  // The host is gone: the game goes on here as a local one, the other machines' players
+  // played by the computer at its first level (game_turn.cpp).
+  void ContinueLocally();
 
   // The row dice lent to the loading window, which tumbles them in its preview and poses them
   // for the die sprites before any game starts.

@@ -70,6 +70,18 @@ void TGame::ClearPlayers() {
   SetCurrentPlayer(0);
 }
 
+void TGame::ContinueLocally() {
+  FNetGame = false;
+  ForgetNetRole();
+  for (int i = 0; i < FPlayers.Count(); ++i) {
+    TPlayer& player = FPlayers.Player(i);
+    if (player.FLocal) continue;
+    player.FLocal = true;
+    player.FKind = PlayerKindComputer;
+    player.FLevel = 0;
+  }
+}
+
 TThrowOutcome TGame::ThrowSettled() {
   const int points = SettleThrow();
   // A throw still rolling when the game ended (a failed load, every player deleted) counts

@@ -1,6 +1,8 @@
 #include "net/net_table_loop.h"
 
+#include "base/cp1251.h"
 #include "game/random.h"
+#include "platform/message_box.h"
 
 TNetTableLoop::TNetTableLoop(TGame& game, ISession& session, TLoopPacing pacing)
     : TGameLoop(game, pacing), FSession(session) {
@@ -95,6 +97,15 @@ void TNetTableLoop::OnRecordClicked(TStepEvents& events) {
 void TNetTableLoop::OnStartClicked(TStepEvents& events) {
   TGameLoop::OnStartClicked(events);
   if (Game().NetGame()) SendGameMessage(gmStart, {}, ISession::ToAll);
+}
+
+void TNetTableLoop::HostLost() {
+  TGame& game = Game();
+  game.ContinueLocally();
+  RefreshButtons();
+  // A throw or a pass under way schedules the computer when it ends.
+  if (!game.ThrowPending() && game.PassDelay() == 0) ScheduleComputerMove();
+  MessageBox().Show(Cp1251("Сервер отключился"));
 }
 
 void TNetTableLoop::RefreshButtons() {

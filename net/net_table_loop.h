@@ -53,6 +53,8 @@ public:
   // A message record arrived; kinds outside 2..8 and texts too short for their kind are
   // ignored.
   void MessageReceived(TSessionPlayerId from, std::string_view block) override;
+  // The game goes on here alone; the person is told the server is gone.
+  void HostLost() override;
 
 protected:
   void OnStartClicked(TStepEvents& events) override;

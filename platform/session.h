@@ -22,6 +22,8 @@ public:
   // First this machine's own member (after hosting or joining), then every later joiner.
   virtual void PlayerAdded(const TSessionPlayer& player) = 0;
   virtual void MessageReceived(TSessionPlayerId from, std::string_view block) = 0;
+  // A joined machine's host is gone; comes after everything that arrived before it went.
+  virtual void HostLost() {}
 };
 
 // A network session: one machine hosts a named session, the others find it by address and

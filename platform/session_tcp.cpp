@@ -54,6 +54,7 @@ public:
   }
 
   bool Closed() const { return FClosed; }
+  TClock::time_point LastHeard() const { return FLastHeard; }
 
 private:
   void Fail() {
@@ -84,7 +85,9 @@ private:
     FBody.resize(size);
     asio::async_read(FSocket, asio::buffer(FBody), [self = shared_from_this()](asio::error_code error, std::size_t) {
       if (self->FClosed) return;
-      if (error || !self->FOnPayload(self->FBody)) return self->Fail();
+      if (error) return self->Fail();
+      self->FLastHeard = TClock::now();
+      if (!self->FOnPayload(self->FBody)) return self->Fail();
       if (!self->FClosed) self->ReadHeader();
     });
   }
@@ -108,6 +111,7 @@ private:
   std::string FWriting;  // the write in progress
   TOnPayload FOnPayload;
   TOnClosed FOnClosed;
+  TClock::time_point FLastHeard = TClock::now();
   bool FClosed = false;
 };
 
@@ -145,6 +149,7 @@ public:
   TMode FMode = TMode::None;
   TSessionPlayer FSelf;
   std::deque<TEvent> FQueue;
+  TClock::time_point FNextKeepAlive;
 
   // Hosting.
   enum class TStage { Hello, Join, Member };
@@ -154,6 +159,7 @@ public:
     TClock::time_point Deadline;
     TSessionPlayer Player;
     bool Announced = false;  // its PlayerAdded was handed to the game: it now gets broadcasts
+    bool KeepsAlive = false;  // one of ours: it is sent keep-alives and must answer them
   };
   std::optional<tcp::acceptor> FAcceptor;
   std::string FSessionName;
@@ -165,6 +171,8 @@ public:
   std::vector<std::string> FSessionNames;
   bool FListed = false;  // the host's list of sessions arrived
   std::vector<TSessionPlayer> FMembers;
+  bool FHostKeepsAlive = false;
+  bool FLossAnnounced = false;
 
   bool Active() const { return FMode == TMode::Host || FMode == TMode::Joined; }
 
@@ -184,6 +192,7 @@ public:
     for (int i = 0; i < FSettings.PollBudget && FContext.poll_one() > 0; ++i) {
     }
     if (FMode == TMode::Host) DropSlowHandshakes();
+    KeepAlive();
     for (int i = 0; i < FSettings.EventBudget && !FQueue.empty(); ++i) {
       TEvent event = std::move(FQueue.front());
       FQueue.pop_front();
@@ -192,6 +201,29 @@ public:
       } else if (FMode == TMode::Joined || FMode == TMode::Lost) {
         DeliverAsClient(event);
       }
+    }
+    if (FMode == TMode::Lost && FQueue.empty() && !FLossAnnounced) {
+      FLossAnnounced = true;
+      if (FEvents != nullptr) FEvents->HostLost();
+    }
+  }
+
+  // A machine that is suspended or cut off closes nothing: only its silence tells.
+  void KeepAlive() {
+    const TClock::time_point now = TClock::now();
+    const bool due = now >= FNextKeepAlive;
+    if (due) FNextKeepAlive = now + FSettings.KeepAliveInterval;
+    if (FMode == TMode::Host) {
+      std::vector<const TLink*> silent;
+      for (const auto& [key, peer] : FPeers) {
+        if (!peer.KeepsAlive) continue;
+        if (now - peer.Link->LastHeard() > FSettings.SilenceLimit) silent.push_back(key);
+        if (due) peer.Link->Write(KeepAliveFrame());
+      }
+      for (const TLink* key : silent) DropPeer(key);
+    } else if (FMode == TMode::Joined) {
+      if (FHostKeepsAlive && now - FHostLink->LastHeard() > FSettings.SilenceLimit) return OnHostClosed();
+      if (due) FHostLink->Write(KeepAliveFrame());
     }
   }
 
@@ -238,20 +270,29 @@ public:
 
   bool Host(std::string_view sessionName, std::string_view playerName) {
     if (FMode != TMode::None) return false;
-    asio::error_code error;
-    tcp::acceptor acceptor(FContext);
-    acceptor.open(tcp::v4(), error);
-    if (!error) acceptor.set_option(tcp::acceptor::reuse_address(true), error);
-    if (!error) acceptor.bind(tcp::endpoint(asio::ip::address_v4::any(), FSettings.Port), error);
-    if (!error) acceptor.listen(asio::socket_base::max_listen_connections, error);
-    if (error) return false;
-    FAcceptor.emplace(std::move(acceptor));
+    FAcceptor = Listen();
+    if (!FAcceptor) return false;
     FSessionName = sessionName;
     FSelf = {FNextId++, std::string(playerName)};
     FMode = TMode::Host;
     Accept();
     AnnounceSelf();
     return true;
+  }
+
+  // Both address families on one socket where the machine has IPv6, IPv4 alone elsewhere.
+  std::optional<tcp::acceptor> Listen() {
+    for (const tcp protocol : {tcp::v6(), tcp::v4()}) {
+      asio::error_code error;
+      tcp::acceptor acceptor(FContext);
+      acceptor.open(protocol, error);
+      if (!error && protocol == tcp::v6()) acceptor.set_option(asio::ip::v6_only(false), error);
+      if (!error) acceptor.set_option(tcp::acceptor::reuse_address(true), error);
+      if (!error) acceptor.bind(tcp::endpoint(protocol, FSettings.Port), error);
+      if (!error) acceptor.listen(asio::socket_base::max_listen_connections, error);
+      if (!error) return acceptor;
+    }
+    return std::nullopt;
   }
 
   std::uint16_t HostPort() const {
@@ -319,6 +360,10 @@ public:
         if (frame->Type != TFrameType::Message) return false;
         std::optional<TMessageFrame> message = ParseMessage(frame->Body);
         if (!message) return false;
+        if (message->Peer == KeepAlivePeer) {
+          peer.KeepsAlive = true;
+          return true;
+        }
         FQueue.push_back(TMessageEvent{peer.Player.Id, message->Peer, std::move(message->Block)});
         return true;
       }
@@ -393,14 +438,18 @@ public:
     if (FEvents != nullptr) FEvents->PlayerAdded(std::get<TAddedEvent>(event).Player);
   }
 
-  std::optional<tcp::endpoint> HostEndpoint() {
+  // The set address: an IPv4 or IPv6 literal, or a name for the system's resolver, which may
+  // give several addresses to try in turn.
+  std::vector<tcp::endpoint> HostEndpoints() {
     asio::error_code error;
-    const asio::ip::address_v4 address = asio::ip::make_address_v4(FAddress, error);
-    if (!error) return tcp::endpoint(address, FSettings.Port);
+    const asio::ip::address address = asio::ip::make_address(FAddress, error);
+    if (!error) return {tcp::endpoint(address, FSettings.Port)};
     tcp::resolver resolver(FContext);
-    const auto results = resolver.resolve(tcp::v4(), FAddress, std::to_string(FSettings.Port), error);
-    if (error || results.empty()) return std::nullopt;
-    return results.begin()->endpoint();
+    const auto results = resolver.resolve(FAddress, std::to_string(FSettings.Port), error);
+    std::vector<tcp::endpoint> endpoints;
+    if (error) return endpoints;
+    for (const auto& result : results) endpoints.push_back(result.endpoint());
+    return endpoints;
   }
 
   void DropHostLink(TMode mode) {
@@ -409,6 +458,7 @@ public:
     FSessionNames.clear();
     FListed = false;
     FMembers.clear();
+    FHostKeepsAlive = false;
     FMode = mode;
   }
 
@@ -417,11 +467,12 @@ public:
     if (FMode == TMode::Host || FMode == TMode::Joined) return false;
     DropHostLink(TMode::None);
     FQueue.clear();
-    const std::optional<tcp::endpoint> endpoint = HostEndpoint();
-    if (!endpoint) return false;
+    const std::vector<tcp::endpoint> endpoints = HostEndpoints();
+    if (endpoints.empty()) return false;
     auto socket = std::make_shared<tcp::socket>(FContext);
     auto result = std::make_shared<std::optional<asio::error_code>>();
-    socket->async_connect(*endpoint, [socket, result](asio::error_code error) { *result = error; });
+    asio::async_connect(*socket, endpoints,
+                        [socket, result](asio::error_code error, const tcp::endpoint&) { *result = error; });
     if (!WaitFor([&] { return result->has_value(); }) || **result) {
       asio::error_code ignored;
       socket->close(ignored);
@@ -458,6 +509,8 @@ public:
         FSelf.Id = reply->Self;
         FMembers = std::move(reply->Players);
         FMode = TMode::Joined;
+        FLossAnnounced = false;
+        FNextKeepAlive = {};  // the first at once: the host learns early that this one answers
         return true;
       }
       case TMode::Joined: return OnSessionFrame(*frame);
@@ -483,6 +536,10 @@ public:
       case TFrameType::Message: {
         std::optional<TMessageFrame> message = ParseMessage(frame.Body);
         if (!message) return false;
+        if (message->Peer == KeepAlivePeer) {
+          FHostKeepsAlive = true;
+          return true;
+        }
         FQueue.push_back(TMessageEvent{message->Peer, FSelf.Id, std::move(message->Block)});
         return true;
       }

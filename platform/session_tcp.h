@@ -9,13 +9,18 @@
 #include "platform/session.h"
 
 struct TTcpSessionSettings {
-  // The host listens on this port of every local IPv4 address and joiners connect to it;
+  // The host listens on this port of every local address, IPv4 and (where the machine has it)
+  // IPv6, and joiners connect to it;
   // 0 lets the system choose the host's port (tests, see TTcpSession::HostPort).
   std::uint16_t Port = ISession::GamePort;
   // The longest a blocking call (listing the sessions, joining) waits for the host.
   std::chrono::milliseconds WaitLimit{5000};
   // A connection that has not joined within this is dropped by the host.
   std::chrono::milliseconds HandshakeLimit{10000};
+  // Keep-alives go out this often; a peer that sends them and then stays silent longer than
+  // the silence limit is taken as gone, even when its connection never closes.
+  std::chrono::milliseconds KeepAliveInterval{2000};
+  std::chrono::milliseconds SilenceLimit{8000};
   // Network handlers run and events handed to the game in one Poll.
   int PollBudget = 64;
   int EventBudget = 64;

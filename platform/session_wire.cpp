@@ -164,6 +164,8 @@ std::string MessageFrame(TSessionPlayerId peer, std::string_view block) {
   return writer.Frame();
 }
 
+std::string KeepAliveFrame() { return MessageFrame(KeepAlivePeer, std::string_view("\0", 1)); }
+
 std::optional<TFrame> SplitPayload(std::string_view payload) {
   if (payload.empty()) return std::nullopt;
   const auto type = static_cast<std::uint8_t>(payload.front());

@@ -45,6 +45,12 @@ std::string PlayerAddedFrame(const TSessionPlayer& player);
 std::string PlayerRemovedFrame(TSessionPlayerId id);
 std::string MessageFrame(TSessionPlayerId peer, std::string_view block);
 
+// Keep-alive rides in a Message frame with a peer no member ever has: a host of version 1
+// relays it to nobody, so our clients can send it to any host. A host sends it only to a
+// client that sent one, so a version-1 client never sees it.
+inline constexpr TSessionPlayerId KeepAlivePeer = 0xFFFFFFFF;
+std::string KeepAliveFrame();
+
 // A received payload split into its type and body; nothing for an unknown type.
 struct TFrame {
   TFrameType Type;

@@ -118,18 +118,17 @@ TEST_F(NetworkGameTest, PlayersAddedAndDeletedOnTheClientsPlayersScreenReachTheH
   }
 }
 
-TEST_F(NetworkGameTest, TheHostShuttingDownLeavesTheClientRunningInItsGame) {
+TEST_F(NetworkGameTest, TheHostShuttingDownLeavesTheClientPlayingLocally) {
   Join();
   ASSERT_TRUE(Joiner->Session->Active());
   Form->FormDestroy();
   for (int i = 0; i < 20 && Joiner->Session->Active(); ++i) Step(*Joiner);
   EXPECT_FALSE(Joiner->Session->Active());
-  // Its players stay, the game stays a network one, and a request goes nowhere.
-  EXPECT_TRUE(Joiner->Game->NetGame());
-  EXPECT_EQ(Joiner->Game->Players().Count(), 1);
-  Joiner->Loop->SendGameMessage(gmThrow, {}, Joiner->Game->ServerId());
-  for (int i = 0; i < 5; ++i) Step(*Joiner);
-  EXPECT_FALSE(Joiner->Game->ThrowPending());
+  // The game goes on here as a local one, the host's player played by the computer.
+  EXPECT_FALSE(Joiner->Game->NetGame());
+  ASSERT_EQ(Joiner->Game->Players().Count(), 1);
+  EXPECT_EQ(Joiner->Game->Players().Player(0).FKind, PlayerKindComputer);
+  EXPECT_TRUE(Joiner->Game->Players().Player(0).FLocal);
 }
 
 TEST_F(NetworkGameTest, RulesTheHostChangesBetweenGamesReachTheClientWhoCannotChangeThem) {

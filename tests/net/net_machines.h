@@ -23,6 +23,7 @@ public:
     if (auto message = UnpackGameMessage(block)) Received.push_back({from, *message});
     FInner.MessageReceived(from, block);
   }
+  void HostLost() override { FInner.HostLost(); }
   std::vector<TReceived> Received;
 
 private:

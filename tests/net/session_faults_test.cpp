@@ -4,7 +4,9 @@
 
 #include <thread>
 
+#include "base/cp1251.h"
 #include "platform/session_wire.h"
+#include "tests/support/fake_message_box.h"
 #include "tests/net/net_machines.h"
 #include "tests/support/raw_tcp.h"
 
@@ -150,19 +152,36 @@ TEST_F(SessionFaults, AClientKilledMidGameLeavesTheOthersPlaying) {
   EXPECT_TRUE(Table.RunUntil([&] { return ThrowsReceived(*other) > before && Table.Settled(); }));
 }
 
-TEST_F(SessionFaults, AClientOutlivesItsHost) {
+TEST_F(SessionFaults, AClientWhoseHostDiesMidThrowPlaysOnAlone) {
+  TFakeMessageBox box;
   TNetMachine& client = *Client;
-  ASSERT_TRUE(Table.RunUntil([&] { return client.Game.Players().Count() == 1; }));
+  client.AddPlayer("Guest");
+  ASSERT_TRUE(Table.RunUntil([&] { return client.Game.Players().Count() == 2; }));
+  TNetMachine& host = Table.Host();
+  host.Game.UpdateButtons();
+  ASSERT_TRUE(host.Loop.PressButton(TTableButtons::Start));
+  ASSERT_TRUE(Table.RunUntil([&] { return !client.Game.GameOver(); }));
+  ASSERT_TRUE(host.Loop.PressButton(TTableButtons::Do));
+  ASSERT_TRUE(Table.RunUntil([&] { return client.Game.DiceMoving(); }));
+
   Table.Machines[0].reset();
-  for (int tick = 0; tick < 200 && client.Session.Active(); ++tick) {
+  for (int tick = 0; tick < 200 && box.Texts.empty(); ++tick) {
     client.Tick();
     std::this_thread::sleep_for(1ms);
   }
+  EXPECT_EQ(box.Texts, std::vector<std::string>{Cp1251("Сервер отключился")});
   EXPECT_FALSE(client.Session.Active());
-  EXPECT_TRUE(client.Game.NetGame());
-  client.Loop.SendGameMessage(gmThrow, {}, client.Game.ServerId());  // goes nowhere
-  for (int tick = 0; tick < 20; ++tick) client.Tick();
-  EXPECT_EQ(client.Game.Players().Count(), 1);  // the host's player stays
+  EXPECT_FALSE(client.Game.NetGame());
+  const TPlayer& hostsPlayer = client.Game.Players().Player(0);
+  EXPECT_TRUE(hostsPlayer.FLocal);
+  EXPECT_EQ(hostsPlayer.FKind, PlayerKindComputer);
+  EXPECT_EQ(hostsPlayer.FLevel, 0);
+  EXPECT_EQ(client.Game.Players().Player(1).FKind, PlayerKindHuman);
+
+  // The computer finishes the host's player's turn and hands it to the guest.
+  for (int tick = 0; tick < 20000 && !client.LocalHumanToMove(); ++tick) client.Tick();
+  EXPECT_TRUE(client.LocalHumanToMove());
+  EXPECT_EQ(box.Texts.size(), 1u);
 }
 
 TEST(SessionJoin, FailsCleanlyWhenNobodyOrNobodyUsefulListens) {

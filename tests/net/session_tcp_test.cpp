@@ -1,5 +1,8 @@
 // The TCP session service by itself: who hears what, in which order, and how much per poll.
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <map>
 #include <memory>
@@ -21,6 +24,17 @@ struct TLog final : public ISessionEvents {
   std::vector<TMessage> Messages;
 };
 
+bool Ipv6Loopback() {
+  const int socket = ::socket(AF_INET6, SOCK_STREAM, 0);
+  if (socket < 0) return false;
+  sockaddr_in6 address{};
+  address.sin6_family = AF_INET6;
+  address.sin6_addr = in6addr_loopback;
+  const bool bound = ::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+  ::close(socket);
+  return bound;
+}
+
 class SessionService : public ::testing::Test {
 protected:
   SessionService() {
@@ -31,14 +45,14 @@ protected:
   }
 
   // Joins the host with the given name; the host is served while the joiner waits.
-  TTcpSession& Join(const std::string& name, TLog& log) {
+  TTcpSession& Join(const std::string& name, TLog& log, const std::string& address = "127.0.0.1") {
     TTcpSessionSettings settings;
     settings.Port = Host->HostPort();
     settings.WhileWaiting = [this] { Host->Poll(); };
     Clients.push_back(std::make_unique<TTcpSession>(settings));
     TTcpSession& client = *Clients.back();
     client.SetEvents(&log);
-    client.SetAddress("127.0.0.1");
+    client.SetAddress(address);
     EXPECT_EQ(client.EnumSessions(), std::vector<std::string>{"FFF"});
     EXPECT_TRUE(client.Join("FFF", name));
     return client;
@@ -138,6 +152,21 @@ TEST_F(SessionService, AClosedSessionSendsNothing) {
   EXPECT_TRUE(log.Messages.empty());
   // The port can be opened again.
   EXPECT_TRUE(Host->Host("FFF", "SERVER"));
+}
+
+TEST_F(SessionService, TheHostIsFoundByNameAndByIpv6Literal) {
+  ASSERT_TRUE(Host->Host("FFF", "SERVER"));
+  std::vector<TLog> logs(3);
+  Join("by name", logs[0], "localhost");
+  if (Ipv6Loopback()) Join("by IPv6", logs[1], "::1");
+  TTcpSessionSettings settings;
+  settings.Port = Host->HostPort();
+  TTcpSession stray(settings);
+  stray.SetAddress("no-such-host.invalid");
+  EXPECT_TRUE(stray.EnumSessions().empty());
+  EXPECT_FALSE(stray.Join("FFF", "nowhere"));
+  ASSERT_TRUE(PollUntil([&] { return HostLog.Added.size() == Clients.size() + 1; }));
+  EXPECT_EQ(Host->Players().size(), Clients.size() + 1);
 }
 
 }  // namespace

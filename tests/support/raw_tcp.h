@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // A bare loopback TCP socket for talking to the session the way a stranger would: garbage,
@@ -39,12 +40,15 @@ public:
     return ::send(FSocket, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
   }
 
-  // Whether the other end has closed the connection; reads and drops what it sent.
+  // Whether the other end has closed the connection; what it sent is kept in Heard.
   bool PeerClosed() {
     char buffer[512];
     for (;;) {
       const ssize_t got = ::recv(FSocket, buffer, sizeof buffer, MSG_DONTWAIT);
-      if (got > 0) continue;
+      if (got > 0) {
+        Heard.append(buffer, static_cast<std::size_t>(got));
+        continue;
+      }
       return got == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
     }
   }
@@ -53,6 +57,8 @@ public:
     if (FSocket >= 0) ::close(FSocket);
     FSocket = -1;
   }
+
+  std::string Heard;
 
 private:
   static sockaddr_in Loopback(std::uint16_t port) {
