@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
   TSdlClock clock;
   int status = 0;
   {
-    TfmMain form({messages, sound, links, clock, folder, {}, UserFoldersOf(executableFolder, folder).Data});
+    const TUserFolders user = UserFoldersOf(executableFolder, folder);
+    TfmMain form({messages, sound, links, clock, folder, {}, user.Data, user.Settings});
     if (form.WindowReady()) {
       messages.SetParent(form.Window().Handle());
       form.FormShow();

@@ -44,7 +44,7 @@ TfmMain::TfmMain(TDesktopServices services)
     : DiceView([this] { return MakeSdlGlContext(FWindow.Handle()); }, ShowPanel, ClientHeight),
       FServices(std::move(services)),
       FWindow(kTitle, ClientWidth, ClientHeight, TWindowFrame::wfResizable) {
-  if (!FServices.UserDataFolder.empty()) FWindow.Restore(ReadWindowPlacement(FServices.UserDataFolder));
+  if (!FServices.UserSettingsFolder.empty()) FWindow.Restore(ReadWindowPlacement(FServices.UserSettingsFolder));
   FormCreate();
 }
 
@@ -200,7 +200,7 @@ void TfmMain::MouseMove(int x, int y) {
 void TfmMain::FormDestroy() {
   if (FDestroyed) return;
   FDestroyed = true;
-  if (!FServices.UserDataFolder.empty()) WriteWindowPlacement(FServices.UserDataFolder, FWindow.Placement());
+  if (!FServices.UserSettingsFolder.empty()) WriteWindowPlacement(FServices.UserSettingsFolder, FWindow.Placement());
   Autosave.Keep(*Game);
   if (!Autosave.FileName().empty()) SetBeforeModal(nullptr);
   Session->Close();

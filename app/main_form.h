@@ -43,6 +43,8 @@ struct TDesktopServices {
   // Where the game in progress is kept and the file dialogs start; empty: nothing is kept and
   // the dialogs start in Folder.
   std::string UserDataFolder = {};
+  // Where the window's size is remembered; empty: it is not.
+  std::string UserSettingsFolder = {};
 };
 
 // The game's main window: owns the game controller, the banner list, the sprite lists, the

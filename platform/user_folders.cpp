@@ -22,8 +22,9 @@ std::string XdgFolder(const char* variable, const char* homeDefault,
 
 TUserFolders ChooseUserFolders(const std::string& dataFolder, bool portable,
                                const std::function<std::string(const char*)>& environment) {
-  if (portable) return {dataFolder};
-  return {(fs::path(XdgFolder("XDG_DATA_HOME", ".local/share", environment)) / "thousand").string()};
+  if (portable) return {dataFolder, dataFolder};
+  return {(fs::path(XdgFolder("XDG_CONFIG_HOME", ".config", environment)) / "thousand").string(),
+          (fs::path(XdgFolder("XDG_DATA_HOME", ".local/share", environment)) / "thousand").string()};
 }
 
 TUserFolders UserFoldersOf(const std::string& executableFolder, const std::string& dataFolder) {
@@ -33,6 +34,7 @@ TUserFolders UserFoldersOf(const std::string& executableFolder, const std::strin
     return std::string(value ? value : "");
   });
   std::error_code error;
+  fs::create_directories(folders.Settings, error);
   fs::create_directories(folders.Data, error);
   return folders;
 }

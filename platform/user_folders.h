@@ -3,20 +3,21 @@
 #include <functional>
 #include <string>
 
-// Where the program writes what belongs to its user: the kept game and the first folder of
-// the save and load dialogs.
+// Where the program writes what belongs to its user: its settings (the remembered window),
+// and its data (the kept game, the first folder of the save and load dialogs).
 struct TUserFolders {
+  std::string Settings;
   std::string Data;
 };
 
 // A game that runs from a folder of its own holding its data and writable (a build, a portable
-// copy) keeps everything beside itself. An installed one writes only to the XDG data folder,
-// $XDG_DATA_HOME/thousand, by default ~/.local/share/thousand (a relative value is ignored, as
-// the XDG rules say).
+// copy) keeps everything beside itself. An installed one writes only to the XDG folders,
+// $XDG_CONFIG_HOME/thousand and $XDG_DATA_HOME/thousand, by default ~/.config/thousand and
+// ~/.local/share/thousand (a relative value is ignored, as the XDG rules say).
 // `environment` answers a variable's value, empty when unset.
 TUserFolders ChooseUserFolders(const std::string& dataFolder, bool portable,
                                const std::function<std::string(const char*)>& environment);
 
 // The choice for this process: portable when the data lies beside the executable and the
-// folder is writable; the folder is created if missing.
+// folder is writable; the folders are created if missing.
 TUserFolders UserFoldersOf(const std::string& executableFolder, const std::string& dataFolder);

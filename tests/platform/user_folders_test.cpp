@@ -9,18 +9,26 @@
 
 namespace {
 
-TEST(UserFolders, PortableBesideTheDataElseTheXdgDataFolder) {
+TEST(UserFolders, PortableBesideTheDataElseTheXdgFolders) {
   struct TCase {
     const char* Name;
     bool Portable;
     std::map<std::string, std::string> Environment;
-    const char* Expected;
+    const char* Settings;
+    const char* Data;
   };
   const TCase cases[] = {
-      {"portable", true, {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "/x"}}, "/opt/game"},
-      {"installed, XDG set", false, {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "/x/data"}}, "/x/data/thousand"},
-      {"installed, XDG unset", false, {{"HOME", "/home/a"}}, "/home/a/.local/share/thousand"},
-      {"installed, XDG relative", false, {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "data"}},
+      {"portable", true, {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "/x"}}, "/opt/game", "/opt/game"},
+      {"installed, XDG set",
+       false,
+       {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "/x/data"}, {"XDG_CONFIG_HOME", "/x/config"}},
+       "/x/config/thousand",
+       "/x/data/thousand"},
+      {"installed, XDG unset", false, {{"HOME", "/home/a"}}, "/home/a/.config/thousand", "/home/a/.local/share/thousand"},
+      {"installed, XDG relative",
+       false,
+       {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "data"}, {"XDG_CONFIG_HOME", "config"}},
+       "/home/a/.config/thousand",
        "/home/a/.local/share/thousand"},
   };
   for (const TCase& c : cases) {
@@ -28,7 +36,9 @@ TEST(UserFolders, PortableBesideTheDataElseTheXdgDataFolder) {
       const auto found = c.Environment.find(name);
       return found == c.Environment.end() ? std::string() : found->second;
     };
-    EXPECT_EQ(ChooseUserFolders("/opt/game", c.Portable, environment).Data, c.Expected) << c.Name;
+    const TUserFolders folders = ChooseUserFolders("/opt/game", c.Portable, environment);
+    EXPECT_EQ(folders.Settings, c.Settings) << c.Name;
+    EXPECT_EQ(folders.Data, c.Data) << c.Name;
   }
 }
 
