@@ -24,13 +24,28 @@ TImage Pattern(int width, int height) {
   return image;
 }
 
-TEST(ScaledWindow, OpensLargeOnABigScreenAndShowsEachPixelAsASquare) {
-  if (!Installed("Xvfb")) GTEST_SKIP() << "Xvfb is not installed";
-  TVirtualDisplay display("2560x1600x24");
+// SDL's video on the test's own X server.
+void UseDisplay(const TVirtualDisplay& display) {
   ASSERT_FALSE(display.Name().empty()) << "Xvfb did not start";
   ::setenv("DISPLAY", display.Name().c_str(), 1);
   ::setenv("SDL_VIDEODRIVER", "x11", 1);
   ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+}
+
+// Lets the X server answer until `done` holds, for at most two seconds.
+template <class TDone>
+bool Settled(TDone done) {
+  for (int i = 0; i < 200 && !done(); ++i) {
+    SDL_PumpEvents();
+    SDL_Delay(10);
+  }
+  return done();
+}
+
+TEST(ScaledWindow, OpensLargeOnABigScreenAndShowsEachPixelAsASquare) {
+  if (!Installed("Xvfb")) GTEST_SKIP() << "Xvfb is not installed";
+  TVirtualDisplay display("2560x1600x24");
+  ASSERT_NO_FATAL_FAILURE(UseDisplay(display));
   {
     TGameWindow window("Тысяча", 600, 420, TWindowFrame::wfResizable);
     ASSERT_TRUE(window.Valid()) << SDL_GetError();
@@ -41,12 +56,10 @@ TEST(ScaledWindow, OpensLargeOnABigScreenAndShowsEachPixelAsASquare) {
 
     window.Show();
     SDL_SetWindowSize(window.Handle(), 1840, 1280);
-    for (int i = 0; i < 100 && width != 1840; ++i) {
-      SDL_PumpEvents();
-      SDL_Delay(10);
+    ASSERT_TRUE(Settled([&] {
       SDL_GetWindowSize(window.Handle(), &width, &height);
-    }
-    ASSERT_EQ(width, 1840);
+      return width == 1840;
+    }));
     const TImage picture = Pattern(600, 420);
     // The driver takes the new size of its buffers with a frame: the second one shows it.
     for (int frame = 0; frame < 2; ++frame) {
@@ -74,29 +87,19 @@ TEST(ScaledWindow, OpensLargeOnABigScreenAndShowsEachPixelAsASquare) {
 TEST(ScaledWindow, TakesBackAKeptSizeAndRemembersItThroughFullScreen) {
   if (!Installed("Xvfb")) GTEST_SKIP() << "Xvfb is not installed";
   TVirtualDisplay display("1920x1080x24");
-  ASSERT_FALSE(display.Name().empty()) << "Xvfb did not start";
-  ::setenv("DISPLAY", display.Name().c_str(), 1);
-  ::setenv("SDL_VIDEODRIVER", "x11", 1);
-  ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+  ASSERT_NO_FATAL_FAILURE(UseDisplay(display));
   {
     TGameWindow window("Тысяча", 600, 420, TWindowFrame::wfResizable);
     ASSERT_TRUE(window.Valid()) << SDL_GetError();
     window.Restore({1240, 880, false});
     window.Show();
-    const auto settled = [&](auto done) {
-      for (int i = 0; i < 200 && !done(); ++i) {
-        SDL_PumpEvents();
-        SDL_Delay(10);
-      }
-      return done();
-    };
-    ASSERT_TRUE(settled([&] { return window.Placement() == TWindowPlacement{1240, 880, false}; }));
+    ASSERT_TRUE(Settled([&] { return window.Placement() == TWindowPlacement{1240, 880, false}; }));
 
     window.ToggleFullscreen();
-    EXPECT_TRUE(settled([&] { return window.Placement() == TWindowPlacement{1240, 880, true}; }))
+    EXPECT_TRUE(Settled([&] { return window.Placement() == TWindowPlacement{1240, 880, true}; }))
         << "full screen keeps the size to come back to";
     window.ToggleFullscreen();
-    EXPECT_TRUE(settled([&] { return window.Placement() == TWindowPlacement{1240, 880, false}; }));
+    EXPECT_TRUE(Settled([&] { return window.Placement() == TWindowPlacement{1240, 880, false}; }));
   }
   SDL_Quit();
 }
