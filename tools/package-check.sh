@@ -42,14 +42,5 @@ fi
 home=$root/home
 mkdir -p "$home"
 HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share SDL_VIDEODRIVER=offscreen \
-  SDL_AUDIODRIVER=dummy "$root/usr/games/thousand" 2>"$root/stderr" &
-pid=$!
-sleep 3
-if ! kill -0 "$pid" 2>/dev/null; then
-  echo "the unpacked game ended by itself:" >&2
-  cat "$root/stderr" >&2
-  exit 1
-fi
-kill -TERM "$pid"
-wait "$pid"
+  SDL_AUDIODRIVER=dummy tools/run-headless.sh "$root/usr/games/thousand" "$root/stderr" 3
 echo "package $deb: valid, lintian clean of errors, layout as listed, runs from its place"

@@ -5,8 +5,7 @@
 set -euo pipefail
 runtime=$1
 work=$(mktemp -d)
-pid=""
-trap 'kill -KILL "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT
 
 # A copy of the runtime folder, so that whatever the game writes beside itself stays here.
 mkdir "$work/game" "$work/home"
@@ -20,31 +19,8 @@ unset SDL_AUDIODRIVER
 # leaks with the driver kept loaded. Memory errors are still caught here.
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 
-"$work/game/thousand" >"$work/stdout" 2>"$work/stderr" &
-pid=$!
 # Long enough to load the containers and run the table for a while, even under the sanitizers.
-sleep 4
-if ! kill -0 "$pid" 2>/dev/null; then
-  echo "thousand ended by itself before SIGTERM" >&2
-  cat "$work/stderr" >&2
-  exit 1
-fi
-kill -TERM "$pid"
-status=0
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
-  echo "thousand still runs 10 s after SIGTERM" >&2
-  exit 1
-fi
-wait "$pid" || status=$?
-if [[ $status -ne 0 ]]; then
-  echo "thousand ended with status $status after SIGTERM" >&2
-  cat "$work/stderr" >&2
-  exit 1
-fi
+bash "$(dirname "$0")/../../tools/run-headless.sh" "$work/game/thousand" "$work/stderr" 4
 if [[ -s $work/stderr ]]; then
   echo "thousand wrote to stderr:" >&2
   cat "$work/stderr" >&2
