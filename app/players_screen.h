@@ -31,7 +31,7 @@ struct TPlayersZones {
   static constexpr TRect LevelLine{12, 322, 275, 17};
   static constexpr TPlace LevelText{109, 331};
   // The focus ring round the kind and level lines stops short of the buttons' column.
-  static constexpr int LineRingRight = 268;
+  static constexpr int LineRingRight = 262;
 };
 
 // The players screen: the list in turn order, adding a player by name and kind, deleting the
