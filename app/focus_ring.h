@@ -9,8 +9,8 @@ class TSurface;
 
 // One place of a menu screen the keyboard can reach: a button, a control or a text field.
 struct TFocusStop {
-  TRect Box;            // in the overlay's pixels; empty while the stop is not on the screen
-  bool Enabled = true;  // a disabled or absent stop is passed over
+  TRect Box;                 // in the overlay's pixels; empty while the stop is not on the screen
+  bool Enabled = true;       // a disabled or absent stop is passed over
   bool TakesTyping = false;  // a text field: Enter and Space are its typing, not a press
 };
 

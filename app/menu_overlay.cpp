@@ -26,7 +26,7 @@ void TfmMain::PaintMenu() {
   // Only when the overlay can be drawn on.
   if (!FOpenScreen || !MenuVisible || DXDrawMenu.Width() == 0) return;
   FOpenScreen->Paint(DXDrawMenu);
-  MenuFocus.Paint(DXDrawMenu, FOpenScreen->FocusStops());
+  if (MenuFocus.Shown()) MenuFocus.Paint(DXDrawMenu, FOpenScreen->FocusStops());
 }
 
 void TfmMain::DXDrawMenuMouseDown(TMouseButton, int x, int y) {

@@ -170,7 +170,9 @@ std::vector<TFocusStop> TPlayersScreen::FocusStops() const {
   TRect nameField = Z::NameField;
   nameField.Width += Letters.TextWidth(NewPlayerName);
   stops.push_back({nameField, true, true});
-  const auto line = [](const TRect& zone) { return TRect{zone.Left, zone.Top, Z::LineRingRight - zone.Left, zone.Height}; };
+  const auto line = [](const TRect& zone) {
+    return TRect{zone.Left, zone.Top, Z::LineRingRight - zone.Left, zone.Height};
+  };
   stops.push_back({line(Z::KindLine)});
   const bool computer = NewPlayerKind == PlayerKindComputer;
   stops.push_back({computer ? line(Z::LevelLine) : TRect{}, computer});
