@@ -128,7 +128,8 @@ std::vector<TFocusStop> TMainMenuScreen::FocusStops() const {
   return stops;
 }
 
-// The credit lines open their links straight away: their bands for the mouse lie beside the letters.
+// The credit lines open their links straight away: the rules line's band for the mouse lies
+// above its letters, so a press in their middle would miss it.
 void TMainMenuScreen::PressStop(int index, const TFocusStop& stop) {
   if (index == kAuthorStop) return OpenLink(HoverAuthor);
   if (index == kWebStop) return OpenLink(HoverWeb);
