@@ -178,8 +178,12 @@ void TfmMain::FormKeyDown(int key) {
     FWindow.ToggleFullscreen();
     return;
   }
+  if (LoadError != 0) return;
   // An open menu screen keeps the table's keys, as it keeps the table from presses.
-  if (FOpenScreen || LoadError != 0) return;
+  if (FOpenScreen) {
+    MenuKeyDown(key);
+    return;
+  }
   if (key == RulesPageKey) FServices.Links.Open(RulesPageFile);
   // The loop refuses as for a click: a disabled button, the turn buttons on a computer's turn.
   if (const auto button = TableButtonOfKey(key)) Loop->PressButton(*button);

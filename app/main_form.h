@@ -79,6 +79,8 @@ public:
   void DXDrawMouseDown(TMouseButton button, int x, int y);
   void DXDrawMenuMouseDown(TMouseButton button, int x, int y);
   void DXDrawMenuMouseMove(int x, int y);
+  // Tab, Shift+Tab, the arrows, Enter and Space on the open menu screen.
+  void MenuKeyDown(int key);
   void FormDestroy();
 
   // Opens a menu screen on the overlay; skTable closes it.
@@ -118,6 +120,7 @@ public:
   std::unique_ptr<TReklama> Reklama;
   std::unique_ptr<TSefraButtonCollection> MenuButtons;  // the open menu screen's
   std::unique_ptr<TMenuScreens> Screens;
+  TFocusRing MenuFocus;  // the keyboard's place on the open menu screen
   TSurfaceSortCollection Sprites;
   TLettersCollection Letters;
   TSurfaceSortCollection DieSprites;

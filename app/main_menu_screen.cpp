@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "app/menu_buttons.h"
@@ -31,6 +32,11 @@ constexpr std::array<TMenuButtonPlace, 7> kMainMenuButtons{{
 constexpr const char* kAuthorLine = "Проект \"Тысяча\"";
 constexpr const char* kWebLine = "Правила игры: rules.html";
 constexpr const char* kMailLink = "mailto:team@thousand-dice.example";
+
+// The close box is kept for the end of the focus order, after the credit lines.
+constexpr std::size_t kColumnButtons = kMainMenuButtons.size() - 1;
+constexpr int kAuthorStop = static_cast<int>(kColumnButtons);
+constexpr int kWebStop = kAuthorStop + 1;
 
 TFileDialogRequest SavedGameRequest(bool save, const std::string& folder) {
   return {save, save ? "Запись игры" : "Чтение игры", "Файлы записи", "sav", folder};
@@ -98,9 +104,36 @@ void TMainMenuScreen::Paint(TSurface& overlay) {
 }
 
 void TMainMenuScreen::MouseDown(int x, int y) {
-  if (PressButtonAt(Buttons, x, y)) return;
-  if (HoverLink == HoverWeb) Links.Open(RulesPageFile);
-  if (HoverLink == HoverAuthor) Links.Open(kMailLink);
+  if (!PressButtonAt(Buttons, x, y)) OpenLink(HoverLink);
+}
+
+void TMainMenuScreen::OpenLink(std::uint8_t link) {
+  if (link == HoverWeb) Links.Open(RulesPageFile);
+  if (link == HoverAuthor) Links.Open(kMailLink);
+}
+
+TFocusStop TMainMenuScreen::LineStop(TPlace place, const char* text) const {
+  const std::string line = Cp1251(text);
+  const int height = Letters.LineHeight(line);
+  return {{place.X, place.Y - height / 2, Letters.TextWidth(line), height}};
+}
+
+std::vector<TFocusStop> TMainMenuScreen::FocusStops() const {
+  std::vector<TFocusStop> stops;
+  const std::span<const TMenuButtonPlace> places(kMainMenuButtons);
+  AddButtonStops(stops, Buttons, places.first(kColumnButtons));
+  stops.push_back(LineStop(TMainMenuZones::AuthorLine, kAuthorLine));
+  stops.push_back(LineStop(TMainMenuZones::WebLine, kWebLine));
+  AddButtonStops(stops, Buttons, places.subspan(kColumnButtons));
+  return stops;
+}
+
+// The credit lines open their links straight away: the rules line's band for the mouse lies
+// above its letters, so a press in their middle would miss it.
+void TMainMenuScreen::PressStop(int index, const TFocusStop& stop) {
+  if (index == kAuthorStop) return OpenLink(HoverAuthor);
+  if (index == kWebStop) return OpenLink(HoverWeb);
+  IMenuScreen::PressStop(index, stop);
 }
 
 void TMainMenuScreen::MouseMove(int x, int y) {

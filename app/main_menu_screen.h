@@ -34,6 +34,9 @@ public:
   void Paint(TSurface& overlay) override;
   void MouseDown(int x, int y) override;
   void MouseMove(int x, int y) override;
+  // The buttons, the credit lines, the close box.
+  std::vector<TFocusStop> FocusStops() const override;
+  void PressStop(int index, const TFocusStop& stop) override;
 
   std::uint8_t HoverLink = HoverNone;  // the credit line under the mouse
 
@@ -41,6 +44,9 @@ private:
   void Refresh();
   void SaveGame();
   void LoadGame();
+  void OpenLink(std::uint8_t link);
+  // The ring round a credit line's letters.
+  TFocusStop LineStop(TPlace place, const char* text) const;
 
   std::string FVersionText;
 };

@@ -25,3 +25,21 @@ bool PressButtonAt(TSefraButtonCollection& buttons, int x, int y) {
   button->Press();
   return true;
 }
+
+TRect ButtonBox(const TSefraDXButton& button) {
+  const TSize size = button.GetImageSize();
+  return {button.Left(), button.Top(), size.Width, size.Height};
+}
+
+void AddButtonStops(std::vector<TFocusStop>& stops, const TSefraButtonCollection& buttons,
+                    std::span<const TMenuButtonPlace> places) {
+  for (const TMenuButtonPlace& place : places) {
+    const TSefraDXButton* button = buttons.FindButton(place.Name);
+    if (button == nullptr) {
+      stops.push_back({{}, false});
+      continue;
+    }
+    // A pressed button keeps the focus: only a disabled one is passed over.
+    stops.push_back({ButtonBox(*button), button->State() != TWidgetState::wsDisabled});
+  }
+}

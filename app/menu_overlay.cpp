@@ -12,6 +12,8 @@ void TfmMain::SetScreen(TScreenKind kind) {
   DXDrawMenu.SetSize(MenuBounds.Width, MenuBounds.Height);
   MenuVisible = true;
   FOpenScreen->Open();
+  // A keyboard player keeps the ring from screen to screen.
+  if (FOpenScreen && MenuFocus.Restart(FOpenScreen->FocusStops())) FOpenScreen->FocusMoved(MenuFocus.Index());
 }
 
 TScreenKind TfmMain::CurrentScreen() const { return FOpenScreen ? FOpenScreen->Kind() : TScreenKind::skTable; }
@@ -22,11 +24,24 @@ void TfmMain::MenuStep() {
 
 void TfmMain::PaintMenu() {
   // Only when the overlay can be drawn on.
-  if (FOpenScreen && MenuVisible && DXDrawMenu.Width() != 0) FOpenScreen->Paint(DXDrawMenu);
+  if (!FOpenScreen || !MenuVisible || DXDrawMenu.Width() == 0) return;
+  FOpenScreen->Paint(DXDrawMenu);
+  if (MenuFocus.Shown()) MenuFocus.Paint(DXDrawMenu, FOpenScreen->FocusStops());
 }
 
 void TfmMain::DXDrawMenuMouseDown(TMouseButton, int x, int y) {
-  if (FOpenScreen) FOpenScreen->MouseDown(x, y);
+  if (!FOpenScreen) return;
+  // The stops as they were under the mouse, before the press changes them.
+  const std::vector<TFocusStop> stops = FOpenScreen->FocusStops();
+  FOpenScreen->MouseDown(x, y);
+  MenuFocus.MouseDown(x, y, stops);
+}
+
+void TfmMain::MenuKeyDown(int key) {
+  const std::vector<TFocusStop> stops = FOpenScreen->FocusStops();
+  const TFocusRing::TKeyAction action = MenuFocus.KeyDown(key, stops);
+  if (action == TFocusRing::TKeyAction::Moved) FOpenScreen->FocusMoved(MenuFocus.Index());
+  if (action == TFocusRing::TKeyAction::Press) FOpenScreen->PressStop(MenuFocus.Index(), stops[MenuFocus.Index()]);
 }
 
 void TfmMain::DXDrawMenuMouseMove(int x, int y) {

@@ -2,8 +2,11 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "app/focus_ring.h"
 #include "app/screen_kind.h"
+#include "app/screen_zone.h"
 #include "platform/surface.h"
 
 class ILinkOpener;
@@ -62,4 +65,15 @@ public:
   virtual void MouseMove(int /*x*/, int /*y*/) {}
   // A typed character, Windows-1251.
   virtual void KeyPress(std::uint8_t /*key*/) {}
+  // Where the keyboard's focus ring goes, in its order: always as many stops, one that is
+  // not there for now disabled and empty.
+  virtual std::vector<TFocusStop> FocusStops() const = 0;
+  // Enter or Space on the focused stop: what a press of the mouse in its middle does.
+  virtual void PressStop(int /*index*/, const TFocusStop& stop) {
+    const TPlace middle = MiddleOf(stop.Box);
+    MouseDown(middle.X, middle.Y);
+  }
+  // The focus came to stop `index` from the keyboard: a text field takes the caret, the others
+  // take it away.
+  virtual void FocusMoved(int /*index*/) {}
 };

@@ -99,6 +99,15 @@ void TNetworkScreen::KeyPress(std::uint8_t key) {
   }
 }
 
+std::vector<TFocusStop> TNetworkScreen::FocusStops() const {
+  std::vector<TFocusStop> stops{{TNetworkZones::AddressField, true, true}};
+  AddButtonStops(stops, Buttons, kNetworkButtons);
+  return stops;
+}
+
+// The address field is the first stop.
+void TNetworkScreen::FocusMoved(int index) { CaretPhase = index == 0 ? 0 : -1; }
+
 void TNetworkScreen::Paint(TSurface& overlay) {
   if (const TSurface* back = Sprites.FindSurface("CL_SERVER")) overlay.Draw(0, 0, *back, false);
   const auto line = [this, &overlay](TPlace place, const std::string& text) {

@@ -29,6 +29,9 @@ public:
   void MouseDown(int x, int y) override;
   // Any character but backspace goes into the host's address.
   void KeyPress(std::uint8_t key) override;
+  // The address field, the buttons, the close box.
+  std::vector<TFocusStop> FocusStops() const override;
+  void FocusMoved(int index) override;
 
   std::string NetProvider;    // the session's first TCP/IP provider, once found
   std::string LocalAddress;   // this machine's, shown for the players who join it

@@ -95,6 +95,27 @@ TSefraDXClass* PlacedControl(const TSefraControlCollection& controls, const TOpt
   return controls.GetControl(controls.IndexOfName(ControlName(place)));
 }
 
+// A control's stops: an up-down's two arrows, or the whole of another control (a selector as
+// far as its text goes). Those of a hidden control are there, empty, so the count never changes.
+void AddControlStops(std::vector<TFocusStop>& stops, const TSefraDXClass* control, TControlKind kind, bool editable,
+                     const TLettersCollection& letters) {
+  const bool shown = control != nullptr && control->Visible();
+  const bool pressable = shown && editable && control->State() == TWidgetState::wsNormal;
+  if (kind == UpDown) {
+    const auto* upDown = static_cast<const TSefraUpDown*>(control);
+    for (const TSefraDXButton* arrow : {shown ? &upDown->UpButton() : nullptr, shown ? &upDown->DownButton() : nullptr})
+      stops.push_back({arrow ? ButtonBox(*arrow) : TRect{}, pressable && arrow->State() != TWidgetState::wsDisabled});
+    return;
+  }
+  if (!shown) {
+    stops.push_back({{}, false});
+    return;
+  }
+  TRect box{control->Left(), control->Top(), control->Width(), control->Height()};
+  if (kind == Selector) box.Width = letters.TextWidth(static_cast<const TSefraSelector*>(control)->GetText());
+  stops.push_back({box, pressable});
+}
+
 struct TOptionsPage {
   const char* Button;
   const char* Icon;
@@ -272,6 +293,14 @@ void TOptionsScreen::LoadRuleSet() {
 void TOptionsScreen::MouseDown(int x, int y) {
   if (PressButtonAt(Buttons, x, y)) return;
   if (Game.RulesEditable()) OptionControls->MouseDown(x, y, 0, 0);
+}
+
+std::vector<TFocusStop> TOptionsScreen::FocusStops() const {
+  std::vector<TFocusStop> stops;
+  for (const TOptionControlPlace& place : kOptionControls)
+    AddControlStops(stops, PlacedControl(*OptionControls, place), KindOf(*place.Rule), Game.RulesEditable(), Letters);
+  AddButtonStops(stops, Buttons, kOptionsButtons);
+  return stops;
 }
 
 void TOptionsScreen::Paint(TSurface& overlay) {

@@ -27,6 +27,9 @@ public:
   void Step() override;
   void Paint(TSurface& overlay) override;
   void MouseDown(int x, int y) override;
+  // The shown page's controls from the top (an up-down's two arrows apart), the buttons, the
+  // close box.
+  std::vector<TFocusStop> FocusStops() const override;
 
   void BuildOptionControls();
   void WriteOptionControls(const TGameOptions& options);

@@ -19,6 +19,9 @@ constexpr std::array<TMenuButtonPlace, 4> kPlayersButtons{{
     {"BT_CLOSE", "BT_CLOSE1|BT_CLOSE2|BT_CLOSE3", 358, 6},
 }};
 
+// The focus order has a row for each place of the list, then the name field.
+constexpr int kNameStop = TPlayers::MaxPlayers;
+
 constexpr int kCaretCycle = 35;
 constexpr int kCaretShownUpTo = 20;
 constexpr std::uint8_t kBackspace = 8;
@@ -156,6 +159,28 @@ void TPlayersScreen::KeyPress(std::uint8_t key) {
   if (key == kBackspace && !NewPlayerName.empty()) NewPlayerName.pop_back();
   if (IsNameCharacter(key) && NewPlayerName.size() < kNameLength) NewPlayerName.push_back(static_cast<char>(key));
 }
+
+std::vector<TFocusStop> TPlayersScreen::FocusStops() const {
+  using Z = TPlayersZones;
+  std::vector<TFocusStop> stops;
+  for (int row = 0; row < TPlayers::MaxPlayers; ++row) {
+    const bool listed = row < Game.Players().Count();
+    stops.push_back({listed ? Z::Row(row) : TRect{}, listed});
+  }
+  TRect nameField = Z::NameField;
+  nameField.Width += Letters.TextWidth(NewPlayerName);
+  stops.push_back({nameField, true, true});
+  const auto line = [](const TRect& zone) {
+    return TRect{zone.Left, zone.Top, Z::LineRingRight - zone.Left, zone.Height};
+  };
+  stops.push_back({line(Z::KindLine)});
+  const bool computer = NewPlayerKind == PlayerKindComputer;
+  stops.push_back({computer ? line(Z::LevelLine) : TRect{}, computer});
+  AddButtonStops(stops, Buttons, kPlayersButtons);
+  return stops;
+}
+
+void TPlayersScreen::FocusMoved(int index) { CaretPhase = index == kNameStop ? 0 : -1; }
 
 void TPlayersScreen::Paint(TSurface& overlay) {
   using Z = TPlayersZones;

@@ -30,6 +30,8 @@ struct TPlayersZones {
   // A computer's level: a press moves it on, normal, risky, strong and round again.
   static constexpr TRect LevelLine{12, 322, 275, 17};
   static constexpr TPlace LevelText{109, 331};
+  // The focus ring round the kind and level lines stops short of the buttons' column.
+  static constexpr int LineRingRight = 262;
 };
 
 // The players screen: the list in turn order, adding a player by name and kind, deleting the
@@ -45,6 +47,9 @@ public:
   void Paint(TSurface& overlay) override;
   void MouseDown(int x, int y) override;
   void KeyPress(std::uint8_t key) override;
+  // The list's rows, the name field, the kind and level lines, the buttons, the close box.
+  std::vector<TFocusStop> FocusStops() const override;
+  void FocusMoved(int index) override;
 
   std::int32_t SelectedPlayer = 0;
   std::string NewPlayerName;

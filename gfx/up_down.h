@@ -44,6 +44,8 @@ public:
   int ButtonsWidth() const { return FButtonsWidth; }
   TSefraDXButton& UpButton() { return *FUpButton; }
   TSefraDXButton& DownButton() { return *FDownButton; }
+  const TSefraDXButton& UpButton() const { return *FUpButton; }
+  const TSefraDXButton& DownButton() const { return *FDownButton; }
 
   std::string Caption;
   int Step = 1;

@@ -11,6 +11,11 @@ int VirtualKeyOf(int sdlKey) {
     case SDLK_KP_ENTER: return VkEnter;
     case SDLK_BACKSPACE: return VkBackspace;
     case SDLK_SPACE: return VkSpace;
+    case SDLK_TAB: return VkTab;
+    case SDLK_LEFT: return VkLeft;
+    case SDLK_UP: return VkUp;
+    case SDLK_RIGHT: return VkRight;
+    case SDLK_DOWN: return VkDown;
     case SDLK_F1: return VkF1;
     case SDLK_F2: return VkF2;
     case SDLK_F10: return VkF10;
@@ -64,6 +69,7 @@ void DispatchWindowEvent(const SDL_Event& event, std::uint32_t windowId, const T
       int key = VirtualKeyOf(event.key.keysym.sym);
       if (key == 0) break;
       if (key == VkEnter && (event.key.keysym.mod & KMOD_ALT) != 0) key = VkF11;
+      if (key == VkTab && (event.key.keysym.mod & KMOD_SHIFT) != 0) key = VkShiftTab;
       events.KeyDown(key);
       // Text input brings the printable characters; these two keys type a control code.
       if (key == VkBackspace || key == VkEnter) events.KeyPress(static_cast<std::uint8_t>(key));

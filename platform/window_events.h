@@ -13,13 +13,20 @@ enum class TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
 
 // The Windows virtual key codes the game names.
 inline constexpr int VkBackspace = 8;
+inline constexpr int VkTab = 9;
 inline constexpr int VkEnter = 13;
 inline constexpr int VkEscape = 27;
 inline constexpr int VkSpace = 32;
+inline constexpr int VkLeft = 0x25;
+inline constexpr int VkUp = 0x26;
+inline constexpr int VkRight = 0x27;
+inline constexpr int VkDown = 0x28;
 inline constexpr int VkF1 = 0x70;
 inline constexpr int VkF2 = 0x71;
 inline constexpr int VkF10 = 0x79;
 inline constexpr int VkF11 = 0x7A;  // also given for Alt+Enter: both switch to and from full screen
+// No Windows key: Tab with Shift held, which takes the menus' focus back.
+inline constexpr int VkShiftTab = 0x109;
 
 // What a game window hands on from the desktop. Coordinates are client pixels.
 class IWindowEvents {

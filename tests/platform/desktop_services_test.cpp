@@ -77,11 +77,12 @@ public:
   std::vector<std::string> Log;
 };
 
-SDL_Event Key(std::uint32_t window, SDL_Keycode key) {
+SDL_Event Key(std::uint32_t window, SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
   SDL_Event event{};
   event.type = SDL_KEYDOWN;
   event.key.windowID = window;
   event.key.keysym.sym = key;
+  event.key.keysym.mod = modifiers;
   return event;
 }
 
@@ -118,6 +119,11 @@ TEST(DispatchWindowEvent, HandsOnTheGamesEventsOfItsOwnWindow) {
       {Key(5, SDLK_RETURN), {"down 13", "press 13"}},
       {Key(5, SDLK_SPACE), {"down 32"}},  // the character comes as text input
       {Key(5, SDLK_F2), {"down 113"}},
+      {Key(5, SDLK_TAB), {"down 9"}},
+      {Key(5, SDLK_TAB, KMOD_LSHIFT), {"down 265"}},
+      {Key(5, SDLK_LEFT), {"down 37"}},
+      {Key(5, SDLK_DOWN), {"down 40"}},
+      {Key(5, SDLK_RETURN, KMOD_RALT), {"down 122"}},
       {Key(5, SDLK_a), {}},
       {Key(6, SDLK_ESCAPE), {}},
       {text, {"press 223", "press 122"}},
