@@ -32,9 +32,11 @@ void TNetTableLoop::LeaveForHost(const std::string& serverAddress) {
 }
 
 bool TNetTableLoop::BeginJoin(const std::string& serverAddress) {
+  if (FJoining) return false;
   LeaveForHost(serverAddress);
-  FJoining = FSession.BeginJoin(JoinName());
-  return FJoining;
+  if (!FSession.BeginJoin(JoinName())) return false;
+  FJoining = true;
+  return true;
 }
 
 void TNetTableLoop::CancelJoin() {
