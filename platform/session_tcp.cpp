@@ -181,7 +181,7 @@ public:
   // A BeginJoin under way joins the first session listed as this player, by the deadline.
   std::optional<std::string> FJoinAs;
   TClock::time_point FJoinDeadline;
-  std::optional<bool> FJoinEnded;  // its outcome, for the next Poll to hand out
+  std::optional<bool> FJoinEnded;  // how it ended, for the Poll that ran its end to hand out
 
   bool Active() const { return FMode == TMode::Host || FMode == TMode::Joined; }
 
@@ -260,7 +260,6 @@ public:
       FAcceptor.reset();
     }
     FJoinAs.reset();
-    FJoinEnded.reset();
     DropHostLink(TMode::None);
     FQueue.clear();
     FSelf = {};
@@ -613,20 +612,16 @@ public:
 
   bool BeginJoin(std::string_view playerName) {
     if (FMode == TMode::Host || FMode == TMode::Joined || FJoinAs) return false;
-    FJoinEnded.reset();
     StartConnect();
     FJoinAs = std::string(playerName);
     FJoinDeadline = TClock::now() + FSettings.WaitLimit;
     return true;
   }
 
-  // Also after the attempt joined but before Poll told of it: the session closes again.
   void CancelJoin() {
-    if (!FJoinAs && !FJoinEnded) return;
+    if (!FJoinAs) return;
     FJoinAs.reset();
-    FJoinEnded.reset();
     DropHostLink(TMode::None);
-    FQueue.clear();
     FSelf = {};
   }
 };
