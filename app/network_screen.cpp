@@ -86,8 +86,8 @@ void TNetworkScreen::Step() {
 
 void TNetworkScreen::StartJoin() {
   Host.NetSession().SelectProvider(NetProvider);
-  // Joining discards this machine's players even when it fails.
   FConnecting = true;
+  // Joining discards this machine's players even when it fails.
   if (!Host.TableLoop().BeginJoin(ServerAddress)) {
     FinishJoin();
     return;
