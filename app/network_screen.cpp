@@ -59,27 +59,55 @@ void TNetworkScreen::Open() {
 void TNetworkScreen::Step() {
   Buttons.Tick();
   bool close = false;
+  // A join that ended since the last step outweighs a press on «Клиент» meant to give it up.
+  const bool joinEnded = Connecting() && !Host.TableLoop().Joining();
+  if (joinEnded) close = FinishJoin();
   for (int i = 0; i < Buttons.Count(); ++i) {
     if (!Buttons.GetButton(i)->Clicked()) continue;
     const std::string& name = Buttons.GetName(i);
     if (name == "BT_CANCEL" || name == "BT_CLOSE") close = true;
-    if (name == "BT_SERVER") {
+    if (name == "BT_SERVER" && !Connecting()) {
       if (Host.TableLoop().HostGame(LocalAddress))
         close = true;
       else
         Messages.Show(Cp1251("Ошибка создания сервера!"));
     }
-    if (name == "BT_CLIENT") {
-      Host.NetSession().SelectProvider(NetProvider);
-      // Joining discards this machine's players even when it fails.
-      if (Host.TableLoop().JoinGame(ServerAddress))
-        close = true;
+    if (name == "BT_CLIENT" && !joinEnded && !Game.NetGame()) {
+      if (Connecting())
+        GiveUpJoin();
       else
-        Messages.Show(Cp1251("Ошибка подключения к серверу!"));
+        StartJoin();
     }
   }
+  if (close && Connecting()) GiveUpJoin();
   if (CaretPhase >= 0) CaretPhase = (CaretPhase + 1) % kCaretCycle;
   if (close) Host.SetScreen(TScreenKind::skMainMenu);
+}
+
+void TNetworkScreen::StartJoin() {
+  Host.NetSession().SelectProvider(NetProvider);
+  FConnecting = true;
+  // Joining discards this machine's players even when it fails.
+  if (!Host.TableLoop().BeginJoin(ServerAddress)) {
+    FinishJoin();
+    return;
+  }
+  // A press on «Сервер» still in its pressed look comes to nothing.
+  Buttons.FindButton("BT_SERVER")->SetState(TWidgetState::wsDisabled);
+}
+
+bool TNetworkScreen::FinishJoin() {
+  FConnecting = false;
+  if (Game.NetGame()) return true;
+  Buttons.FindButton("BT_SERVER")->SetState(TWidgetState::wsNormal);
+  Messages.Show(Cp1251("Ошибка подключения к серверу!"));
+  return false;
+}
+
+void TNetworkScreen::GiveUpJoin() {
+  Host.TableLoop().CancelJoin();
+  FConnecting = false;
+  Buttons.FindButton("BT_SERVER")->SetState(TWidgetState::wsNormal);
 }
 
 void TNetworkScreen::MouseDown(int x, int y) {
@@ -87,11 +115,11 @@ void TNetworkScreen::MouseDown(int x, int y) {
     CaretPhase = -1;
     return;
   }
-  if (Contains(TNetworkZones::AddressField, x, y)) CaretPhase = 0;
+  if (Contains(TNetworkZones::AddressField, x, y) && !Connecting()) CaretPhase = 0;
 }
 
 void TNetworkScreen::KeyPress(std::uint8_t key) {
-  if (CaretPhase < 0) return;
+  if (CaretPhase < 0 || Connecting()) return;
   if (key == kBackspace) {
     if (!ServerAddress.empty()) ServerAddress.pop_back();
   } else if (ServerAddress.size() < kAddressLength) {
@@ -116,5 +144,6 @@ void TNetworkScreen::Paint(TSurface& overlay) {
   line(TNetworkZones::LocalAddressText, "&2" + LocalAddress);
   const bool caretShown = CaretPhase >= 0 && CaretPhase <= kCaretShownUpTo;
   line(TNetworkZones::AddressText, "&0" + ServerAddress + (caretShown ? "_" : ""));
+  if (Connecting()) line(TNetworkZones::ConnectingText, Cp1251("&1Подключение…"));
   Buttons.Draw(overlay, 0, 0);
 }

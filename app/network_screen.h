@@ -13,9 +13,13 @@ struct TNetworkZones {
   static constexpr TRect AddressField{9, 37, 246, 46};
   static constexpr TPlace AddressText{9, 67};
   static constexpr TPlace LocalAddressText{9, 110};
+  // Beside the screen's title while a join is under way.
+  static constexpr TPlace ConnectingText{130, 14};
 };
 
 // The network screen: host a session on this machine or join one by the host's address.
+// Joining goes on over the following ticks; meanwhile the screen says so, a second press on
+// «Клиент» gives it up, and neither hosting nor the address can be touched.
 class TNetworkScreen final : public IMenuScreen, private TScreenContext {
 public:
   explicit TNetworkScreen(const TScreenContext& context) : TScreenContext(context) {}
@@ -38,7 +42,16 @@ public:
   std::string ServerAddress;  // the host's, as typed
   std::int32_t CaretPhase = -1;
 
+  // A join started on this screen is under way.
+  bool Connecting() const { return FConnecting; }
+
 private:
   // Fills NetProvider with the session's first TCP/IP provider and selects it.
   bool FindNetProvider();
+  void StartJoin();
+  // The join started here has ended: true when it joined, after telling of a failure.
+  bool FinishJoin();
+  void GiveUpJoin();
+
+  bool FConnecting = false;  // a join started here, not yet seen to end
 };

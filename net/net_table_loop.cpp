@@ -19,15 +19,42 @@ bool TNetTableLoop::HostGame(const std::string& localAddress) {
   return true;
 }
 
-bool TNetTableLoop::JoinGame(const std::string& serverAddress) {
-  TGame& game = Game();
-  game.ClearPlayers();
-  game.ForgetNetRole();
+namespace {
+
+std::string JoinName() { return std::to_string(Rng().Random(TNetTableLoop::JoinNameRange)); }
+
+}  // namespace
+
+void TNetTableLoop::LeaveForHost(const std::string& serverAddress) {
+  Game().ClearPlayers();
+  Game().ForgetNetRole();
   FSession.SetAddress(serverAddress);
+}
+
+bool TNetTableLoop::BeginJoin(const std::string& serverAddress) {
+  if (FJoining) return false;
+  LeaveForHost(serverAddress);
+  if (!FSession.BeginJoin(JoinName())) return false;
+  FJoining = true;
+  return true;
+}
+
+void TNetTableLoop::CancelJoin() {
+  FSession.CancelJoin();
+  FJoining = false;
+}
+
+void TNetTableLoop::JoinEnded(bool joined) {
+  FJoining = false;
+  if (joined) Game().StartNetGame();
+}
+
+bool TNetTableLoop::JoinGame(const std::string& serverAddress) {
+  LeaveForHost(serverAddress);
   const std::vector<std::string> sessions = FSession.EnumSessions();
   if (sessions.empty()) return false;
-  if (!FSession.Join(sessions.front(), std::to_string(Rng().Random(JoinNameRange)))) return false;
-  game.StartNetGame();
+  if (!FSession.Join(sessions.front(), JoinName())) return false;
+  Game().StartNetGame();
   return true;
 }
 

@@ -31,8 +31,18 @@ public:
   void SetEventSink(std::function<void(const TStepEvents&)> sink) { FEventSink = std::move(sink); }
 
   // The network screen. Hosting keeps the players and the game; joining first ends the game
-  // and deletes every player. Both start the network game when they succeed.
+  // and deletes every player, even when it fails. Both start the network game when they
+  // succeed.
   bool HostGame(const std::string& localAddress);
+  // Joining without waiting: the session's Poll moves it on until Joining() is false again,
+  // with NetGame() true when it joined. False when the session cannot begin (it is open, or
+  // a join is under way).
+  bool BeginJoin(const std::string& serverAddress);
+  // Gives up a join under way; the game hears nothing more of it.
+  void CancelJoin();
+  bool Joining() const { return FJoining; }
+  // Joining that waits for the outcome, for drivers without a window (tests, fuzzing, the
+  // benchmarks).
   bool JoinGame(const std::string& serverAddress);
 
   // The players screen: adds a player of this machine, or deletes one, here and, during a
@@ -55,6 +65,7 @@ public:
   void MessageReceived(TSessionPlayerId from, std::string_view block) override;
   // The game goes on here alone; the person is told the server is gone.
   void HostLost() override;
+  void JoinEnded(bool joined) override;
 
 protected:
   void OnStartClicked(TStepEvents& events) override;
@@ -62,6 +73,8 @@ protected:
   void OnRecordClicked(TStepEvents& events) override;
 
 private:
+  // Ends the game here, deletes every player and aims the session at the host.
+  void LeaveForHost(const std::string& serverAddress);
   void ReceiveRules(std::string_view text);
   void ReceiveState(std::string_view text);
   void ReceivePlayer(std::string_view text);
@@ -79,4 +92,5 @@ private:
   std::function<void(const TStepEvents&)> FEventSink;
   // Players this client asked the host to add, as packed: they come back as its own.
   std::deque<std::string> FOwnPlayersAsked;
+  bool FJoining = false;
 };

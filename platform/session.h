@@ -15,7 +15,8 @@ struct TSessionPlayer {
 };
 
 // What the session hands to the game: from Poll (between ticks); this machine's own member
-// from inside Host or Join; a block sent to this machine's own member from inside that Send.
+// from inside Host or Join (from Poll after BeginJoin); a block sent to this machine's own
+// member from inside that Send.
 class ISessionEvents {
 public:
   virtual ~ISessionEvents() = default;
@@ -24,6 +25,9 @@ public:
   virtual void MessageReceived(TSessionPlayerId from, std::string_view block) = 0;
   // A joined machine's host is gone; comes after everything that arrived before it went.
   virtual void HostLost() {}
+  // The end of a BeginJoin: joined (right after this machine's own PlayerAdded, before
+  // anything the host sends) or given up. Never after CancelJoin or Close.
+  virtual void JoinEnded(bool /*joined*/) {}
 };
 
 // A network session: one machine hosts a named session, the others find it by address and
@@ -42,7 +46,7 @@ public:
   virtual std::vector<std::string> Providers() const = 0;
   virtual bool SelectProvider(std::string_view name) = 0;
 
-  // The address that EnumSessions and Join look for a host at.
+  // The address that EnumSessions, Join and BeginJoin look for a host at.
   virtual void SetAddress(std::string address) = 0;
 
   // Opens a new session as its host. False when it cannot (the port is taken, a session is
@@ -51,6 +55,12 @@ public:
   // The names of the sessions at the set address; empty when none answers.
   virtual std::vector<std::string> EnumSessions() = 0;
   virtual bool Join(std::string_view sessionName, std::string_view playerName) = 0;
+  // Joins the first session at the set address without waiting: Poll moves the attempt on
+  // and ends it with JoinEnded. False, and no JoinEnded, when a session is open or an attempt
+  // is under way.
+  virtual bool BeginJoin(std::string_view playerName) = 0;
+  // Gives up the attempt under way, if any; nothing more is heard of it.
+  virtual void CancelJoin() = 0;
 
   // Hosting or joined, and the host still reachable.
   virtual bool Active() const = 0;

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "platform/session_wire.h"
@@ -144,8 +145,9 @@ public:
   asio::io_context FContext;
   asio::executor_work_guard<asio::io_context::executor_type> FWork;
 
+  // Connecting: resolving the host's name, connecting, or waiting for its list of sessions.
   // Lost: the host went away; what arrived before is still handed out, nothing is sent.
-  enum class TMode { None, Host, Listed, Joining, Joined, Lost };
+  enum class TMode { None, Host, Connecting, Listed, Joining, Joined, Lost };
   TMode FMode = TMode::None;
   TSessionPlayer FSelf;
   std::deque<TEvent> FQueue;
@@ -167,12 +169,19 @@ public:
   TSessionPlayerId FNextId = 1;
 
   // Joining.
+  tcp::resolver FResolver{FContext};
+  std::shared_ptr<tcp::socket> FConnecting;  // a connect under way
+  // Counts the attempts: the handlers of one given up find it changed and do nothing.
+  unsigned FAttempt = 0;
   std::shared_ptr<TLink> FHostLink;
   std::vector<std::string> FSessionNames;
-  bool FListed = false;  // the host's list of sessions arrived
   std::vector<TSessionPlayer> FMembers;
   bool FHostKeepsAlive = false;
   bool FLossAnnounced = false;
+  // A BeginJoin under way joins the first session listed as this player, by the deadline.
+  std::optional<std::string> FJoinAs;
+  TClock::time_point FJoinDeadline;
+  std::optional<bool> FJoinEnded;  // how it ended, for the Poll that ran its end to hand out
 
   bool Active() const { return FMode == TMode::Host || FMode == TMode::Joined; }
 
@@ -192,7 +201,12 @@ public:
     for (int i = 0; i < FSettings.PollBudget && FContext.poll_one() > 0; ++i) {
     }
     if (FMode == TMode::Host) DropSlowHandshakes();
+    if (FJoinAs && TClock::now() >= FJoinDeadline) EndAttempt();
     KeepAlive();
+    if (const std::optional<bool> joined = std::exchange(FJoinEnded, std::nullopt)) {
+      if (*joined) AnnounceSelf();
+      if (FEvents != nullptr) FEvents->JoinEnded(*joined);
+    }
     for (int i = 0; i < FSettings.EventBudget && !FQueue.empty(); ++i) {
       TEvent event = std::move(FQueue.front());
       FQueue.pop_front();
@@ -245,10 +259,8 @@ public:
       FAcceptor->close(ignored);
       FAcceptor.reset();
     }
-    if (FHostLink) FHostLink->Close();
-    FHostLink.reset();
-    FMembers.clear();
-    FSessionNames.clear();
+    FJoinAs.reset();
+    DropHostLink(TMode::None);
     FQueue.clear();
     FSelf = {};
     FMode = TMode::None;
@@ -438,55 +450,78 @@ public:
     if (FEvents != nullptr) FEvents->PlayerAdded(std::get<TAddedEvent>(event).Player);
   }
 
-  // The set address: an IPv4 or IPv6 literal, or a name for the system's resolver, which may
-  // give several addresses to try in turn.
-  std::vector<tcp::endpoint> HostEndpoints() {
-    asio::error_code error;
-    const asio::ip::address address = asio::ip::make_address(FAddress, error);
-    if (!error) return {tcp::endpoint(address, FSettings.Port)};
-    tcp::resolver resolver(FContext);
-    const auto results = resolver.resolve(FAddress, std::to_string(FSettings.Port), error);
-    std::vector<tcp::endpoint> endpoints;
-    if (error) return endpoints;
-    for (const auto& result : results) endpoints.push_back(result.endpoint());
-    return endpoints;
-  }
-
+  // Ends whatever there is of a connection to a host; the handlers of an attempt under way
+  // do nothing any more.
   void DropHostLink(TMode mode) {
+    ++FAttempt;
+    FResolver.cancel();
+    asio::error_code ignored;
+    if (FConnecting) FConnecting->close(ignored);
+    FConnecting.reset();
     if (FHostLink) FHostLink->Close();
     FHostLink.reset();
     FSessionNames.clear();
-    FListed = false;
     FMembers.clear();
     FHostKeepsAlive = false;
     FMode = mode;
   }
 
+  // An attempt that failed before joining; a BeginJoin hears of it in the next Poll.
+  void EndAttempt() {
+    DropHostLink(TMode::None);
+    FSelf = {};
+    if (FJoinAs) FJoinEnded = false;
+    FJoinAs.reset();
+  }
+
+  // Finds the host at the set address (an IPv4 or IPv6 literal, or a name for the system's
+  // resolver) and asks it for its sessions, without waiting: the handlers go on to Listed.
+  void StartConnect() {
+    DropHostLink(TMode::Connecting);
+    FQueue.clear();
+    asio::error_code error;
+    const asio::ip::address address = asio::ip::make_address(FAddress, error);
+    if (!error) return Connect(std::vector{tcp::endpoint(address, FSettings.Port)});
+    FResolver.async_resolve(FAddress, std::to_string(FSettings.Port),
+                            [this, attempt = FAttempt](asio::error_code error, tcp::resolver::results_type results) {
+                              if (attempt != FAttempt) return;
+                              if (error || results.empty()) return EndAttempt();
+                              Connect(results);
+                            });
+  }
+
+  // Tries the addresses in turn: a name may give several.
+  template <typename TEndpoints>
+  void Connect(const TEndpoints& endpoints) {
+    FConnecting = std::make_shared<tcp::socket>(FContext);
+    const auto connected = [this, socket = FConnecting, attempt = FAttempt](asio::error_code error,
+                                                                            const tcp::endpoint&) {
+      if (attempt != FAttempt) return;
+      FConnecting.reset();
+      if (error) return EndAttempt();
+      FHostLink = std::make_shared<TLink>(std::move(*socket), FSettings.MaxQueuedBytes);
+      FHostLink->Start([this](std::string_view payload) { return OnHostPayload(payload); }, [this] { OnHostClosed(); });
+      FHostLink->Write(HelloFrame());
+    };
+    asio::async_connect(*FConnecting, endpoints, connected);
+  }
+
   // Connects to the set address and lists its sessions, keeping the connection for Join.
   bool ListSessions() {
-    if (FMode == TMode::Host || FMode == TMode::Joined) return false;
-    DropHostLink(TMode::None);
-    FQueue.clear();
-    const std::vector<tcp::endpoint> endpoints = HostEndpoints();
-    if (endpoints.empty()) return false;
-    auto socket = std::make_shared<tcp::socket>(FContext);
-    auto result = std::make_shared<std::optional<asio::error_code>>();
-    asio::async_connect(*socket, endpoints,
-                        [socket, result](asio::error_code error, const tcp::endpoint&) { *result = error; });
-    if (!WaitFor([&] { return result->has_value(); }) || **result) {
-      asio::error_code ignored;
-      socket->close(ignored);
-      return false;
-    }
-    FHostLink = std::make_shared<TLink>(std::move(*socket), FSettings.MaxQueuedBytes);
-    FMode = TMode::Listed;
-    FHostLink->Start([this](std::string_view payload) { return OnHostPayload(payload); }, [this] { OnHostClosed(); });
-    FHostLink->Write(HelloFrame());
-    const std::shared_ptr<TLink> link = FHostLink;
-    if (!WaitFor([&] { return FListed || link->Closed(); }) || link->Closed()) {
-      DropHostLink(TMode::None);
-      return false;
-    }
+    if (FMode == TMode::Host || FMode == TMode::Joined || FJoinAs) return false;
+    StartConnect();
+    WaitFor([&] { return FMode != TMode::Connecting; });
+    if (FMode == TMode::Listed) return true;
+    EndAttempt();
+    return false;
+  }
+
+  // Asks the host that listed its sessions to take this machine into one of them.
+  bool RequestJoin(std::string_view sessionName, std::string_view playerName) {
+    if (std::find(FSessionNames.begin(), FSessionNames.end(), sessionName) == FSessionNames.end()) return false;
+    FSelf = {0, std::string(playerName)};
+    FMode = TMode::Joining;
+    FHostLink->Write(JoinFrame(sessionName, playerName));
     return true;
   }
 
@@ -494,12 +529,14 @@ public:
     const std::optional<TFrame> frame = SplitPayload(payload);
     if (!frame) return false;
     switch (FMode) {
-      case TMode::Listed: {
-        if (FListed || frame->Type != TFrameType::Sessions) return false;
+      case TMode::Connecting: {
+        if (frame->Type != TFrameType::Sessions) return false;
         std::optional<std::vector<std::string>> names = ParseSessions(frame->Body);
         if (!names) return false;
         FSessionNames = std::move(*names);
-        FListed = true;
+        FMode = TMode::Listed;
+        // A host with no session to join is as good as none.
+        if (FJoinAs) return !FSessionNames.empty() && RequestJoin(FSessionNames.front(), *FJoinAs);
         return true;
       }
       case TMode::Joining: {
@@ -511,6 +548,8 @@ public:
         FMode = TMode::Joined;
         FLossAnnounced = false;
         FNextKeepAlive = {};  // the first at once: the host learns early that this one answers
+        if (FJoinAs) FJoinEnded = true;
+        FJoinAs.reset();
         return true;
       }
       case TMode::Joined: return OnSessionFrame(*frame);
@@ -548,7 +587,10 @@ public:
   }
 
   // The host is gone: the session ends; what arrived before it went is still handed out.
-  void OnHostClosed() { DropHostLink(FMode == TMode::Joined ? TMode::Lost : TMode::None); }
+  void OnHostClosed() {
+    if (FMode == TMode::Joined) return DropHostLink(TMode::Lost);
+    EndAttempt();
+  }
 
   std::vector<std::string> EnumSessions() {
     if (!ListSessions()) return {};
@@ -556,23 +598,31 @@ public:
   }
 
   bool Join(std::string_view sessionName, std::string_view playerName) {
-    if (FMode == TMode::Host || FMode == TMode::Joined) return false;
-    if (FMode != TMode::Listed || !FHostLink || FHostLink->Closed()) {
-      if (!ListSessions()) return false;
-    }
-    if (std::find(FSessionNames.begin(), FSessionNames.end(), sessionName) == FSessionNames.end()) return false;
-    FSelf = {0, std::string(playerName)};
-    FMode = TMode::Joining;
-    const std::shared_ptr<TLink> link = FHostLink;
-    link->Write(JoinFrame(sessionName, playerName));
-    if (!WaitFor([&] { return FMode == TMode::Joined || link->Closed(); }) || FMode != TMode::Joined) {
-      DropHostLink(TMode::None);
-      FQueue.clear();
-      FSelf = {};
+    if (FMode == TMode::Host || FMode == TMode::Joined || FJoinAs) return false;
+    if (FMode != TMode::Listed && !ListSessions()) return false;
+    if (!RequestJoin(sessionName, playerName)) return false;
+    WaitFor([&] { return FMode != TMode::Joining; });
+    if (FMode != TMode::Joined) {
+      EndAttempt();
       return false;
     }
     AnnounceSelf();
     return true;
+  }
+
+  bool BeginJoin(std::string_view playerName) {
+    if (FMode == TMode::Host || FMode == TMode::Joined || FJoinAs) return false;
+    StartConnect();
+    FJoinAs = std::string(playerName);
+    FJoinDeadline = TClock::now() + FSettings.WaitLimit;
+    return true;
+  }
+
+  void CancelJoin() {
+    if (!FJoinAs) return;
+    FJoinAs.reset();
+    DropHostLink(TMode::None);
+    FSelf = {};
   }
 };
 
@@ -597,6 +647,10 @@ std::vector<std::string> TTcpSession::EnumSessions() { return FImpl->EnumSession
 bool TTcpSession::Join(std::string_view sessionName, std::string_view playerName) {
   return FImpl->Join(sessionName, playerName);
 }
+
+bool TTcpSession::BeginJoin(std::string_view playerName) { return FImpl->BeginJoin(playerName); }
+
+void TTcpSession::CancelJoin() { FImpl->CancelJoin(); }
 
 bool TTcpSession::Active() const { return FImpl->Active(); }
 

@@ -13,7 +13,8 @@ struct TTcpSessionSettings {
   // IPv6, and joiners connect to it;
   // 0 lets the system choose the host's port (tests, see TTcpSession::HostPort).
   std::uint16_t Port = ISession::GamePort;
-  // The longest a blocking call (listing the sessions, joining) waits for the host.
+  // The longest a blocking call (listing the sessions, joining) waits for the host, and the
+  // longest a BeginJoin goes on.
   std::chrono::milliseconds WaitLimit{5000};
   // A connection that has not joined within this is dropped by the host.
   std::chrono::milliseconds HandshakeLimit{10000};
@@ -49,6 +50,8 @@ public:
   bool Host(std::string_view sessionName, std::string_view playerName) override;
   std::vector<std::string> EnumSessions() override;
   bool Join(std::string_view sessionName, std::string_view playerName) override;
+  bool BeginJoin(std::string_view playerName) override;
+  void CancelJoin() override;
   bool Active() const override;
   std::vector<TSessionPlayer> Players() const override;
   void Send(TSessionPlayerId to, std::string_view block) override;

@@ -23,13 +23,14 @@ protected:
     Form = Host->Form.get();
   }
 
-  // A shown window whose session hosts on `port` (0: any free one) and joins there.
-  std::unique_ptr<TMachine> Machine(std::uint16_t port, std::function<void()> whileWaiting = {}) {
+  // A shown window whose session hosts on `port` (0: any free one) and joins there, giving a
+  // join up after `waitLimit`.
+  std::unique_ptr<TMachine> Machine(std::uint16_t port,
+                                    std::chrono::milliseconds waitLimit = std::chrono::milliseconds(3000)) {
     auto machine = std::make_unique<TMachine>();
     TTcpSessionSettings network;
     network.Port = port;
-    network.WaitLimit = std::chrono::milliseconds(3000);
-    network.WhileWaiting = std::move(whileWaiting);
+    network.WaitLimit = waitLimit;
     machine->Form = std::make_unique<TfmMain>(
         TDesktopServices{Messages, machine->Sound, Links, Clock, THOUSAND_RUNTIME_DIR, network});
     machine->Form->FormShow();
@@ -45,6 +46,15 @@ protected:
 
   static void Ticks(TfmMain& form, int count) {
     for (int i = 0; i < count; ++i) form.Tick();
+  }
+
+  // Ticks until the join started on the network screen has ended (bounded); false if it has not.
+  static bool TickWhileConnecting(TfmMain& form, TfmMain* host = nullptr) {
+    for (int i = 0; i < 20000 && form.Screens->Network.Connecting(); ++i) {
+      if (host != nullptr) host->Tick();
+      form.Tick();
+    }
+    return !form.Screens->Network.Connecting();
   }
 
   // A press in the middle of a button of the open menu screen, then its pressed look.

@@ -172,7 +172,8 @@ bool RunJoiner(std::uint16_t port, const std::string& folder) {
   if (!machine.Start() || !machine.OpenNetworkScreen()) return false;
   ClickZone(form, TNetworkZones::AddressField);
   machine.Type("127.0.0.1");
-  if (!machine.ClickMenu("BT_CLIENT") || !form.Game->NetGame()) return false;
+  if (!machine.ClickMenu("BT_CLIENT")) return false;
+  if (!machine.TickUntil([&] { return !form.Screens->Network.Connecting(); }) || !form.Game->NetGame()) return false;
   if (!machine.TickUntil([&] { return form.Game->Players().Count() == 1; })) return false;
   if (!machine.AddPlayer("Боря")) return false;
   if (!machine.TickUntil([&] { return !form.Game->GameOver(); })) return false;

@@ -20,8 +20,7 @@ protected:
     OpenNetworkScreen(*Form);
     Click(*Form, "BT_SERVER");
     ASSERT_TRUE(Form->Game->NetHost());
-    // The joiner waits for the host inside its calls; the host answers from the same thread.
-    Client = Machine(HostPort(*Form), [this] { Form->Session->Poll(); });
+    Client = Machine(HostPort(*Form));
     Joiner = Client->Form.get();
   }
 
@@ -53,6 +52,7 @@ protected:
     FocusAddress(*Joiner);
     Type(*Joiner, "127.0.0.1");
     Click(*Joiner, "BT_CLIENT");
+    ASSERT_TRUE(TickWhileConnecting(*Joiner, Form));
     StepBoth(5);
   }
 

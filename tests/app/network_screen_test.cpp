@@ -1,6 +1,7 @@
 // The network screen on the real window: opening it, the server address field, hosting and
 // joining with their failures.
 #include "tests/app/net_window_fixture.h"
+#include "tests/support/raw_tcp.h"
 
 namespace {
 
@@ -139,7 +140,9 @@ TEST_F(NetworkScreenTest, HostingOnATakenPortFailsWithTheMessage) {
   EXPECT_EQ(Messages.Texts, std::vector<std::string>{Cp1251("Ошибка создания сервера!")});
 }
 
-TEST_F(NetworkScreenTest, JoiningWhereNoHostListensFailsWithTheMessageAndThePlayersGone) {
+// Whatever the reason, a join that fails says so once, leaves the screen open and usable, and
+// the machine's players are gone all the same.
+TEST_F(NetworkScreenTest, AJoinThatFailsTellsSoAndLeavesThePlayersGone) {
   std::uint16_t closedPort = 0;
   {
     TTcpSessionSettings settings;
@@ -148,19 +151,156 @@ TEST_F(NetworkScreenTest, JoiningWhereNoHostListensFailsWithTheMessageAndThePlay
     ASSERT_TRUE(gone.Host("FFF", "SERVER"));
     closedPort = gone.HostPort();
   }
-  auto machine = Machine(closedPort);
-  TfmMain& form = *machine->Form;
-  form.Loop->AddPlayer(Named("Аня"));
-  form.Game->StartGame();
-  OpenNetworkScreen(form);
-  FocusAddress(form);
-  Type(form, "127.0.0.1");
+  TRawTcp silent;
+  const std::uint16_t silentPort = silent.Listen();
+  ASSERT_NE(silentPort, 0);
+  struct TCase {
+    const char* Why;
+    std::uint16_t Port;
+    std::string Address;
+  };
+  const TCase cases[] = {
+      {"nobody listens", closedPort, "127.0.0.1"},
+      {"the name does not resolve", closedPort, "no-such-host.invalid"},
+      {"no address typed", closedPort, ""},
+      {"the host never answers within the limit", silentPort, "127.0.0.1"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Why);
+    Messages.Texts.clear();
+    auto machine = Machine(c.Port, std::chrono::milliseconds(300));
+    TfmMain& form = *machine->Form;
+    form.Loop->AddPlayer(Named("Аня"));
+    form.Game->StartGame();
+    OpenNetworkScreen(form);
+    FocusAddress(form);
+    Type(form, c.Address);
+    Click(form, "BT_CLIENT");
+    ASSERT_TRUE(TickWhileConnecting(form));
+    EXPECT_EQ(form.CurrentScreen(), skNetwork);
+    EXPECT_FALSE(form.Game->NetGame());
+    EXPECT_EQ(form.Game->Players().Count(), 0);
+    EXPECT_TRUE(form.Game->GameOver());
+    EXPECT_EQ(Messages.Texts, std::vector<std::string>{Cp1251("Ошибка подключения к серверу!")});
+    EXPECT_EQ(form.MenuButtons->FindButton("BT_SERVER")->State(), TWidgetState::wsNormal);
+    Ticks(form, 20);
+    EXPECT_EQ(Messages.Texts.size(), 1u) << "told once";
+  }
+}
+
+class JoiningScreenTest : public NetworkScreenTest {
+protected:
+  // The overlay's title bar, where the screen says it is connecting.
+  static std::vector<std::uint32_t> TitleBar(TfmMain& form) {
+    form.Tick();
+    std::vector<std::uint32_t> pixels;
+    const TRect& menu = form.MenuBounds;
+    for (int y = menu.Top + 4; y < menu.Top + 25; ++y)
+      for (int x = menu.Left + 120; x < menu.Left + 350; ++x) pixels.push_back(form.LastFrame.Pixel(x, y));
+    return pixels;
+  }
+
+  // A machine whose join goes to a listener that takes the connection and never says a word.
+  void SetUp() override {
+    NetworkScreenTest::SetUp();
+    const std::uint16_t port = Silent.Listen();
+    ASSERT_NE(port, 0);
+    Joiner = Machine(port);
+    TfmMain& form = *Joiner->Form;
+    OpenNetworkScreen(form);
+    Idle = TitleBar(form);
+    FocusAddress(form);
+    Type(form, "127.0.0.1");
+  }
+
+  TRawTcp Silent;
+  std::unique_ptr<TMachine> Joiner;
+  std::vector<std::uint32_t> Idle;
+};
+
+TEST_F(JoiningScreenTest, TheWindowGoesOnWhileAJoinWaitsAndASecondPressGivesItUp) {
+  TfmMain& form = *Joiner->Form;
+  const TNetworkScreen& screen = form.Screens->Network;
   Click(form, "BT_CLIENT");
-  EXPECT_EQ(form.CurrentScreen(), skNetwork);
-  EXPECT_FALSE(form.Game->NetGame());
+  ASSERT_TRUE(screen.Connecting());
   EXPECT_EQ(form.Game->Players().Count(), 0);
-  EXPECT_TRUE(form.Game->GameOver());
-  EXPECT_EQ(Messages.Texts, std::vector<std::string>{Cp1251("Ошибка подключения к серверу!")});
+
+  // Every tick is painted and none waits for the host: the join would have run out its
+  // three seconds inside a tick that waited.
+  const int paints = form.Paints();
+  Ticks(form, 100);
+  EXPECT_EQ(form.Paints(), paints + 100);
+  EXPECT_TRUE(screen.Connecting());
+  EXPECT_NE(TitleBar(form), Idle) << "«Подключение…» is shown";
+
+  // Meanwhile hosting and the address are out of reach.
+  EXPECT_EQ(form.MenuButtons->FindButton("BT_SERVER")->State(), TWidgetState::wsDisabled);
+  EXPECT_EQ(form.MenuButtons->FindButton("BT_CLIENT")->State(), TWidgetState::wsNormal);
+  FocusAddress(form);
+  EXPECT_EQ(screen.CaretPhase, -1);
+  Type(form, "9");
+  EXPECT_EQ(screen.ServerAddress, "127.0.0.1");
+
+  Click(form, "BT_CLIENT");
+  EXPECT_FALSE(screen.Connecting());
+  EXPECT_EQ(form.CurrentScreen(), skNetwork);
+  EXPECT_EQ(form.MenuButtons->FindButton("BT_SERVER")->State(), TWidgetState::wsNormal);
+  EXPECT_EQ(TitleBar(form), Idle);
+  EXPECT_FALSE(form.Session->Active());
+  // Nothing of the attempt comes back later, not even its failure.
+  Ticks(form, 50);
+  EXPECT_TRUE(Messages.Texts.empty());
+  EXPECT_FALSE(form.Game->NetGame());
+
+  // The screen is as before: the address can be changed and the join tried again.
+  FocusAddress(form);
+  EXPECT_EQ(screen.CaretPhase, 0);
+  Click(form, "BT_CLIENT");
+  EXPECT_TRUE(screen.Connecting());
+}
+
+TEST_F(JoiningScreenTest, ClosingTheScreenGivesTheJoinUp) {
+  for (const char* close : {"BT_CANCEL", "BT_CLOSE"}) {
+    SCOPED_TRACE(close);
+    TfmMain& form = *Joiner->Form;
+    if (form.CurrentScreen() != skNetwork) OpenNetworkScreen(form);
+    Click(form, "BT_CLIENT");
+    ASSERT_TRUE(form.Screens->Network.Connecting());
+    Click(form, close);
+    EXPECT_EQ(form.CurrentScreen(), skMainMenu);
+    EXPECT_FALSE(form.Screens->Network.Connecting());
+    Ticks(form, 50);
+    EXPECT_TRUE(Messages.Texts.empty());
+    EXPECT_FALSE(form.Game->NetGame());
+    EXPECT_EQ(form.CurrentScreen(), skMainMenu);
+  }
+}
+
+TEST_F(NetworkScreenTest, JoiningTheHostByNameStartsTheNetworkGame) {
+  Form->Loop->AddPlayer(Named("Аня"));
+  OpenNetworkScreen(*Form);
+  Click(*Form, "BT_SERVER");
+  ASSERT_TRUE(Form->Game->NetHost());
+  auto machine = Machine(HostPort(*Form));
+  TfmMain& joiner = *machine->Form;
+  joiner.Loop->AddPlayer(Named("Вова"));
+  OpenNetworkScreen(joiner);
+  FocusAddress(joiner);
+  Type(joiner, "localhost");
+  Click(joiner, "BT_CLIENT");
+  ASSERT_TRUE(TickWhileConnecting(joiner, Form));
+  EXPECT_TRUE(Messages.Texts.empty());
+  EXPECT_EQ(joiner.CurrentScreen(), skMainMenu);
+  EXPECT_TRUE(joiner.Game->NetGame());
+  EXPECT_FALSE(joiner.Game->NetHost());
+  EXPECT_NE(joiner.Game->ServerId(), 0u);
+  // The host's greeting follows: its player replaces the joiner's own.
+  for (int i = 0; i < 200 && joiner.Game->Players().Count() != 1; ++i) {
+    Form->Tick();
+    joiner.Tick();
+  }
+  ASSERT_EQ(joiner.Game->Players().Count(), 1);
+  EXPECT_EQ(joiner.Game->Players().Player(0).FName, Cp1251("Аня"));
 }
 
 }  // namespace

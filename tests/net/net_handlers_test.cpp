@@ -136,6 +136,46 @@ TEST_F(NetHandlers, ALaterMemberCalledServerMakesNoSecondHost) {
   EXPECT_EQ(F.Game.ServerId(), 5u);
 }
 
+// The window's join: the players go at once, the outcome comes with a later poll, and an
+// attempt given up comes to nothing.
+TEST_F(NetHandlers, AJoinWithoutWaitingEndsWithTheSessionsAnswer) {
+  enum class TEnd { Joined, Refused, GivenUp };
+  for (const TEnd end : {TEnd::Joined, TEnd::Refused, TEnd::GivenUp}) {
+    SCOPED_TRACE(static_cast<int>(end));
+    TGameFixture f;
+    f.Start(2);
+    TFakeSession session;
+    session.Self = {9, "31337"};
+    session.Members = {{5, "SERVER"}, {9, "31337"}};
+    session.JoinSucceeds = end != TEnd::Refused;
+    session.JoinAnswers = end != TEnd::GivenUp;
+    TNetTableLoop loop(f.Game, session);
+    ASSERT_TRUE(loop.BeginJoin("host.lan"));
+    EXPECT_EQ(session.Address, "host.lan");
+    EXPECT_EQ(f.Game.Players().Count(), 0);
+    EXPECT_TRUE(f.Game.GameOver());
+    EXPECT_TRUE(loop.Joining());
+    EXPECT_FALSE(loop.BeginJoin("host.lan")) << "one at a time";
+    EXPECT_TRUE(loop.Joining());
+    EXPECT_FALSE(f.Game.NetGame());
+    const int joinName = std::stoi(session.JoinedAs);
+    EXPECT_GE(joinName, 0);
+    EXPECT_LT(joinName, TNetTableLoop::JoinNameRange);
+
+    session.Poll();
+    if (end == TEnd::GivenUp) {
+      EXPECT_TRUE(loop.Joining());
+      loop.CancelJoin();
+      session.JoinAnswers = true;
+      session.Poll();
+    }
+    EXPECT_FALSE(loop.Joining());
+    EXPECT_EQ(f.Game.NetGame(), end == TEnd::Joined);
+    EXPECT_FALSE(f.Game.NetHost());
+    EXPECT_EQ(f.Game.ServerId(), end == TEnd::Joined ? 5u : 0u);
+  }
+}
+
 TEST_F(NetHandlers, AJoinWithoutASessionFailsButThePlayersAreGone) {
   F.Start(2);
   Session.Sessions.clear();

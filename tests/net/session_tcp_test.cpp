@@ -4,10 +4,13 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <map>
 #include <memory>
+#include <thread>
 
 #include "platform/session_tcp.h"
+#include "tests/support/raw_tcp.h"
 
 namespace {
 
@@ -16,12 +19,22 @@ struct TLog final : public ISessionEvents {
     TSessionPlayerId From = 0;
     std::string Block;
   };
-  void PlayerAdded(const TSessionPlayer& player) override { Added.push_back(player); }
+  void PlayerAdded(const TSessionPlayer& player) override {
+    Added.push_back(player);
+    Order += 'A';
+  }
   void MessageReceived(TSessionPlayerId from, std::string_view block) override {
     Messages.push_back({from, std::string(block)});
+    Order += 'M';
+  }
+  void JoinEnded(bool joined) override {
+    Joins.push_back(joined);
+    Order += 'J';
   }
   std::vector<TSessionPlayer> Added;
   std::vector<TMessage> Messages;
+  std::vector<bool> Joins;  // the outcomes of BeginJoin
+  std::string Order;        // A, M and J in the order they came
 };
 
 bool Ipv6Loopback() {
@@ -167,6 +180,146 @@ TEST_F(SessionService, TheHostIsFoundByNameAndByIpv6Literal) {
   EXPECT_FALSE(stray.Join("FFF", "nowhere"));
   ASSERT_TRUE(PollUntil([&] { return HostLog.Added.size() == Clients.size() + 1; }));
   EXPECT_EQ(Host->Players().size(), Clients.size() + 1);
+}
+
+// A join begun without waiting, polled along with the host as the window's ticks would.
+class SessionJoinWithoutWaiting : public SessionService {
+protected:
+  TTcpSession& Joiner(std::uint16_t port, std::chrono::milliseconds waitLimit = std::chrono::seconds(5)) {
+    TTcpSessionSettings settings;
+    settings.Port = port;
+    settings.WaitLimit = waitLimit;
+    Clients.push_back(std::make_unique<TTcpSession>(settings));
+    Clients.back()->SetEvents(&Log);
+    return *Clients.back();
+  }
+
+  // Polls everyone, a millisecond apart, until the joiner has heard how its join ended
+  // (bounded far beyond any wait limit here).
+  bool PollUntilJoinEnds() {
+    for (int i = 0; i < 20000 && Log.Joins.empty(); ++i) {
+      PollUntil([] { return false; }, 1);
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return !Log.Joins.empty();
+  }
+
+  TLog Log;
+};
+
+TEST_F(SessionJoinWithoutWaiting, ByNameItJoinsThenHearsTheHostInOrder) {
+  ASSERT_TRUE(Host->Host("FFF", "SERVER"));
+  TTcpSession& client = Joiner(Host->HostPort());
+  client.SetAddress("localhost");
+  ASSERT_TRUE(client.BeginJoin("4242"));
+  EXPECT_TRUE(Log.Order.empty()) << "nothing before a poll";
+  EXPECT_FALSE(client.Active());
+  EXPECT_FALSE(client.BeginJoin("4243")) << "one attempt at a time";
+  EXPECT_FALSE(client.Join("FFF", "4243"));
+  EXPECT_TRUE(client.EnumSessions().empty());
+
+  // The host greets the new member at once; its words come after the join is told.
+  ASSERT_TRUE(PollUntil([&] {
+    if (HostLog.Added.size() == 2 && Host->Players().size() == 2) Host->Send(Host->Players()[1].Id, "hello");
+    return !Log.Messages.empty();
+  }));
+  EXPECT_EQ(Log.Order.substr(0, 3), "AJM");
+  EXPECT_EQ(Log.Joins, std::vector<bool>{true});
+  ASSERT_EQ(Log.Added.size(), 1u);
+  EXPECT_EQ(Log.Added[0].Name, "4242");
+  EXPECT_TRUE(client.Active());
+  ASSERT_EQ(client.Players().size(), 2u);
+  EXPECT_EQ(client.Players()[0].Name, "SERVER");
+  EXPECT_FALSE(client.BeginJoin("4243")) << "already in a session";
+  EXPECT_FALSE(Host->BeginJoin("4243")) << "hosting";
+}
+
+TEST_F(SessionJoinWithoutWaiting, AHostThatNeverAnswersLeavesEveryPollFreeUntilTheLimit) {
+  TRawTcp silent;
+  const std::uint16_t port = silent.Listen();
+  ASSERT_NE(port, 0);
+  TTcpSession& client = Joiner(port);
+  client.SetAddress("127.0.0.1");
+  ASSERT_TRUE(client.BeginJoin("1"));
+  // Each poll returns at once: had one waited for the host, the five seconds would be over.
+  for (int i = 0; i < 1000; ++i) client.Poll();
+  EXPECT_TRUE(Log.Order.empty());
+
+  TTcpSession& hurried = Joiner(port, std::chrono::milliseconds(50));
+  hurried.SetAddress("127.0.0.1");
+  ASSERT_TRUE(hurried.BeginJoin("2"));
+  ASSERT_TRUE(PollUntilJoinEnds());
+  EXPECT_EQ(Log.Order, "J");
+  EXPECT_EQ(Log.Joins, std::vector<bool>{false});
+  EXPECT_FALSE(hurried.Active());
+}
+
+TEST_F(SessionJoinWithoutWaiting, WhereNoHostIsItEndsInFailure) {
+  std::uint16_t closedPort = 0;
+  {
+    TTcpSessionSettings settings;
+    settings.Port = 0;
+    TTcpSession gone(settings);
+    ASSERT_TRUE(gone.Host("FFF", "SERVER"));
+    closedPort = gone.HostPort();
+  }
+  for (const char* address : {"127.0.0.1", "localhost", "no-such-host.invalid", ""}) {
+    SCOPED_TRACE(address);
+    Log = {};
+    TTcpSession& client = Joiner(closedPort);
+    client.SetAddress(address);
+    ASSERT_TRUE(client.BeginJoin("1"));
+    ASSERT_TRUE(PollUntilJoinEnds());
+    EXPECT_EQ(Log.Order, "J");
+    EXPECT_EQ(Log.Joins, std::vector<bool>{false});
+    EXPECT_FALSE(client.Active());
+    // A failed attempt leaves the session free for the next.
+    EXPECT_TRUE(client.BeginJoin("1"));
+    client.CancelJoin();
+  }
+}
+
+// Whether it is resolving, connecting or waiting for the host, an attempt given up is heard
+// of no more, and the session can join again.
+TEST_F(SessionJoinWithoutWaiting, AnAttemptGivenUpAtAnyStageIsHeardOfNoMore) {
+  ASSERT_TRUE(Host->Host("FFF", "SERVER"));
+  TRawTcp silent;
+  const std::uint16_t silentPort = silent.Listen();
+  ASSERT_NE(silentPort, 0);
+  struct TCase {
+    const char* Stage;
+    std::uint16_t Port;
+    const char* Address;
+    int PollsFirst;  // of everyone, before giving up
+    bool ByClose;
+  };
+  const TCase cases[] = {
+      {"resolving the name", Host->HostPort(), "localhost", 0, false},
+      {"connecting", Host->HostPort(), "127.0.0.1", 0, false},
+      {"waiting for a silent host", silentPort, "127.0.0.1", 200, false},
+      {"waiting for a silent host, closed", silentPort, "127.0.0.1", 200, true},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Stage);
+    Log = {};
+    TTcpSession& client = Joiner(c.Port);
+    client.SetAddress(c.Address);
+    ASSERT_TRUE(client.BeginJoin("7"));
+    for (int i = 0; i < c.PollsFirst; ++i) PollUntil([] { return false; }, 1);
+    if (c.ByClose)
+      client.Close();
+    else
+      client.CancelJoin();
+    EXPECT_FALSE(client.Active());
+    PollUntil([] { return false; }, 300);
+    EXPECT_TRUE(Log.Order.empty()) << Log.Order;
+
+    EXPECT_TRUE(client.BeginJoin("8"));
+    client.SetAddress("127.0.0.1");
+    client.CancelJoin();
+  }
+  // The host dropped every joiner that went away.
+  EXPECT_TRUE(PollUntil([&] { return Host->Players().size() == 1; }));
 }
 
 }  // namespace

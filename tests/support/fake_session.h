@@ -20,6 +20,8 @@ public:
   std::vector<std::string> ProviderNames{"TCP/IP"};
   bool HostSucceeds = true;
   bool JoinSucceeds = true;
+  bool JoinAnswers = true;   // false: a BeginJoin waits until it is cancelled
+  bool JoinPending = false;  // a BeginJoin that the next Poll ends
   bool Open = false;
   std::string Address;
   std::string JoinedSession;
@@ -42,6 +44,14 @@ public:
     JoinedAs = player;
     return Opened(JoinSucceeds);
   }
+  bool BeginJoin(std::string_view player) override {
+    if (Open || JoinPending) return false;
+    JoinedSession = Sessions.empty() ? "" : Sessions.front();
+    JoinedAs = player;
+    JoinPending = true;
+    return true;
+  }
+  void CancelJoin() override { JoinPending = false; }
   bool Active() const override { return Open; }
   std::vector<TSessionPlayer> Players() const override { return Members; }
   void Send(TSessionPlayerId to, std::string_view block) override {
@@ -51,8 +61,17 @@ public:
     }
     Sent.push_back({to, std::string(block)});
   }
-  void Poll() override {}
-  void Close() override { Open = false; }
+  // Ends a BeginJoin as told, unless the host is not to answer.
+  void Poll() override {
+    if (!JoinPending || !JoinAnswers) return;
+    JoinPending = false;
+    const bool joined = Opened(JoinSucceeds && !Sessions.empty());
+    if (Events != nullptr) Events->JoinEnded(joined);
+  }
+  void Close() override {
+    Open = false;
+    JoinPending = false;
+  }
 
 private:
   // Announces this machine's own member within the call, as the real session does.
