@@ -128,7 +128,8 @@ void TNetworkScreen::KeyPress(std::uint8_t key) {
 }
 
 std::vector<TFocusStop> TNetworkScreen::FocusStops() const {
-  std::vector<TFocusStop> stops{{TNetworkZones::AddressField, true, true}};
+  // The address waits while a join is under way, so the field is passed over then.
+  std::vector<TFocusStop> stops{{TNetworkZones::AddressField, !Connecting(), true}};
   AddButtonStops(stops, Buttons, kNetworkButtons);
   return stops;
 }

@@ -238,6 +238,10 @@ TEST_F(JoiningScreenTest, TheWindowGoesOnWhileAJoinWaitsAndASecondPressGivesItUp
   EXPECT_EQ(form.MenuButtons->FindButton("BT_CLIENT")->State(), TWidgetState::wsNormal);
   FocusAddress(form);
   EXPECT_EQ(screen.CaretPhase, -1);
+  for (int tab = 0; tab < 6; ++tab) {
+    form.FormKeyDown(VkTab);
+    EXPECT_EQ(screen.CaretPhase, -1) << "the keyboard passes over the address too";
+  }
   Type(form, "9");
   EXPECT_EQ(screen.ServerAddress, "127.0.0.1");
 
