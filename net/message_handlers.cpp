@@ -17,13 +17,13 @@ int ParseIndex(std::string_view text) {
 
 }  // namespace
 
-void TNetTableLoop::MessageReceived(TSessionPlayerId, std::string_view block) {
+void TNetTableLoop::MessageReceived(TSessionPlayerId from, std::string_view block) {
   const std::optional<TGameMessage> message = UnpackGameMessage(block);
   if (!message) return;
   switch (message->Kind) {
     case gmRules: return ReceiveRules(message->Text);
     case gmState: return ReceiveState(message->Text);
-    case gmPlayerAdded: return ReceivePlayer(message->Text);
+    case gmPlayerAdded: return ReceivePlayer(message->Text, from);
     case gmPlayerDeleted: return ReceiveDeletion(message->Text);
     case gmStart: return ReceiveStart();
     case gmThrow: return ReceiveThrow(message->Text);
@@ -40,13 +40,15 @@ void TNetTableLoop::ReceiveState(std::string_view text) { Game().StateFromString
 
 // The player arrives with its packed score and counters, as from a saved game. The host
 // passes a client's player on to every client, the one that asked included. A full table
-// takes no more: the host passes nothing on, and a client's request is dropped with it.
-void TNetTableLoop::ReceivePlayer(std::string_view text) {
+// takes no more: the host passes nothing on, and a client's request is dropped with it. The
+// host notes whose machine asked, to stand in for its players should it leave.
+void TNetTableLoop::ReceivePlayer(std::string_view text, TSessionPlayerId from) {
   TPlayer player;
   player.FLocal = !FOwnPlayersAsked.empty() && FOwnPlayersAsked.front() == text;
   if (!player.LoadFromString(text)) return;
   if (player.FLocal) FOwnPlayersAsked.pop_front();
   TGame& game = Game();
+  if (game.NetHost()) player.FMachine = from;
   if (game.AddLoadedPlayer(player) < 0) return;
   RefreshButtons();
   if (game.NetHost()) SendGameMessage(gmPlayerAdded, text, ISession::ToAll);

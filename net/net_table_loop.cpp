@@ -24,6 +24,7 @@ bool TNetTableLoop::JoinGame(const std::string& serverAddress) {
   game.ClearPlayers();
   game.ForgetNetRole();
   FSession.SetAddress(serverAddress);
+  FSession.SetIdentity(Identity());
   const std::vector<std::string> sessions = FSession.EnumSessions();
   if (sessions.empty()) return false;
   if (!FSession.Join(sessions.front(), std::to_string(Rng().Random(JoinNameRange)))) return false;

@@ -25,6 +25,8 @@ public:
   std::string JoinedSession;
   std::string JoinedAs;
   std::vector<TSent> Sent;
+  std::vector<TSent> Notices;
+  std::uint64_t Identity = 0;
   ISessionEvents* Events = nullptr;
 
   void SetEvents(ISessionEvents* events) override { Events = events; }
@@ -51,6 +53,8 @@ public:
     }
     Sent.push_back({to, std::string(block)});
   }
+  void SetIdentity(std::uint64_t identity) override { Identity = identity; }
+  void SendNotice(TSessionPlayerId to, std::string_view block) override { Notices.push_back({to, std::string(block)}); }
   void Poll() override {}
   void Close() override { Open = false; }
 
