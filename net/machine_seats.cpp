@@ -31,6 +31,8 @@ void TNetTableLoop::PlayerRemoved(TSessionPlayerId member) {
 }
 
 // The machine hears which players the computer stands in for, then which are its own again.
+// It may be back before its old connection is found gone: the players still seated there
+// come back with it all the same, and that connection's end later finds nobody.
 void TNetTableLoop::PlayerIdentified(TSessionPlayerId member, std::uint64_t identity) {
   TGame& game = Game();
   if (!game.NetHost()) return;
@@ -38,12 +40,11 @@ void TNetTableLoop::PlayerIdentified(TSessionPlayerId member, std::uint64_t iden
   TSeatNotice standIns{TSeatChange::StandIns, {}};
   for (int i = 0; i < game.Players().Count(); ++i) {
     TPlayer& player = game.PlayerAt(i);
-    if (!player.FStandIn) continue;
     const auto machine = FMemberIdentities.find(player.FMachine);
-    if (machine != FMemberIdentities.end() && machine->second == identity) {
+    if (machine != FMemberIdentities.end() && machine->second == identity && player.FMachine != member) {
       player.FMachine = member;
       returning.Players.push_back(i);
-    } else {
+    } else if (player.FStandIn) {
       standIns.Players.push_back(i);
     }
   }
@@ -100,9 +101,9 @@ void TNetTableLoop::ApplySeatNotice(const TSeatNotice& notice) {
   }
   if (!lines.empty()) game.SetMessage(lines);
   RefreshButtons();
-  // A turn that was waiting for the machine that left goes on with the computer.
-  const bool takenNow =
-      notice.Change == TSeatChange::TakenOver &&
+  // A turn that was waiting for the machine that left goes on with the computer; one handed
+  // to a computer of the machine that came back goes on there.
+  const bool turnMoved =
       std::find(notice.Players.begin(), notice.Players.end(), game.CurrentPlayerIndex()) != notice.Players.end();
-  if (takenNow && AutoPressDelay() == 0 && !game.ThrowPending() && game.PassDelay() == 0) ScheduleComputerMove();
+  if (turnMoved && AutoPressDelay() == 0 && !game.ThrowPending() && game.PassDelay() == 0) ScheduleComputerMove();
 }

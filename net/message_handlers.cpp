@@ -26,8 +26,8 @@ void TNetTableLoop::MessageReceived(TSessionPlayerId from, std::string_view bloc
     case gmPlayerAdded: return ReceivePlayer(message->Text, from);
     case gmPlayerDeleted: return ReceiveDeletion(message->Text);
     case gmStart: return ReceiveStart();
-    case gmThrow: return ReceiveThrow(message->Text);
-    case gmBank: return ReceiveBank();
+    case gmThrow: return ReceiveThrow(message->Text, from);
+    case gmBank: return ReceiveBank(from);
     default: return;
   }
 }
@@ -71,12 +71,22 @@ void TNetTableLoop::ReceiveStart() {
   Report(events);
 }
 
+// The host answers only the machine whose player has the turn, once the turn before has run
+// out: a request that crossed a change of seats, or came late, would otherwise act for
+// someone else.
+bool TNetTableLoop::FromTurnHolder(TSessionPlayerId from) {
+  const TPlayer* player = Game().CurrentPlayer();
+  if (player == nullptr) return false;
+  return player->FLocal ? from == Game().ServerId() : from == player->FMachine;
+}
+
 // The host draws the faces and sends them to all; everyone else replays them.
-void TNetTableLoop::ReceiveThrow(std::string_view text) {
+void TNetTableLoop::ReceiveThrow(std::string_view text, TSessionPlayerId from) {
   TGame& game = Game();
   if (!game.NetHost() && text.size() < TGame::DiceCount) return;
   TStepEvents events;
   FinishRolling(events);
+  if (game.NetHost() && !FromTurnHolder(from)) return Report(events);
   if (game.NetHost()) {
     game.StartThrow();
     std::string faces;
@@ -91,11 +101,12 @@ void TNetTableLoop::ReceiveThrow(std::string_view text) {
   Report(events);
 }
 
-void TNetTableLoop::ReceiveBank() {
+void TNetTableLoop::ReceiveBank(TSessionPlayerId from) {
   TGame& game = Game();
   if (game.GameOver()) return;
   TStepEvents events;
   FinishRolling(events);
+  if (game.NetHost() && !FromTurnHolder(from)) return Report(events);
   if (game.NetHost()) SendGameMessage(gmBank, {}, ISession::ToAll);
   TGameLoop::OnRecordClicked(events);
   Report(events);

@@ -78,8 +78,9 @@ private:
   void ReceivePlayer(std::string_view text, TSessionPlayerId from);
   void ReceiveDeletion(std::string_view text);
   void ReceiveStart();
-  void ReceiveThrow(std::string_view text);
-  void ReceiveBank();
+  void ReceiveThrow(std::string_view text, TSessionPlayerId from);
+  void ReceiveBank(TSessionPlayerId from);
+  bool FromTurnHolder(TSessionPlayerId from);
   // UpdateButtons, unless a throw or the pause after a lost turn is under way: those end by
   // setting the buttons themselves, and enabling "BT_DO" meanwhile would let a request
   // through for the wrong turn.
