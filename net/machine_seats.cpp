@@ -100,10 +100,13 @@ void TNetTableLoop::ApplySeatNotice(const TSeatNotice& notice) {
     }
   }
   if (!lines.empty()) game.SetMessage(lines);
-  RefreshButtons();
-  // A turn that was waiting for the machine that left goes on with the computer; one handed
-  // to a computer of the machine that came back goes on there.
+  // Only a change of who plays the player to move touches the buttons: setting them afresh
+  // would cut short the pressed look of a press on its way, and lose that press.
   const bool turnMoved =
       std::find(notice.Players.begin(), notice.Players.end(), game.CurrentPlayerIndex()) != notice.Players.end();
-  if (turnMoved && AutoPressDelay() == 0 && !game.ThrowPending() && game.PassDelay() == 0) ScheduleComputerMove();
+  if (!turnMoved) return;
+  RefreshButtons();
+  // A turn that waited for the machine that left goes on with the computer; one handed to a
+  // computer of the machine that came back goes on there.
+  if (AutoPressDelay() == 0 && !game.ThrowPending() && game.PassDelay() == 0) ScheduleComputerMove();
 }
