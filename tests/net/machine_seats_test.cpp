@@ -206,6 +206,18 @@ TEST_F(SeatNoticesOnAClient, NoticesThatDoNotParseOrFitChangeNothing) {
   }
 }
 
+// Without a host every other machine's player is this machine's computer alike.
+TEST_F(SeatNoticesOnAClient, LosingTheHostMakesTheStandInsThisMachinesComputersWithoutTheMark) {
+  Loop.NoticeReceived(Notice(TSeatChange::TakenOver, {1}));
+  Loop.HostLost();
+  EXPECT_EQ(StandIns(), (std::vector<bool>{false, false, false}));
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(F.Game.Players().Player(i).FLocal) << i;
+    EXPECT_EQ(F.Game.Players().Player(i).FKind, PlayerKindComputer) << i;
+  }
+  EXPECT_GT(Loop.AutoPressDelay(), 0);  // the turn goes on here
+}
+
 TEST(SeatNotice, PacksAndUnpacksEveryChange) {
   for (const TSeatChange change :
        {TSeatChange::TakenOver, TSeatChange::HandedBack, TSeatChange::StandIns, TSeatChange::Yours}) {
