@@ -64,7 +64,8 @@ void TNetTableLoop::NoticeReceived(std::string_view block) {
   if (const std::optional<TSeatNotice> notice = UnpackSeatNotice(block)) ApplySeatNotice(*notice);
 }
 
-// Only the host plays a stand-in, so only there is it local. A player handed back is played
+// Only the host plays a stand-in, so only there is it local. The panel has room for one
+// player's line: with several, the last one's stays. A player handed back is played
 // from its next decision on: a computer's press still pending finds it no longer a computer
 // here and is dropped, and one already made is played out.
 void TNetTableLoop::ApplySeatNotice(const TSeatNotice& notice) {
@@ -76,8 +77,6 @@ void TNetTableLoop::ApplySeatNotice(const TSeatNotice& notice) {
       game.PlayerAt(i).FStandIn = std::find(notice.Players.begin(), notice.Players.end(), i) != notice.Players.end();
     }
   }
-  std::string lines;
-  const auto addLine = [&lines](const std::string& line) { lines += (lines.empty() ? "" : "\r\n") + line; };
   for (const int index : notice.Players) {
     if (index >= count) continue;
     TPlayer& player = game.PlayerAt(index);
@@ -85,12 +84,12 @@ void TNetTableLoop::ApplySeatNotice(const TSeatNotice& notice) {
       case TSeatChange::TakenOver:
         player.FStandIn = true;
         player.FLocal = host;
-        addLine(StandInMessage(player.FName));
+        game.SetMessage(StandInMessage(player.FName));
         break;
       case TSeatChange::HandedBack:
         player.FStandIn = false;
         if (host) player.FLocal = false;
-        addLine(ReturnedMessage(player.FName));
+        game.SetMessage(ReturnedMessage(player.FName));
         break;
       case TSeatChange::Yours:
         player.FStandIn = false;
@@ -99,7 +98,6 @@ void TNetTableLoop::ApplySeatNotice(const TSeatNotice& notice) {
       case TSeatChange::StandIns: break;
     }
   }
-  if (!lines.empty()) game.SetMessage(lines);
   // Only a change of who plays the player to move touches the buttons: setting them afresh
   // would cut short the pressed look of a press on its way, and lose that press.
   const bool turnMoved =

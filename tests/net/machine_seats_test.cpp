@@ -182,7 +182,7 @@ TEST_F(SeatNoticesOnAClient, MarkTheStandInsAndGiveBackItsOwn) {
 
   Loop.NoticeReceived(Notice(TSeatChange::HandedBack, {0, 2}));
   EXPECT_EQ(StandIns(), (std::vector<bool>{false, false, false}));
-  EXPECT_EQ(F.Game.Message(), ReturnedMessage("A") + "\r\n" + ReturnedMessage("C"));
+  EXPECT_EQ(F.Game.Message(), ReturnedMessage("C"));
   EXPECT_EQ(F.Game.Buttons()[TTableButtons::Do].State(), TButtonState::Disabled);
 
   Loop.NoticeReceived(Notice(TSeatChange::Yours, {1}));
