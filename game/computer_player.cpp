@@ -17,8 +17,8 @@ bool TGame::ComputerWantsThrow() const {
   if (turn == MaxTurnScore()) return false;
   // Recording would land on the dump truck.
   if (reached == FOptions.DUMPTRUCKSCORE) return true;
-  if (player->FLevel == ComputerLevelStrong) return StrongWantsThrow(FOptions, StrongPosition());
-  if (player->FLevel != 0) return true;
+  if (player->PlayingLevel() == ComputerLevelStrong) return StrongWantsThrow(FOptions, StrongPosition());
+  if (player->PlayingLevel() != 0) return true;
   if (turn > ComputerAlwaysRecordAbove) return false;
   // Recording would land in the lowest points of a hole.
   if (FOptions.ISHOLE1 && FOptions.HOLE1SCORE1 <= reached && reached <= FOptions.HOLE1SCORE1 + ComputerHoleMargin)

@@ -49,6 +49,9 @@ public:
 
   const TGameOptions& Options() const { return FOptions; }
   const TPlayers& Players() const { return FPlayers; }
+  // A player to change in place: who plays it moves between machines and the computer in a
+  // network game (net/machine_seats.cpp). An index outside the list throws std::out_of_range.
+  TPlayer& PlayerAt(int index) { return FPlayers.Player(index); }
   // -1 with no players.
   int CurrentPlayerIndex() const { return FCurrentPlayer; }
   int TurnScore() const { return FTurnScore; }

@@ -21,6 +21,6 @@ void TGame::UpdateButtons() {
   SetButtonEnabled(FButtons[TTableButtons::Cancel], mayRecord);
   SetButtonEnabled(FButtons[TTableButtons::Do], true);
   const TPlayer* player = CurrentPlayer();
-  const bool localHuman = player != nullptr && player->FLocal && player->FKind == PlayerKindHuman;
+  const bool localHuman = player != nullptr && player->FLocal && !player->PlaysAsComputer();
   if (FTurnScore > MaxTurnScore() || (FNetGame && !localHuman)) DisableTurnButtons();
 }

@@ -8,7 +8,7 @@ TGameLoop::TGameLoop(TGame& game, TLoopPacing pacing) : FGame(game), FPacing(pac
 
 bool TGameLoop::CurrentIsComputer() const {
   const TPlayer* player = FGame.CurrentPlayer();
-  return player != nullptr && player->FKind == PlayerKindComputer;
+  return player != nullptr && player->PlaysAsComputer();
 }
 
 // In a network game a computer player is played by its own machine only; the others follow

@@ -37,7 +37,7 @@ void TGame::StartGame() {
   SetButtonEnabled(FButtons[TTableButtons::Cancel], false);
   if (FNetGame) {
     const TPlayer* first = CurrentPlayer();
-    if (first == nullptr || !first->FLocal || first->FKind != PlayerKindHuman)
+    if (first == nullptr || !first->FLocal || first->PlaysAsComputer())
       SetButtonEnabled(FButtons[TTableButtons::Do], false);
   }
 }
@@ -77,6 +77,7 @@ void TGame::ContinueLocally() {
     TPlayer& player = FPlayers.Player(i);
     if (player.FLocal) continue;
     player.FLocal = true;
+    player.FStandIn = false;
     player.FKind = PlayerKindComputer;
     player.FLevel = 0;
   }

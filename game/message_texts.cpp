@@ -56,3 +56,9 @@ std::string RestoredGameMessage(std::string_view name) {
 }
 
 std::string LoadingGameMessage() { return Cp1251("Загрузка игры..."); }
+
+std::string StandInMessage(std::string_view name) {
+  return Fill(Cp1251("Игрок &1%s&0\r\nотключился: за него\r\nиграет компьютер"), {name});
+}
+
+std::string ReturnedMessage(std::string_view name) { return Fill(Cp1251("Игрок &1%s&0\r\nвернулся в игру"), {name}); }

@@ -21,3 +21,7 @@ std::string WinnerMessage(std::string_view name);
 std::string LoadingGameMessage();
 // The game kept when the program last ended is back on the table; whose turn it is.
 std::string RestoredGameMessage(std::string_view name);
+// A network player's machine left: the host's computer plays for it.
+std::string StandInMessage(std::string_view name);
+// That machine came back and plays its player again.
+std::string ReturnedMessage(std::string_view name);

@@ -26,10 +26,20 @@ public:
   std::int32_t FScoreDelta = 0;
   std::uint8_t FLevel = 0;
   bool FLocal = true;
+  // In a network game: its machine left, so the host's computer plays it at the first level
+  // until the machine comes back. Every machine marks it; it is not in the packed form.
+  bool FStandIn = false;
+  // On the host of a network game: the session member of the machine it plays at (0 for the
+  // host's own). Not in the packed form.
+  std::uint32_t FMachine = 0;
 
   std::int32_t Total() const;
+  // What the turn rules and the computer go by: a stand-in plays as a computer at level 0.
+  bool PlaysAsComputer() const { return FStandIn || FKind == PlayerKindComputer; }
+  std::uint8_t PlayingLevel() const { return FStandIn ? 0 : FLevel; }
 
-  // Score, delta, entered flag and the counters back to zero; name, kind, level and FLocal stay.
+  // Score, delta, entered flag and the counters back to zero; name, kind, level and the seat
+  // (FLocal, FStandIn, FMachine) stay.
   void ResetScore();
 
   // The packed form: 64 + name length bytes, the score saved as Total. FLocal is not in it.

@@ -80,7 +80,11 @@ void TTableView::DrawPlayerRow(TSurface& target, const TRect& client, int index)
 
   if (current) DrawCentred(target, "PN_UP", client.Left + kCursorX, middle);
   letters.DrawLine(target, client.Left + kNameX, middle, colour + player.FName, TLetterAlign::laLeft, kCenter);
-  DrawStatusIcons(target, client.Left + kIconX, middle, player.Total(), player.FEntered);
+  // A player its machine left behind shows who plays it now instead of its standing.
+  if (player.FStandIn)
+    DrawCentred(target, "COMP", client.Left + kIconX, middle);
+  else
+    DrawStatusIcons(target, client.Left + kIconX, middle, player.Total(), player.FEntered);
   letters.DrawLine(target, client.Left + kScoreX, middle, colour + std::to_string(player.FScore),
                    TLetterAlign::laRight, kCenter);
   letters.DrawLine(target, client.Left + kBoltsX, middle, colour + std::to_string(player.FBolts), kCenter, kCenter);

@@ -17,17 +17,17 @@ int ParseIndex(std::string_view text) {
 
 }  // namespace
 
-void TNetTableLoop::MessageReceived(TSessionPlayerId, std::string_view block) {
+void TNetTableLoop::MessageReceived(TSessionPlayerId from, std::string_view block) {
   const std::optional<TGameMessage> message = UnpackGameMessage(block);
   if (!message) return;
   switch (message->Kind) {
     case gmRules: return ReceiveRules(message->Text);
     case gmState: return ReceiveState(message->Text);
-    case gmPlayerAdded: return ReceivePlayer(message->Text);
+    case gmPlayerAdded: return ReceivePlayer(message->Text, from);
     case gmPlayerDeleted: return ReceiveDeletion(message->Text);
     case gmStart: return ReceiveStart();
-    case gmThrow: return ReceiveThrow(message->Text);
-    case gmBank: return ReceiveBank();
+    case gmThrow: return ReceiveThrow(message->Text, from);
+    case gmBank: return ReceiveBank(from);
     default: return;
   }
 }
@@ -40,13 +40,15 @@ void TNetTableLoop::ReceiveState(std::string_view text) { Game().StateFromString
 
 // The player arrives with its packed score and counters, as from a saved game. The host
 // passes a client's player on to every client, the one that asked included. A full table
-// takes no more: the host passes nothing on, and a client's request is dropped with it.
-void TNetTableLoop::ReceivePlayer(std::string_view text) {
+// takes no more: the host passes nothing on, and a client's request is dropped with it. The
+// host notes whose machine asked, to stand in for its players should it leave.
+void TNetTableLoop::ReceivePlayer(std::string_view text, TSessionPlayerId from) {
   TPlayer player;
   player.FLocal = !FOwnPlayersAsked.empty() && FOwnPlayersAsked.front() == text;
   if (!player.LoadFromString(text)) return;
   if (player.FLocal) FOwnPlayersAsked.pop_front();
   TGame& game = Game();
+  if (game.NetHost()) player.FMachine = from;
   if (game.AddLoadedPlayer(player) < 0) return;
   RefreshButtons();
   if (game.NetHost()) SendGameMessage(gmPlayerAdded, text, ISession::ToAll);
@@ -69,12 +71,22 @@ void TNetTableLoop::ReceiveStart() {
   Report(events);
 }
 
+// The host answers only the machine whose player has the turn, once the turn before has run
+// out: a request that crossed a change of seats, or came late, would otherwise act for
+// someone else.
+bool TNetTableLoop::FromTurnHolder(TSessionPlayerId from) {
+  const TPlayer* player = Game().CurrentPlayer();
+  if (player == nullptr) return false;
+  return player->FLocal ? from == Game().ServerId() : from == player->FMachine;
+}
+
 // The host draws the faces and sends them to all; everyone else replays them.
-void TNetTableLoop::ReceiveThrow(std::string_view text) {
+void TNetTableLoop::ReceiveThrow(std::string_view text, TSessionPlayerId from) {
   TGame& game = Game();
   if (!game.NetHost() && text.size() < TGame::DiceCount) return;
   TStepEvents events;
   FinishRolling(events);
+  if (game.NetHost() && !FromTurnHolder(from)) return Report(events);
   if (game.NetHost()) {
     game.StartThrow();
     std::string faces;
@@ -89,11 +101,12 @@ void TNetTableLoop::ReceiveThrow(std::string_view text) {
   Report(events);
 }
 
-void TNetTableLoop::ReceiveBank() {
+void TNetTableLoop::ReceiveBank(TSessionPlayerId from) {
   TGame& game = Game();
   if (game.GameOver()) return;
   TStepEvents events;
   FinishRolling(events);
+  if (game.NetHost() && !FromTurnHolder(from)) return Report(events);
   if (game.NetHost()) SendGameMessage(gmBank, {}, ISession::ToAll);
   TGameLoop::OnRecordClicked(events);
   Report(events);

@@ -29,6 +29,7 @@ void TNetTableLoop::LeaveForHost(const std::string& serverAddress) {
   Game().ClearPlayers();
   Game().ForgetNetRole();
   FSession.SetAddress(serverAddress);
+  FSession.SetIdentity(Identity());
 }
 
 bool TNetTableLoop::BeginJoin(const std::string& serverAddress) {

@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 
 #include "game/game_loop.h"
 #include "net/message_record.h"
+#include "net/seat_notice.h"
 #include "platform/session.h"
 
 // The table step of a network game and the game's side of the session. Outside a network
@@ -66,6 +68,15 @@ public:
   // The game goes on here alone; the person is told the server is gone.
   void HostLost() override;
   void JoinEnded(bool joined) override;
+  // The host's computer takes over the players of a machine that left, and hands them back
+  // when a machine with the same identity joins again (machine_seats.cpp).
+  void PlayerRemoved(TSessionPlayerId member) override;
+  void PlayerIdentified(TSessionPlayerId member, std::uint64_t identity) override;
+  void NoticeReceived(std::string_view block) override;
+
+  // What this machine gives the host as its identity when it joins: drawn once, kept for as
+  // long as the program runs, so that rejoining after a drop finds its players again.
+  std::uint64_t Identity();
 
 protected:
   void OnStartClicked(TStepEvents& events) override;
@@ -77,20 +88,25 @@ private:
   void LeaveForHost(const std::string& serverAddress);
   void ReceiveRules(std::string_view text);
   void ReceiveState(std::string_view text);
-  void ReceivePlayer(std::string_view text);
+  void ReceivePlayer(std::string_view text, TSessionPlayerId from);
   void ReceiveDeletion(std::string_view text);
   void ReceiveStart();
-  void ReceiveThrow(std::string_view text);
-  void ReceiveBank();
+  void ReceiveThrow(std::string_view text, TSessionPlayerId from);
+  void ReceiveBank(TSessionPlayerId from);
+  bool FromTurnHolder(TSessionPlayerId from);
   // UpdateButtons, unless a throw or the pause after a lost turn is under way: those end by
   // setting the buttons themselves, and enabling "BT_DO" meanwhile would let a request
   // through for the wrong turn.
   void RefreshButtons();
   void Report(const TStepEvents& events);
+  void ApplySeatNotice(const TSeatNotice& notice);
 
   ISession& FSession;
   std::function<void(const TStepEvents&)> FEventSink;
   // Players this client asked the host to add, as packed: they come back as its own.
   std::deque<std::string> FOwnPlayersAsked;
   bool FJoining = false;
+  std::uint64_t FIdentity = 0;
+  // On the host: the identity each member gave, kept after it left.
+  std::map<TSessionPlayerId, std::uint64_t> FMemberIdentities;
 };

@@ -28,6 +28,14 @@ public:
   // The end of a BeginJoin: joined (right after this machine's own PlayerAdded, before
   // anything the host sends) or given up. Never after CancelJoin or Close.
   virtual void JoinEnded(bool /*joined*/) {}
+  // On the host: a member's machine is gone (closed, failed or silent); comes after
+  // everything it sent.
+  virtual void PlayerRemoved(TSessionPlayerId) {}
+  // On the host: a member told the identity its machine keeps for the session; comes right
+  // after its PlayerAdded, and only from machines that keep one.
+  virtual void PlayerIdentified(TSessionPlayerId, std::uint64_t) {}
+  // On a joined machine: a notice the host's game sent with SendNotice.
+  virtual void NoticeReceived(std::string_view) {}
 };
 
 // A network session: one machine hosts a named session, the others find it by address and
@@ -69,6 +77,13 @@ public:
   // To one member, or to all others with ToAll. A block for this machine's own member is
   // handed to MessageReceived before Send returns. Without an open session nothing happens.
   virtual void Send(TSessionPlayerId to, std::string_view block) = 0;
+
+  // The identity this machine gives the host when it joins: a machine that comes back with
+  // the same one is known again. 0 gives none.
+  virtual void SetIdentity(std::uint64_t identity) = 0;
+  // From the host to one member, or to all with ToAll: a block beside the game's messages,
+  // in the same order, that only machines of this program receive (older ones are skipped).
+  virtual void SendNotice(TSessionPlayerId to, std::string_view block) = 0;
 
   // Moves a bounded amount of traffic and hands what arrived to the events; called between
   // ticks, so that a burst can never stall one.

@@ -126,7 +126,20 @@ struct TMessageEvent {
   std::string Block;
 };
 
-using TEvent = std::variant<TAddedEvent, TMessageEvent>;
+struct TRemovedEvent {
+  TSessionPlayerId Id = 0;
+};
+
+struct TIdentifiedEvent {
+  TSessionPlayerId Id = 0;
+  std::uint64_t Identity = 0;
+};
+
+struct TNoticeEvent {
+  std::string Block;
+};
+
+using TEvent = std::variant<TAddedEvent, TMessageEvent, TRemovedEvent, TIdentifiedEvent, TNoticeEvent>;
 
 }  // namespace
 
@@ -150,6 +163,7 @@ public:
   enum class TMode { None, Host, Connecting, Listed, Joining, Joined, Lost };
   TMode FMode = TMode::None;
   TSessionPlayer FSelf;
+  std::uint64_t FIdentity = 0;
   std::deque<TEvent> FQueue;
   TClock::time_point FNextKeepAlive;
 
@@ -161,7 +175,8 @@ public:
     TClock::time_point Deadline;
     TSessionPlayer Player;
     bool Announced = false;  // its PlayerAdded was handed to the game: it now gets broadcasts
-    bool KeepsAlive = false;  // one of ours: it is sent keep-alives and must answer them
+    bool KeepsAlive = false;  // one of ours: it is sent keep-alives and notices, and must answer
+    bool Identified = false;
   };
   std::optional<tcp::acceptor> FAcceptor;
   std::string FSessionName;
@@ -376,6 +391,7 @@ public:
           peer.KeepsAlive = true;
           return true;
         }
+        if (message->Peer == IdentityPeer) return OnIdentity(peer, message->Block);
         FQueue.push_back(TMessageEvent{peer.Player.Id, message->Peer, std::move(message->Block)});
         return true;
       }
@@ -383,7 +399,20 @@ public:
     return false;
   }
 
-  // A member that leaves is gone from the session; the others hear of it.
+  // Only one of ours sends it, so it is sent notices from now on, even before its first
+  // keep-alive arrives.
+  bool OnIdentity(TPeer& peer, std::string_view block) {
+    const std::optional<std::uint64_t> identity = ParseIdentity(block);
+    if (!identity || peer.Identified) return false;
+    peer.Identified = true;
+    peer.KeepsAlive = true;
+    FQueue.push_back(TIdentifiedEvent{peer.Player.Id, *identity});
+    return true;
+  }
+
+  // A member that leaves is gone from the session. The game and the others hear of it after
+  // whatever it sent before, in the order of everything else; one never announced was never
+  // heard of, and its own announcement, still queued, finds it gone.
   void DropPeer(const TLink* key) {
     const auto found = FPeers.find(key);
     if (found == FPeers.end()) return;
@@ -391,7 +420,7 @@ public:
     const TSessionPlayerId id = found->second.Player.Id;
     found->second.Link->Close();
     FPeers.erase(found);
-    if (announced) Broadcast(PlayerRemovedFrame(id), id);
+    if (announced) FQueue.push_back(TRemovedEvent{id});
   }
 
   void DropSlowHandshakes() {
@@ -433,6 +462,18 @@ public:
   // has seen before a member was announced is in the state the game sends to it.
   void DeliverAsHost(TEvent& event) {
     if (auto* message = std::get_if<TMessageEvent>(&event)) return Relay(message->From, message->To, message->Block);
+    if (auto* removed = std::get_if<TRemovedEvent>(&event)) {
+      Broadcast(PlayerRemovedFrame(removed->Id), removed->Id);
+      if (FEvents != nullptr) FEvents->PlayerRemoved(removed->Id);
+      return;
+    }
+    if (auto* identified = std::get_if<TIdentifiedEvent>(&event)) {
+      const TPeer* peer = FindMember(identified->Id);
+      if (peer != nullptr && peer->Announced && FEvents != nullptr)
+        FEvents->PlayerIdentified(identified->Id, identified->Identity);
+      return;
+    }
+    if (!std::holds_alternative<TAddedEvent>(event)) return;
     const TSessionPlayer& player = std::get<TAddedEvent>(event).Player;
     if (player.Id != FSelf.Id) {
       TPeer* peer = FindMember(player.Id);
@@ -443,11 +484,23 @@ public:
     if (FEvents != nullptr) FEvents->PlayerAdded(player);
   }
 
+  // Only to members known to be ours: an older machine would take the block for a game
+  // message from a member that does not exist.
+  void SendNotice(TSessionPlayerId to, std::string_view block) {
+    if (FMode != TMode::Host || block.empty() || block.size() > MaxBlock) return;
+    const std::string frame = NoticeFrame(block);
+    for (auto& [key, peer] : FPeers) {
+      if (peer.Announced && peer.KeepsAlive && (to == ToAll || peer.Player.Id == to)) peer.Link->Write(frame);
+    }
+  }
+
   // --- Joining ---
 
   void DeliverAsClient(TEvent& event) {
+    if (FEvents == nullptr) return;
     if (auto* message = std::get_if<TMessageEvent>(&event)) return DeliverLocally(message->From, message->Block);
-    if (FEvents != nullptr) FEvents->PlayerAdded(std::get<TAddedEvent>(event).Player);
+    if (auto* notice = std::get_if<TNoticeEvent>(&event)) return FEvents->NoticeReceived(notice->Block);
+    if (auto* added = std::get_if<TAddedEvent>(&event)) FEvents->PlayerAdded(added->Player);
   }
 
   // Ends whatever there is of a connection to a host; the handlers of an attempt under way
@@ -548,6 +601,7 @@ public:
         FMode = TMode::Joined;
         FLossAnnounced = false;
         FNextKeepAlive = {};  // the first at once: the host learns early that this one answers
+        if (FIdentity != 0) FHostLink->Write(IdentityFrame(FIdentity));
         if (FJoinAs) FJoinEnded = true;
         FJoinAs.reset();
         return true;
@@ -577,6 +631,10 @@ public:
         if (!message) return false;
         if (message->Peer == KeepAlivePeer) {
           FHostKeepsAlive = true;
+          return true;
+        }
+        if (message->Peer == NoticePeer) {
+          FQueue.push_back(TNoticeEvent{std::move(message->Block)});
           return true;
         }
         FQueue.push_back(TMessageEvent{message->Peer, FSelf.Id, std::move(message->Block)});
@@ -661,6 +719,10 @@ std::vector<TSessionPlayer> TTcpSession::Players() const {
 }
 
 void TTcpSession::Send(TSessionPlayerId to, std::string_view block) { FImpl->Send(to, block); }
+
+void TTcpSession::SetIdentity(std::uint64_t identity) { FImpl->FIdentity = identity; }
+
+void TTcpSession::SendNotice(TSessionPlayerId to, std::string_view block) { FImpl->SendNotice(to, block); }
 
 void TTcpSession::Poll() { FImpl->Poll(); }
 

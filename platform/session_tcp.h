@@ -55,6 +55,8 @@ public:
   bool Active() const override;
   std::vector<TSessionPlayer> Players() const override;
   void Send(TSessionPlayerId to, std::string_view block) override;
+  void SetIdentity(std::uint64_t identity) override;
+  void SendNotice(TSessionPlayerId to, std::string_view block) override;
   void Poll() override;
   void Close() override;
 

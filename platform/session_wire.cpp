@@ -166,6 +166,22 @@ std::string MessageFrame(TSessionPlayerId peer, std::string_view block) {
 
 std::string KeepAliveFrame() { return MessageFrame(KeepAlivePeer, std::string_view("\0", 1)); }
 
+std::string IdentityFrame(std::uint64_t identity) {
+  std::string block;
+  for (int i = 0; i < 8; ++i) block.push_back(static_cast<char>(identity >> (8 * i)));
+  return MessageFrame(IdentityPeer, block);
+}
+
+std::string NoticeFrame(std::string_view block) { return MessageFrame(NoticePeer, block); }
+
+std::optional<std::uint64_t> ParseIdentity(std::string_view block) {
+  if (block.size() != 8) return std::nullopt;
+  std::uint64_t identity = 0;
+  for (int i = 7; i >= 0; --i) identity = identity << 8 | static_cast<std::uint8_t>(block[i]);
+  if (identity == 0) return std::nullopt;
+  return identity;
+}
+
 std::optional<TFrame> SplitPayload(std::string_view payload) {
   if (payload.empty()) return std::nullopt;
   const auto type = static_cast<std::uint8_t>(payload.front());

@@ -51,6 +51,16 @@ std::string MessageFrame(TSessionPlayerId peer, std::string_view block);
 inline constexpr TSessionPlayerId KeepAlivePeer = 0xFFFFFFFF;
 std::string KeepAliveFrame();
 
+// Two more reserved peers for what only our machines speak: a joined client tells the host
+// its identity for the session (eight bytes, least significant first), and the host sends a
+// game's notice to clients that keep alive.
+inline constexpr TSessionPlayerId IdentityPeer = 0xFFFFFFFE;
+inline constexpr TSessionPlayerId NoticePeer = 0xFFFFFFFD;
+std::string IdentityFrame(std::uint64_t identity);
+std::string NoticeFrame(std::string_view block);
+// The identity in a block sent to IdentityPeer; nothing unless it is eight bytes and not 0.
+std::optional<std::uint64_t> ParseIdentity(std::string_view block);
+
 // A received payload split into its type and body; nothing for an unknown type.
 struct TFrame {
   TFrameType Type;

@@ -70,6 +70,7 @@ TEST(GraphCol, SpriteGroupsShareOneSizeThatFitsTheirPlace) {
       {{"BOLT"}, 16, 28, 16, 28},
       {{"BARREL"}, 16, 28, 16, 28},
       {{"SPADE"}, 16, 28, 16, 28},
+      {{"COMP"}, 16, 28, 16, 28},
       // From x 340 past the barrel counters centred at 576; rows are 29 apart.
       {{"PN_UP"}, 240, 250, 16, 28},
       // Halves meeting at x 468 inside the table's right part (340..596), tall enough for
@@ -99,9 +100,9 @@ TEST(GraphCol, SpriteGroupsShareOneSizeThatFitsTheirPlace) {
 
 TEST(GraphCol, KeyedSpritesHaveTransparentCornersAndNoVisibleKeyOrBlack) {
   std::vector<std::string> keyed = PushButtonNames();
-  for (const char* name : {"STAT", "SCORE", "BOLT", "BARREL", "SPADE", "PN_UP", "PAN_L", "PAN_R",
-                           "BT_CLOSE1", "BT_CLOSE2", "BT_CLOSE3", "CHECKON", "CHECKOFF", "UP1",
-                           "UP2", "UP3", "DOWN1", "DOWN2", "DOWN3"})
+  for (const char* name :
+       {"STAT",      "SCORE",     "BOLT",    "BARREL",   "SPADE", "COMP", "PN_UP", "PAN_L", "PAN_R", "BT_CLOSE1",
+        "BT_CLOSE2", "BT_CLOSE3", "CHECKON", "CHECKOFF", "UP1",   "UP2",  "UP3",   "DOWN1", "DOWN2", "DOWN3"})
     keyed.push_back(name);
   for (const std::string& name : keyed) {
     SCOPED_TRACE(name);

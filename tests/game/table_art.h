@@ -39,9 +39,10 @@ struct TTableArtFixture {
     std::uint32_t Color;
   };
   static constexpr TSprite kSprites[] = {
-      {"BACK", 600, 420, Back},          {"STAT", 16, 16, 0x0000A1},  {"SCORE", 16, 16, 0x0000A2},
-      {"BOLT", 16, 16, 0x0000A3},        {"BARREL", 16, 16, 0x0000A4}, {"SPADE", 16, 16, 0x0000A5},
-      {"PN_UP", 30, 20, 0x0000A6},       {"PAN_L", 60, 50, 0x0000A7},  {"PAN_R", 60, 50, 0x0000A8},
+      {"BACK", 600, 420, Back},    {"STAT", 16, 16, 0x0000A1},   {"SCORE", 16, 16, 0x0000A2},
+      {"BOLT", 16, 16, 0x0000A3},  {"BARREL", 16, 16, 0x0000A4}, {"SPADE", 16, 16, 0x0000A5},
+      {"COMP", 16, 16, 0x0000AC},  {"PN_UP", 30, 20, 0x0000A6},  {"PAN_L", 60, 50, 0x0000A7},
+      {"PAN_R", 60, 50, 0x0000A8},
   };
   static std::uint32_t ColorOf(const std::string& name) {
     for (const TSprite& sprite : kSprites)

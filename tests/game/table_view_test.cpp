@@ -110,6 +110,18 @@ TEST_P(StatusIconTest, ShowsTheTopmostIcon) {
 INSTANTIATE_TEST_SUITE_P(Cases, StatusIconTest, ::testing::ValuesIn(kIconCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
+// Whatever its standing, a player the computer stands in for shows the computer alone.
+TEST_F(TableViewTest, AStandInShowsTheComputerInsteadOfItsStatusIcons) {
+  AddPlayer("Gone", 250, false);
+  AddPlayer("Here", 250, false);
+  TGameTestAccess::Player(Game, 0).FStandIn = true;
+  TGameTestAccess::SetCurrentIndex(Game, 2);
+  Draw();
+  EXPECT_EQ(IconAt(0), TTableArtFixture::ColorOf("COMP"));
+  EXPECT_EQ(IconAt(1), TTableArtFixture::ColorOf("SPADE"));
+  EXPECT_EQ(Text(0, 380, 470), "Gone");
+}
+
 TEST_F(TableViewTest, BarrelCountersLeaveOutTheSeatOnTheScoreBarrelOnly) {
   Game.StartGame();  // the player takes a seat at 850 in a game under way
   AddPlayer("P", 850);

@@ -1,6 +1,6 @@
 // A long network game of computer players over real loopback connections while a stranger
-// keeps connecting, sending garbage and dropping: every machine must end up agreeing, and
-// memory must not creep up with the turns.
+// keeps connecting, sending garbage and dropping, and one machine keeps leaving and coming
+// back: every machine must end up agreeing, and memory must not creep up with the turns.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -81,8 +81,45 @@ private:
   int FConnections = 0;
 };
 
-TEST(NetEndurance, FourMachinesPlayThousandsOfTurnsThroughAStrangersNoise) {
+// Leaves now and then, for a while, and joins again as the same program: the host's computer
+// plays its player meanwhile.
+class TWanderer {
+public:
+  TWanderer(TNetTable& table, TNetMachine& machine, std::uint64_t seed)
+      : FTable(table), FMachine(machine), FRandom(seed) {}
+
+  void Tick() {
+    if (FRandom.Random(300) != 0) return;
+    if (FAway) {
+      Return();
+    } else {
+      FMachine.Session.Close();
+      FAway = true;
+      ++FDepartures;
+    }
+  }
+
+  void Return() {
+    if (!FAway) return;
+    FAway = false;
+    FReturns += FTable.Rejoin(FMachine) ? 1 : 0;
+  }
+
+  int Departures() const { return FDepartures; }
+  int Returns() const { return FReturns; }
+
+private:
+  TNetTable& FTable;
+  TNetMachine& FMachine;
+  TSeededRandom FRandom;
+  bool FAway = false;
+  int FDepartures = 0;
+  int FReturns = 0;
+};
+
+TEST(NetEndurance, FiveMachinesPlayThousandsOfTurnsThroughAStrangersNoiseAndAMachineComingAndGoing) {
   constexpr int kTurns = 3000;
+  constexpr int kPlayers = 5;
   TNetTable table({.ComputerPressDelay = 1, .CutPassDelay = true, .FastForwardDice = true});
   TNetMachine& host = table.Host();
   host.AddPlayer("Host", PlayerKindComputer);
@@ -92,13 +129,17 @@ TEST(NetEndurance, FourMachinesPlayThousandsOfTurnsThroughAStrangersNoise) {
     ASSERT_TRUE(client);
     client->AddPlayer("Client" + std::to_string(i), PlayerKindComputer);
   }
-  ASSERT_TRUE(table.RunUntil([&] { return host.Game.Players().Count() == 4 && table.Same(); }));
+  TNetMachine* wandering = table.Join();
+  ASSERT_TRUE(wandering);
+  wandering->AddPlayer("Wanderer", PlayerKindComputer);
+  ASSERT_TRUE(table.RunUntil([&] { return host.Game.Players().Count() == kPlayers && table.Same(); }));
 
   int turns = 0;
   int games = 0;
   for (auto& machine : table.Machines) machine->Loop.SetEventSink({});
   host.Loop.SetEventSink([&](const TStepEvents& events) { turns += events.TurnRecorded ? 1 : 0; });
   TStranger stranger(host.Session.HostPort(), 4242);
+  TWanderer wanderer(table, *wandering, 77);
   long residentAtStart = 0;
   for (int tick = 0; turns < kTurns && tick < 400 * kTurns; ++tick) {
     if (host.Game.GameOver() && table.Settled()) {
@@ -106,6 +147,7 @@ TEST(NetEndurance, FourMachinesPlayThousandsOfTurnsThroughAStrangersNoise) {
       if (host.Loop.PressButton(TTableButtons::Start)) ++games;
     }
     stranger.Tick();
+    wanderer.Tick();
     table.Tick();
     // What the recorders keep is the test's own; the game's memory is what is measured.
     for (auto& machine : table.Machines) machine->Recorder.Received.clear();
@@ -114,13 +156,18 @@ TEST(NetEndurance, FourMachinesPlayThousandsOfTurnsThroughAStrangersNoise) {
   ASSERT_GE(turns, kTurns);
   EXPECT_GE(games, 2);
   EXPECT_GE(stranger.Connections(), 20);
+  EXPECT_GE(wanderer.Departures(), 10);
 
+  wanderer.Return();
+  EXPECT_EQ(wanderer.Returns(), wanderer.Departures());
   ASSERT_TRUE(table.RunUntil([&] { return table.Settled(); }, 20000));
   EXPECT_TRUE(table.Same());
   for (auto& machine : table.Machines) {
     EXPECT_FALSE(machine->Game.NetHost() && machine.get() != &host);
-    EXPECT_EQ(machine->Game.Players().Count(), 4);
+    EXPECT_EQ(machine->Game.Players().Count(), kPlayers);
+    EXPECT_FALSE(machine->Game.Players().Player(kPlayers - 1).FStandIn);
   }
+  EXPECT_TRUE(wandering->Game.Players().Player(kPlayers - 1).FLocal);
   // The sanitizers hold freed memory back on purpose, so only a plain build can tell.
   if (!kSanitized) {
     EXPECT_LT(ResidentKb() - residentAtStart, 16 * 1024);

@@ -24,7 +24,16 @@ public:
     FInner.MessageReceived(from, block);
   }
   void HostLost() override { FInner.HostLost(); }
+  void PlayerRemoved(TSessionPlayerId member) override { FInner.PlayerRemoved(member); }
+  void PlayerIdentified(TSessionPlayerId member, std::uint64_t identity) override {
+    FInner.PlayerIdentified(member, identity);
+  }
+  void NoticeReceived(std::string_view block) override {
+    Notices.emplace_back(block);
+    FInner.NoticeReceived(block);
+  }
   std::vector<TReceived> Received;
+  std::vector<std::string> Notices;
 
 private:
   ISessionEvents& FInner;
@@ -68,8 +77,10 @@ class TNetTable {
 public:
   static constexpr std::chrono::seconds TimeLimit{20};
 
-  explicit TNetTable(TLoopPacing pacing = {}) : FPacing(pacing), FRandom(20261210), FScope(FRandom) {
-    TTcpSessionSettings settings;
+  // `sessions` gives every machine's keep-alive and silence limit.
+  explicit TNetTable(TLoopPacing pacing = {}, TTcpSessionSettings sessions = {})
+      : FPacing(pacing), FSessions(std::move(sessions)), FRandom(20261210), FScope(FRandom) {
+    TTcpSessionSettings settings = FSessions;
     settings.Port = 0;
     Machines.push_back(std::make_unique<TNetMachine>(settings, FPacing));
   }
@@ -82,7 +93,7 @@ public:
   // A machine that joins the host by 127.0.0.1, the host served meanwhile; nullptr if the
   // join failed.
   TNetMachine* Join(std::chrono::milliseconds waitLimit = std::chrono::milliseconds(3000)) {
-    TTcpSessionSettings settings;
+    TTcpSessionSettings settings = FSessions;
     settings.Port = Host().Session.HostPort();
     settings.WaitLimit = waitLimit;
     settings.WhileWaiting = [this] { Host().Session.Poll(); };
@@ -91,6 +102,9 @@ public:
     Machines.push_back(std::move(machine));
     return Machines.back().get();
   }
+
+  // The same machine joins again, as its person would after losing the host.
+  bool Rejoin(TNetMachine& machine) { return machine.Loop.JoinGame("127.0.0.1"); }
 
   void Tick() {
     for (auto& machine : Machines) {
@@ -132,7 +146,8 @@ public:
       for (int i = 0; i < game.Players().Count(); ++i) {
         const TPlayer& a = game.Players().Player(i);
         const TPlayer& b = first.Players().Player(i);
-        if (a.FName != b.FName || a.Total() != b.Total() || a.FKind != b.FKind) return false;
+        if (a.FName != b.FName || a.Total() != b.Total() || a.FKind != b.FKind || a.FStandIn != b.FStandIn)
+          return false;
       }
     }
     return true;
@@ -142,6 +157,7 @@ public:
 
 private:
   TLoopPacing FPacing;
+  TTcpSessionSettings FSessions;
   TSeededRandom FRandom;
   TRandomScope FScope;
 };

@@ -95,7 +95,7 @@ TEST_F(KeepAlive, AClientNoticesASilentHost) {
 }
 
 // A peer of the first protocol version joins and then says nothing: it is not ours to time out,
-// and it must never be sent a frame it does not know.
+// and it must never be sent a frame it does not know, keep-alive or notice.
 TEST(KeepAliveWithOlderPeers, AQuietFirstVersionClientStaysAndHearsNoKeepAlive) {
   TTcpSession host(Brisk());
   ASSERT_TRUE(host.Host("FFF", "SERVER"));
@@ -105,6 +105,13 @@ TEST(KeepAliveWithOlderPeers, AQuietFirstVersionClientStaysAndHearsNoKeepAlive) 
   bool closed = false;
   const auto end = std::chrono::steady_clock::now() + 1s;
   while (std::chrono::steady_clock::now() < end && !closed) {
+    host.Poll();
+    closed = peer.PeerClosed();
+    std::this_thread::sleep_for(1ms);
+  }
+  host.SendNotice(ISession::ToAll, "notice");
+  host.SendNotice(2, "notice");
+  for (int i = 0; i < 50 && !closed; ++i) {
     host.Poll();
     closed = peer.PeerClosed();
     std::this_thread::sleep_for(1ms);

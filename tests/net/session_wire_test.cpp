@@ -45,6 +45,23 @@ TEST(SessionWire, FramesRoundTrip) {
   EXPECT_EQ(frame->Type, TFrameType::Message);
 }
 
+// What only our machines speak rides in Message frames to peers no member ever has.
+TEST(SessionWire, IdentityAndNoticeGoToReservedPeers) {
+  const std::optional<TMessageFrame> identity = ParseMessage(Body(IdentityFrame(0x0102030405060708)));
+  ASSERT_TRUE(identity);
+  EXPECT_EQ(identity->Peer, IdentityPeer);
+  EXPECT_EQ(identity->Block, std::string("\x08\x07\x06\x05\x04\x03\x02\x01", 8));
+  EXPECT_EQ(ParseIdentity(identity->Block), 0x0102030405060708u);
+  EXPECT_EQ(ParseIdentity(ParseMessage(Body(IdentityFrame(~0ull)))->Block), ~0ull);
+  for (const std::string& bad : {std::string(8, '\0'), std::string(7, 'x'), std::string(9, 'x'), std::string()})
+    EXPECT_FALSE(ParseIdentity(bad)) << bad.size();
+
+  const std::optional<TMessageFrame> notice = ParseMessage(Body(NoticeFrame("C\x01")));
+  ASSERT_TRUE(notice);
+  EXPECT_EQ(notice->Peer, NoticePeer);
+  EXPECT_EQ(notice->Block, "C\x01");
+}
+
 TEST(SessionWire, HeaderRefusesEmptyAndOversizedPayloads) {
   const std::vector<std::pair<std::array<char, HeaderSize>, std::optional<std::uint32_t>>> cases{
       {{0, 0, 0, 0}, std::nullopt},

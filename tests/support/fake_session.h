@@ -27,6 +27,8 @@ public:
   std::string JoinedSession;
   std::string JoinedAs;
   std::vector<TSent> Sent;
+  std::vector<TSent> Notices;
+  std::uint64_t Identity = 0;
   ISessionEvents* Events = nullptr;
 
   void SetEvents(ISessionEvents* events) override { Events = events; }
@@ -61,6 +63,8 @@ public:
     }
     Sent.push_back({to, std::string(block)});
   }
+  void SetIdentity(std::uint64_t identity) override { Identity = identity; }
+  void SendNotice(TSessionPlayerId to, std::string_view block) override { Notices.push_back({to, std::string(block)}); }
   // Ends a BeginJoin as told, unless the host is not to answer.
   void Poll() override {
     if (!JoinPending || !JoinAnswers) return;
