@@ -12,6 +12,7 @@
 #include "app/tick_timer.h"
 #include "assets/embedded.h"
 #include "base/cp1251.h"
+#include "dice/die_sprite_cache.h"
 #include "game/message_texts.h"
 #include "game/random.h"
 #include "platform/clock.h"
@@ -96,6 +97,8 @@ void TfmMain::FormShow() {
   {
     TfmLoading loading({*Game, Sprites, Letters, DieSprites, *Reklama, DisplayBitsPerPixel}, FServices.Folder,
                        FServices.Clock);
+    if (!FServices.UserCacheFolder.empty())
+      loading.DieSpriteCacheFile = FServices.UserCacheFolder + "/" + DieSpriteCacheFileName;
     loading.LoadAll();
     LoadError = loading.LoadError;
     LoadTimes = loading.LoadTimes;

@@ -45,6 +45,8 @@ struct TDesktopServices {
   std::string UserDataFolder = {};
   // Where the window's size is remembered; empty: it is not.
   std::string UserSettingsFolder = {};
+  // Where what can be made again is kept to start faster (the die sprites); empty: nothing is.
+  std::string UserCacheFolder = {};
 };
 
 // The game's main window: owns the game controller, the banner list, the sprite lists, the
