@@ -2,10 +2,13 @@
 
 #include <SDL.h>
 
+#include <filesystem>
+
 #include "ads/reklama.h"
 #include "app/loading_window.h"
 #include "dice/die_sprites.h"
 #include "game/game.h"
+#include "game/random.h"
 #include "gfx/letters.h"
 #include "gfx/surface_collection.h"
 #include "platform/clock.h"
@@ -70,6 +73,24 @@ TEST_F(LoadingWindowTest, TheDieSpritesAreKeptForTheNextStartAndADamagedCacheIsM
   TSurfaceSortCollection third;
   load(third);
   EXPECT_TRUE(SameDieSheet(third, remade));
+}
+
+TEST_F(LoadingWindowTest, TheGeneratorMovesOnAlikeWhetherTheSpritesAreRenderedOrRead) {
+  TScratchDir cache;
+  TFakeClock clock;
+  // The number a seeded generator gives right after a load.
+  const auto drawAfterLoad = [&] {
+    TSeededRandom random(77);
+    TRandomScope scope(random);
+    TSurfaceSortCollection sprites;
+    TfmLoading loading({Game, Sprites, Letters, sprites, Banners, 32}, THOUSAND_RUNTIME_DIR, clock);
+    loading.DieSpriteCacheFile = cache.File("die_sprites.cache");
+    EXPECT_TRUE(loading.LoadAll());
+    return Rng().Random(1000000);
+  };
+  const int rendered = drawAfterLoad();
+  ASSERT_TRUE(std::filesystem::exists(cache.File("die_sprites.cache")));
+  EXPECT_EQ(drawAfterLoad(), rendered);
 }
 
 TEST_F(LoadingWindowTest, ThePreviewPanelIsDrawnOverThePicture) {
