@@ -7,7 +7,9 @@
 
 #include "ads/reklama.h"
 #include "assets/embedded.h"
+#include "base/file_version.h"
 #include "dice/dice_scene.h"
+#include "dice/die_sprite_cache.h"
 #include "dice/die_sprites.h"
 #include "dice/gl_headers.h"
 #include "game/game.h"
@@ -29,6 +31,17 @@ TImage LoadingPicture() {
   } catch (const std::exception&) {
     return {};  // the window shows its black panel on black
   }
+}
+
+// The program and the renderer that drew the sprites; another of either may draw them otherwise.
+std::string DieSpriteCacheKey() {
+  std::string key = FileVersionText();
+  for (const GLenum name : {GL_VENDOR, GL_RENDERER, GL_VERSION}) {
+    const auto* text = reinterpret_cast<const char*>(glGetString(name));
+    key += '\n';
+    key += text ? text : "";
+  }
+  return key;
 }
 
 float RandomSpin() { return 2.0f + 5.0f * static_cast<float>(Rng().RandomReal()); }
@@ -136,11 +149,27 @@ bool TfmLoading::LoadAll() {
     LoadError = 2;
     return false;
   }
-  RenderDieSprites(FWindow.Context(), FTargets.Game.RowDiceForLoading(), FTargets.DieSprites, [this] { ProcessMessages(); });
+  LoadDieSprites();
   LoadTimes.DieSprites = lap();
   FTargets.Banners.FileName = PathOf("rekl.col");
   const bool banners = FTargets.Banners.Load() && FTargets.Banners.Count() > 1;
   LoadTimes.Banners = lap();
   if (!banners) LoadError = 3;
   return banners;
+}
+
+void TfmLoading::LoadDieSprites() {
+  std::string key;
+  if (!DieSpriteCacheFile.empty() && FWindow.Context().MakeCurrent()) {
+    key = DieSpriteCacheKey();
+    if (ReadDieSpriteCache(DieSpriteCacheFile, key, FTargets.DieSprites)) {
+      // Rendering draws a starting turn for each face; the generator moves on as if it had, so
+      // that the numbers drawn after loading do not depend on the cache.
+      for (int face = 1; face <= 6; ++face) FTargets.Game.RowDiceForLoading()[0].SetPose(face);
+      return;
+    }
+  }
+  const bool rendered = RenderDieSprites(FWindow.Context(), FTargets.Game.RowDiceForLoading(), FTargets.DieSprites,
+                                         [this] { ProcessMessages(); });
+  if (rendered && !key.empty()) WriteDieSpriteCache(DieSpriteCacheFile, key, FTargets.DieSprites);
 }

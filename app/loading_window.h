@@ -61,6 +61,8 @@ public:
 
   std::uint8_t LoadError = 0;
   TLoadTimes LoadTimes;
+  // Where the die sprites are kept between runs; empty: rendered on every start.
+  std::string DieSpriteCacheFile;
 
   TGameWindow& Window() { return FWindow; }
   int PreviewPaints() const { return FPreviewPaints; }
@@ -76,6 +78,8 @@ private:
   void CloseRequested() override { ++FRefusedCloses; }
 
   std::string PathOf(const char* fileName) const;
+  // From the cache when it was made by this program on this renderer, else rendered and kept.
+  void LoadDieSprites();
 
   TLoadTargets FTargets;
   std::string FDataFolder;

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
   int status = 0;
   {
     const TUserFolders user = UserFoldersOf(executableFolder, folder);
-    TfmMain form({messages, sound, links, clock, folder, {}, user.Data, user.Settings});
+    TfmMain form({messages, sound, links, clock, folder, {}, user.Data, user.Settings, user.Cache});
     if (form.WindowReady()) {
       messages.SetParent(form.Window().Handle());
       form.FormShow();

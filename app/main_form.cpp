@@ -12,6 +12,7 @@
 #include "app/tick_timer.h"
 #include "assets/embedded.h"
 #include "base/cp1251.h"
+#include "dice/die_sprite_cache.h"
 #include "game/message_texts.h"
 #include "game/random.h"
 #include "platform/clock.h"
@@ -86,6 +87,7 @@ void TfmMain::UseSession(std::unique_ptr<ISession> session) {
   // What the session's messages bring about between ticks sounds as it would in a step.
   Loop->SetEventSink([this](const TStepEvents& events) {
     PlayStepSounds(events);
+    if (ChangesSavedGame(events)) Autosave.Keep(*Game);
     FInvalidated = true;
   });
 }
@@ -95,6 +97,8 @@ void TfmMain::FormShow() {
   {
     TfmLoading loading({*Game, Sprites, Letters, DieSprites, *Reklama, DisplayBitsPerPixel}, FServices.Folder,
                        FServices.Clock);
+    if (!FServices.UserCacheFolder.empty())
+      loading.DieSpriteCacheFile = FServices.UserCacheFolder + "/" + DieSpriteCacheFileName;
     loading.LoadAll();
     LoadError = loading.LoadError;
     LoadTimes = loading.LoadTimes;
@@ -150,7 +154,8 @@ void TfmMain::FormPaint() {
 
 bool TfmMain::FrameChanged() {
   // An open dialog draws straight onto the frame, out of the key: those frames are all shown,
-  // and so is the first one after the dialog.
+  // and so is the first one after the dialog. The table stands in the key by its drawings
+  // (PaintTable draws only what changed); the open menu screen, drawn every tick, by its pixels.
   if (FDrawOver) {
     FPresentGate.Forget();
     return true;
@@ -159,7 +164,7 @@ bool TfmMain::FrameChanged() {
   const TLetterbox box = FWindow.CurrentLetterbox();
   for (const int size : {box.DrawableWidth, box.DrawableHeight, box.Factor}) FFrameKey.Add(size);
   DiceView.AddToKey(*Game, FFrameKey);
-  DXDraw.ReadPixels(FFrameKey.Extend(static_cast<std::size_t>(DXDraw.Width()) * DXDraw.Height()).data());
+  FFrameKey.Add(FTableDraws);
   FFrameKey.Add(MenuVisible);
   if (MenuVisible) {
     for (const int edge : {MenuBounds.Left, MenuBounds.Top}) FFrameKey.Add(edge);
@@ -232,7 +237,6 @@ void TfmMain::Tick() {
   // Messages and joiners arrive here, between the steps, a bounded amount at a time.
   Session->Poll();
   DXTimerTimer();
-  Autosave.Keep(*Game);
   if (FInvalidated && !FClosed) FormPaint();
 }
 

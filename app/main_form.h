@@ -45,6 +45,8 @@ struct TDesktopServices {
   std::string UserDataFolder = {};
   // Where the window's size is remembered; empty: it is not.
   std::string UserSettingsFolder = {};
+  // Where what can be made again is kept to start faster (the die sprites); empty: nothing is.
+  std::string UserCacheFolder = {};
 };
 
 // The game's main window: owns the game controller, the banner list, the sprite lists, the
@@ -147,6 +149,8 @@ public:
   int Paints() const { return FPaints; }
   // Paints whose frame differed from the one on the screen and was shown.
   int Presents() const { return FPresents; }
+  // Paints whose table differed from the one on the table surface and was drawn again.
+  int TableDraws() const { return FTableDraws; }
   bool TimerEnabled() const { return FTimerEnabled; }
   TGameWindow& Window() { return FWindow; }
 
@@ -182,6 +186,9 @@ private:
   bool FDestroyed = false;
   int FPaints = 0;
   int FPresents = 0;
+  int FTableDraws = 0;
+  TFrameKey FTableKey;       // what the table is drawn from, this paint
+  TFrameKey FDrawnTableKey;  // and as it was for the picture on DXDraw
   TFrameKey FFrameKey;
   TPresentGate FPresentGate;
 };

@@ -2,10 +2,13 @@
 #include "app/main_form.h"
 
 void TfmMain::SetScreen(TScreenKind kind) {
+  const bool wasOpen = FOpenScreen != nullptr;
   FOpenScreen = Screens->Of(kind);
   if (FOpenScreen == nullptr) {
     MenuButtons->Clear();
     MenuVisible = false;
+    // The menus load games and change players and rules outside the turns.
+    if (wasOpen) Autosave.Keep(*Game);
     return;
   }
   MenuBounds = FOpenScreen->Bounds();

@@ -24,6 +24,7 @@ void TfmMain::TableStep() {
   const TStepEvents events = Loop->TableStep();
   if (events.MenuRequested) SetScreen(TScreenKind::skMainMenu);
   PlayStepSounds(events);
+  if (ChangesSavedGame(events)) Autosave.Keep(*Game);
   FInvalidated = true;
 }
 
@@ -51,11 +52,21 @@ void TfmMain::DXDrawMouseDown(TMouseButton, int x, int y) {
 }
 
 void TfmMain::PaintTable() {
-  TTableView(*Game, {Sprites, DieSprites, Letters, TableButtons.Show(Game->Buttons())}).Draw(DXDraw, DXDraw.FullRect());
+  const TTableView view(*Game, {Sprites, DieSprites, Letters, TableButtons.Show(Game->Buttons())});
+  FTableKey.Clear();
+  view.AddToKey(FTableKey);
+  FTableKey.Add(Reklama->Index());
+  FTableKey.Add(Reklama->Frame());
   const std::uint32_t now = FServices.Clock.Milliseconds();
-  const TImage& banner = Reklama->CurrentImage(now);
-  TSurface picture;
-  const TRect& strip = TTableZones::BannerStrip;
-  if (picture.LoadImage(banner)) DXDraw.Draw(strip.Left, MiddleOf(strip).Y - banner.Height / 2, picture, false);
+  // The same game and banner frame draw the same table: the surface keeps it.
+  if (FTableDraws == 0 || FTableKey.Words() != FDrawnTableKey.Words()) {
+    view.Draw(DXDraw, DXDraw.FullRect());
+    const TImage& banner = Reklama->CurrentImage(now);
+    TSurface picture;
+    const TRect& strip = TTableZones::BannerStrip;
+    if (picture.LoadImage(banner)) DXDraw.Draw(strip.Left, MiddleOf(strip).Y - banner.Height / 2, picture, false);
+    FDrawnTableKey = FTableKey;
+    ++FTableDraws;
+  }
   Reklama->Tick(now);
 }

@@ -49,3 +49,8 @@ void TAutosave::Remove() {
   FFilePresent = false;
   FKept.reset();
 }
+
+bool ChangesSavedGame(const TStepEvents& events) {
+  const bool turnLost = events.Settled && events.Outcome != TThrowOutcome::Scored;
+  return events.GameStarted || events.GameWon || events.TurnRecorded || events.TurnPassed || turnLost;
+}

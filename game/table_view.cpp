@@ -40,6 +40,39 @@ void TTableView::Draw(TSurface& target, const TRect& client) const {
   DrawPlayers(target, client);
 }
 
+void TTableView::AddToKey(TFrameKey& key) const {
+  for (const TZarnik& die : FGame.RowDice()) {
+    key.Add(die.Shown);
+    key.Add(die.Kept);
+    key.Add(die.Face);
+    key.Add(DieSpriteFrame(die));
+  }
+  key.Add(FGame.Players().Count());
+  key.Add(FGame.CurrentPlayerIndex());
+  for (int i = 0; i < FGame.Players().Count(); ++i) {
+    const TPlayer& player = FGame.Players().Player(i);
+    key.Add(player.FName);
+    for (const int value :
+         {static_cast<int>(player.FScore), static_cast<int>(player.FBolts), static_cast<int>(player.FBarrelTries),
+          static_cast<int>(player.FBarrelFalls), player.Total()})
+      key.Add(value);
+    key.Add(player.FEntered);
+  }
+  const TGameOptions& rules = FGame.Options();
+  for (const int rule :
+       {static_cast<int>(rules.NEEDENTERGAME), static_cast<int>(rules.HOLE1SCORE1), static_cast<int>(rules.HOLE1SCORE2),
+        static_cast<int>(rules.HOLE2SCORE1), static_cast<int>(rules.HOLE2SCORE2), static_cast<int>(rules.BARRELSTYPE),
+        static_cast<int>(rules.BARRELSSCORE)})
+    key.Add(rule);
+  key.Add(FGame.MessagePhase());
+  key.Add(FGame.Message());
+  for (int i = 0; i < FArt.Buttons.Count(); ++i) {
+    const TSefraDXButton& button = *FArt.Buttons.GetButton(i);
+    key.Add(static_cast<int>(button.State()));
+    key.Add(button.Visible());
+  }
+}
+
 void TTableView::DrawLooseDice(TSurface& target, const TRect& client) const {
   DrawTray(target, client.Left + LooseTray.Left, client.Top + LooseTray.Top, false);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/present_gate.h"
 #include "platform/surface.h"
 
 class TGame;
@@ -36,6 +37,10 @@ public:
   // The whole screen; `client` is the table surface's client rectangle (its corner is 0, 0 in
   // practice; the message panel and the buttons keep their absolute places).
   void Draw(TSurface& target, const TRect& client) const;
+  // What Draw reads of the game and the buttons, so that a window can tell from a few hundred
+  // words whether the screen would come out as last time. The sprites and fonts are taken as
+  // fixed once loaded.
+  void AddToKey(TFrameKey& key) const;
   // The row dice still to throw (shown, not kept), side by side in the lower tray.
   void DrawLooseDice(TSurface& target, const TRect& client) const;
   // The row dice set aside in this turn, side by side in the upper tray.

@@ -3,10 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
-// Everything a composed frame is made of, as words: the pictures' pixels, where they lie and
-// the state of what is drawn live. Two equal keys give the same frame.
+// Everything a composed frame is made of, as words: what the pictures are drawn from (or their
+// pixels), where they lie and the state of what is drawn live. Two equal keys give the same frame.
 class TFrameKey {
 public:
   // Starts a new key; the room of the last one is kept.
@@ -15,6 +16,8 @@ public:
   void Add(int value) { Add(static_cast<std::uint32_t>(value)); }
   void Add(bool value) { Add(static_cast<std::uint32_t>(value)); }
   void Add(float value);
+  // The length, then the bytes four to a word: "ab" + "c" and "a" + "bc" give different keys.
+  void Add(std::string_view text);
   // `count` words at the end of the key, for a picture to write its pixels into.
   std::span<std::uint32_t> Extend(std::size_t count);
 

@@ -22,9 +22,10 @@ std::string XdgFolder(const char* variable, const char* homeDefault,
 
 TUserFolders ChooseUserFolders(const std::string& dataFolder, bool portable,
                                const std::function<std::string(const char*)>& environment) {
-  if (portable) return {dataFolder, dataFolder};
+  if (portable) return {dataFolder, dataFolder, dataFolder};
   return {(fs::path(XdgFolder("XDG_CONFIG_HOME", ".config", environment)) / "thousand").string(),
-          (fs::path(XdgFolder("XDG_DATA_HOME", ".local/share", environment)) / "thousand").string()};
+          (fs::path(XdgFolder("XDG_DATA_HOME", ".local/share", environment)) / "thousand").string(),
+          (fs::path(XdgFolder("XDG_CACHE_HOME", ".cache", environment)) / "thousand").string()};
 }
 
 TUserFolders UserFoldersOf(const std::string& executableFolder, const std::string& dataFolder) {

@@ -77,13 +77,20 @@ TEST_F(FrameTest, EveryTickPaintsButOnlyAChangedFrameReachesTheScreen) {
   for (int i = 0; i < 100; ++i) Form->Tick();
   const int opened = Form->Presents();
   EXPECT_GT(opened, 1);
+  const int drawn = Form->TableDraws();
   for (int i = 0; i < 20; ++i) Form->Tick();
   EXPECT_EQ(Form->Paints(), 120);
   EXPECT_EQ(Form->Presents(), opened) << "the table stood still";
+  EXPECT_EQ(Form->TableDraws(), drawn) << "and was not drawn again";
 
   struct TChange {
     const char* What;
     std::function<void()> Make;
+  };
+  const auto addPlayer = [&](const char* name) {
+    TPlayer player;
+    player.FName = name;
+    Form->Game->AddPlayer(player);
   };
   const TChange changes[] = {
       {"the banner's next picture", [&] { Clock.Now += 60 * 1000; }},
@@ -110,6 +117,40 @@ TEST_F(FrameTest, EveryTickPaintsButOnlyAChangedFrameReachesTheScreen) {
     change.Make();
     for (int i = 0; i < 3; ++i) Form->Tick();
     EXPECT_EQ(Form->Presents(), presents + 1) << change.What;
+  }
+
+  // Whatever the table shows of the game redraws it; some changes go on moving (a die put
+  // aside turns, a new message opens its panel), so the count is not one.
+  const TChange gameChanges[] = {
+      {"a player joined", [&] { addPlayer("A"); }},
+      {"the player's name", [&] { Form->Game->CurrentPlayer()->FName = "B"; }},
+      {"the player's score", [&] { Form->Game->CurrentPlayer()->FScore = 120; }},
+      {"the player's bolts", [&] { Form->Game->CurrentPlayer()->FBolts = 1; }},
+      {"the player's barrel falls", [&] { Form->Game->CurrentPlayer()->FBarrelFalls = 1; }},
+      {"the turn passed",
+       [&] {
+         addPlayer("C");
+         Form->Game->SetCurrentPlayer(1);
+       }},
+      {"a rule behind an icon",
+       [&] {
+         TGameOptions rules = Form->Game->Options();
+         rules.NEEDENTERGAME = !rules.NEEDENTERGAME;
+         Form->Game->SetOptions(rules);
+       }},
+      {"a row die put aside", [&] { Form->Game->RowDiceForLoading()[0].Kept = true; }},
+      {"a row die on another face",
+       [&] { Form->Game->RowDiceForLoading()[1].SetPose(7 - Form->Game->RowDice()[1].Face); }},
+      {"the message", [&] { Form->Game->SetMessage("x"); }},
+      {"a button's look", [&] { Form->Game->PressButton(TTableButtons::Menu); }},
+  };
+  for (const TChange& change : gameChanges) {
+    const int presents = Form->Presents();
+    const int draws = Form->TableDraws();
+    change.Make();
+    Form->Tick();
+    EXPECT_GT(Form->TableDraws(), draws) << change.What;
+    EXPECT_GT(Form->Presents(), presents) << change.What;
   }
 }
 

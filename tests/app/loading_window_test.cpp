@@ -2,13 +2,19 @@
 
 #include <SDL.h>
 
+#include <filesystem>
+
 #include "ads/reklama.h"
 #include "app/loading_window.h"
+#include "dice/die_sprites.h"
 #include "game/game.h"
+#include "game/random.h"
 #include "gfx/letters.h"
 #include "gfx/surface_collection.h"
 #include "platform/clock.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/die_sheet.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -38,6 +44,53 @@ TEST_F(LoadingWindowTest, ShowsTumblingDiceAndRepaintsThemWhileLoading) {
   EXPECT_TRUE(loading.LoadAll());
   EXPECT_EQ(loading.LoadError, 0);
   EXPECT_GT(loading.PreviewPaints(), 1);
+}
+
+TEST_F(LoadingWindowTest, TheDieSpritesAreKeptForTheNextStartAndADamagedCacheIsMadeAgain) {
+  TScratchDir cache;
+  TFakeClock clock;
+  const auto load = [&](TSurfaceSortCollection& sprites) {
+    TfmLoading loading({Game, Sprites, Letters, sprites, Banners, 32}, THOUSAND_RUNTIME_DIR, clock);
+    loading.DieSpriteCacheFile = cache.File("die_sprites.cache");
+    EXPECT_TRUE(loading.LoadAll());
+  };
+  TSurfaceSortCollection rendered;
+  load(rendered);
+  const std::string kept = cache.Read("die_sprites.cache");
+  ASSERT_FALSE(kept.empty());
+
+  TSurfaceSortCollection again;
+  load(again);
+  EXPECT_TRUE(SameDieSheet(again, rendered)) << "the next start shows the kept sprites";
+  EXPECT_TRUE(cache.Read("die_sprites.cache") == kept) << "and leaves the file alone";
+
+  // A cut file is rendered anew (each sheet starts its dice at angles of its own) and kept whole.
+  cache.Write("die_sprites.cache", kept.substr(0, kept.size() / 3));
+  TSurfaceSortCollection remade;
+  load(remade);
+  EXPECT_EQ(remade.Count(), 6 * DieSpriteFrames);
+  EXPECT_EQ(cache.Read("die_sprites.cache").size(), kept.size());
+  TSurfaceSortCollection third;
+  load(third);
+  EXPECT_TRUE(SameDieSheet(third, remade));
+}
+
+TEST_F(LoadingWindowTest, TheGeneratorMovesOnAlikeWhetherTheSpritesAreRenderedOrRead) {
+  TScratchDir cache;
+  TFakeClock clock;
+  // The number a seeded generator gives right after a load.
+  const auto drawAfterLoad = [&] {
+    TSeededRandom random(77);
+    TRandomScope scope(random);
+    TSurfaceSortCollection sprites;
+    TfmLoading loading({Game, Sprites, Letters, sprites, Banners, 32}, THOUSAND_RUNTIME_DIR, clock);
+    loading.DieSpriteCacheFile = cache.File("die_sprites.cache");
+    EXPECT_TRUE(loading.LoadAll());
+    return Rng().Random(1000000);
+  };
+  const int rendered = drawAfterLoad();
+  ASSERT_TRUE(std::filesystem::exists(cache.File("die_sprites.cache")));
+  EXPECT_EQ(drawAfterLoad(), rendered);
 }
 
 TEST_F(LoadingWindowTest, ThePreviewPanelIsDrawnOverThePicture) {

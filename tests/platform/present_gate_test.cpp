@@ -43,4 +43,18 @@ TEST(FrameKey, ClearStartsAnEmptyKeyAndExtendAppendsRoom) {
   EXPECT_TRUE(key.Words().empty());
 }
 
+TEST(FrameKey, TextsKeepTheirBoundsAndEveryByte) {
+  const auto keyOf = [](std::initializer_list<std::string_view> texts) {
+    TFrameKey key;
+    for (const std::string_view text : texts) key.Add(text);
+    return key.Words();
+  };
+  EXPECT_EQ(keyOf({"abcde"}), keyOf({"abcde"}));
+  EXPECT_NE(keyOf({"ab", "c"}), keyOf({"a", "bc"}));
+  EXPECT_NE(keyOf({"abcd"}), keyOf({"abcd", ""}));
+  EXPECT_NE(keyOf({"abcde"}), keyOf({"abcdf"})) << "the byte past a full word";
+  EXPECT_NE(keyOf({std::string_view("a\0", 2)}), keyOf({"a"}));
+  EXPECT_NE(keyOf({"\xFF"}), keyOf({"\x7F"})) << "high bytes, as in Windows-1251 texts";
+}
+
 }  // namespace

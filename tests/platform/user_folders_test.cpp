@@ -16,20 +16,31 @@ TEST(UserFolders, PortableBesideTheDataElseTheXdgFolders) {
     std::map<std::string, std::string> Environment;
     const char* Settings;
     const char* Data;
+    const char* Cache;
   };
   const TCase cases[] = {
-      {"portable", true, {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "/x"}}, "/opt/game", "/opt/game"},
+      {"portable", true, {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "/x"}}, "/opt/game", "/opt/game", "/opt/game"},
       {"installed, XDG set",
        false,
-       {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "/x/data"}, {"XDG_CONFIG_HOME", "/x/config"}},
+       {{"HOME", "/home/a"},
+        {"XDG_DATA_HOME", "/x/data"},
+        {"XDG_CONFIG_HOME", "/x/config"},
+        {"XDG_CACHE_HOME", "/x/c"}},
        "/x/config/thousand",
-       "/x/data/thousand"},
-      {"installed, XDG unset", false, {{"HOME", "/home/a"}}, "/home/a/.config/thousand", "/home/a/.local/share/thousand"},
+       "/x/data/thousand",
+       "/x/c/thousand"},
+      {"installed, XDG unset",
+       false,
+       {{"HOME", "/home/a"}},
+       "/home/a/.config/thousand",
+       "/home/a/.local/share/thousand",
+       "/home/a/.cache/thousand"},
       {"installed, XDG relative",
        false,
-       {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "data"}, {"XDG_CONFIG_HOME", "config"}},
+       {{"HOME", "/home/a"}, {"XDG_DATA_HOME", "data"}, {"XDG_CONFIG_HOME", "config"}, {"XDG_CACHE_HOME", "cache"}},
        "/home/a/.config/thousand",
-       "/home/a/.local/share/thousand"},
+       "/home/a/.local/share/thousand",
+       "/home/a/.cache/thousand"},
   };
   for (const TCase& c : cases) {
     const auto environment = [&c](const char* name) {
@@ -39,6 +50,7 @@ TEST(UserFolders, PortableBesideTheDataElseTheXdgFolders) {
     const TUserFolders folders = ChooseUserFolders("/opt/game", c.Portable, environment);
     EXPECT_EQ(folders.Settings, c.Settings) << c.Name;
     EXPECT_EQ(folders.Data, c.Data) << c.Name;
+    EXPECT_EQ(folders.Cache, c.Cache) << c.Name;
   }
 }
 
