@@ -57,6 +57,7 @@ void TTableView::AddToKey(TFrameKey& key) const {
           static_cast<int>(player.FBarrelFalls), player.Total()})
       key.Add(value);
     key.Add(player.FEntered);
+    key.Add(player.FStandIn);
   }
   const TGameOptions& rules = FGame.Options();
   for (const int rule :

@@ -127,6 +127,7 @@ TEST_F(FrameTest, EveryTickPaintsButOnlyAChangedFrameReachesTheScreen) {
       {"the player's score", [&] { Form->Game->CurrentPlayer()->FScore = 120; }},
       {"the player's bolts", [&] { Form->Game->CurrentPlayer()->FBolts = 1; }},
       {"the player's barrel falls", [&] { Form->Game->CurrentPlayer()->FBarrelFalls = 1; }},
+      {"the computer stands in for the player", [&] { Form->Game->CurrentPlayer()->FStandIn = true; }},
       {"the turn passed",
        [&] {
          addPlayer("C");
