@@ -58,8 +58,10 @@ TDropSteps::TDropSteps(float pull, float startSpeed, float floor, float bounceEn
 
 int TDropSteps::FirstTouch(float height) const {
   if (!InRange(height)) return SteppedTouch(FPull, FStartSpeed, FFloor, height).Step;
-  const auto later = std::upper_bound(FBreakpoints.begin(), FBreakpoints.end(), height);
-  return FFirstStep + static_cast<int>(later - FBreakpoints.begin());
+  // A count without branches: a search's guesses would be wrong half the time.
+  int passed = 0;
+  for (const float breakpoint : FBreakpoints) passed += breakpoint <= height ? 1 : 0;
+  return FFirstStep + passed;
 }
 
 int TDropSteps::UntilRest(float height) const {
