@@ -1,6 +1,6 @@
 // The rules lab's speed, each throw settled at once (goal: at least 5,000 complete 4-player
-// level-0 games per second on one core) and stepped as the table rolls it (1,000), and one
-// throw from StartThrow to SettleThrow.
+// level-0 games per second on one core) and stepped as the table rolls it (1,000), the same
+// with one level-2 seat (its plans), and one throw from StartThrow to SettleThrow.
 #include <benchmark/benchmark.h>
 
 #include "game/game.h"
@@ -14,6 +14,7 @@ void BM_SimulateFourPlayerGames(benchmark::State& state) {
   settings.Games = static_cast<int>(state.range(0));
   settings.Players = 4;
   settings.Stepped = state.range(1) != 0;
+  settings.Levels = {static_cast<int>(state.range(2))};
   long games = 0;
   for (auto _ : state) {
     ++settings.Seed;
@@ -23,7 +24,12 @@ void BM_SimulateFourPlayerGames(benchmark::State& state) {
   }
   state.counters["games_per_second"] = benchmark::Counter(static_cast<double>(games), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_SimulateFourPlayerGames)->ArgNames({"games", "stepped"})->Args({50, 0})->Args({50, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SimulateFourPlayerGames)
+    ->ArgNames({"games", "stepped", "first_level"})
+    ->Args({50, 0, 0})
+    ->Args({50, 1, 0})
+    ->Args({50, 0, 2})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_OneThrowOfFiveDice(benchmark::State& state) {
   TSeededRandom random(1);

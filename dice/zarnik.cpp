@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "dice/drop_steps.h"
 #include "game/random.h"
 
 namespace {
@@ -10,6 +11,22 @@ constexpr float kRestHeight = 1.5f;
 constexpr float kGravity = 0.02f;
 constexpr float kStartSpeed = -0.25f;  // a thrown die first rises
 constexpr float kBounceEnd = 0.15f;
+// A throw starts its die this high, plus up to this much.
+constexpr float kThrowHeight = 5.5f;
+constexpr float kThrowHeightRange = 4;
+
+// The fall of a thrown die, counted without stepping: a throw, and every throw the rules lab
+// settles, would otherwise step it twice.
+const TDropSteps& ThrowFall() {
+  static const TDropSteps table(kGravity, kStartSpeed, 0, kBounceEnd, kThrowHeight - kRestHeight,
+                                kThrowHeight + kThrowHeightRange - kRestHeight);
+  return table;
+}
+const TDropSteps& ThrowLanding() {
+  static const TDropSteps table(kGravity, kStartSpeed, kRestHeight, kBounceEnd, kThrowHeight,
+                                kThrowHeight + kThrowHeightRange);
+  return table;
+}
 
 float WrapOnce(float angle) {
   if (angle > 180) angle -= 360;
@@ -21,17 +38,8 @@ float WrapOnce(float angle) {
 
 int FallStepCount(float accel, float speed, float height) {
   if (height < 0) return 0;
-  int count = 0;
-  for (;;) {
-    do {
-      ++count;
-      height -= speed;
-      speed += accel;
-    } while (height >= 0);
-    height = 0;
-    speed = -speed / 2;
-    if (std::fabs(speed) < kBounceEnd) return count;
-  }
+  const TTouch touch = SteppedTouch(accel, speed, 0, height);
+  return touch.Step + SteppedBounces(accel, touch.Speed, kBounceEnd);
 }
 
 TZarnik::TZarnik() : AngleY(static_cast<float>(Rng().Random(360) - 180)) {}
@@ -105,8 +113,8 @@ void TZarnik::Throw(int face) {
   Moving = true;
   HasBounced = false;
   FallSpeed = kStartSpeed;
-  Height = 5.5f + 4 * static_cast<float>(Rng().RandomReal());
-  FallSteps = static_cast<std::uint8_t>(FallStepCount(kGravity, kStartSpeed, Height - kRestHeight));
+  Height = kThrowHeight + kThrowHeightRange * static_cast<float>(Rng().RandomReal());
+  FallSteps = static_cast<std::uint8_t>(ThrowFall().UntilRest(Height - kRestHeight));
   SettleSteps = static_cast<std::uint8_t>(5 + Rng().Random(10));
   DriftX = 0;
   DriftZ = 0;
@@ -179,15 +187,10 @@ void TZarnik::Land() {
 
 int TZarnik::FirstLandingStep() const {
   if (!Moving || !ValidFace(Face) || HasBounced) return 0;
-  // The same single-precision sums as Step, so the count matches it exactly.
-  float height = Height;
-  float speed = FallSpeed;
-  for (int step = 1; step <= FallSteps; ++step) {
-    height -= speed;
-    speed += kGravity;
-    if (height < kRestHeight) return step;
-  }
-  return 0;
+  // A die not yet stepped falls as every throw does; the same single-precision sums as Step.
+  const int step = FallSpeed == kStartSpeed ? ThrowLanding().FirstTouch(Height)
+                                            : SteppedTouch(kGravity, FallSpeed, kRestHeight, Height).Step;
+  return step <= FallSteps ? step : 0;
 }
 
 int TZarnik::StepsToRest() const {

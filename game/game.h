@@ -80,7 +80,8 @@ public:
   // Ends any game and deletes every player: a machine that joins a network game takes the
   // host's (game_turn.cpp).
   void ClearPlayers();
-  // One tick of the score animation.
+  // One tick of the score animation. It runs even unwatched: a barrel's fall sets the total
+  // from the score shown.
   void AnimateScores(int ticks = 1) { FPlayers.AnimateScores(ticks); }
 
   // The network role is learnt from the session's first member, so hosting and joining
@@ -160,6 +161,9 @@ public:
   // The message panel (message_panel.cpp).
   void SetMessage(std::string text);
   void TickMessagePanel();
+  // The rules lab's games: nobody reads the panel nor watches the row dice turn, so their
+  // texts and turns are left out; the rules, the faces and every draw stay the same.
+  void SetUnwatched(bool unwatched) { FUnwatched = unwatched; }
 
   // The computer player's choice: throw again (true) or record (false) (computer_player.cpp).
   // Draws at most one random number and changes nothing else.
@@ -205,6 +209,7 @@ private:
   bool FNetHost = false;
   std::uint32_t FServerId = 0;
   TRuleTally FTally;
+  bool FUnwatched = false;
 
   // FThrowCount brought into 0..5, so that a count set from outside never reaches past the dice.
   int DiceInThrow() const;
@@ -213,6 +218,11 @@ private:
   // A total equal to DUMPTRUCKSCORE falls to 0.
   void ApplyDumpTruck(TPlayer& player);
   void Win(TPlayer& player);
+  // Sets the panel's text, unless nobody reads it.
+  template <typename TMakeText>
+  void Tell(TMakeText makeText) {
+    if (!FUnwatched) SetMessage(makeText());
+  }
   // Applies a parsed saved game; the caller has checked it whole.
   void ApplySavedGame(const TSavedGame& saved);
 };

@@ -95,6 +95,7 @@ bool TGame::TakeLandingEvent() {
 }
 
 void TGame::TurnRowDice() {
+  if (FUnwatched) return;
   for (TZarnik& die : FRowDice) die.Turn();
 }
 

@@ -117,5 +117,5 @@ void TGame::FinishGame() {
   FGameOver = true;
   UpdateButtons();
   SetButtonEnabled(FButtons[TTableButtons::Menu], true);
-  if (const TPlayer* player = CurrentPlayer()) SetMessage(WinnerMessage(player->FName));
+  if (const TPlayer* player = CurrentPlayer()) Tell([&] { return WinnerMessage(player->FName); });
 }

@@ -50,9 +50,9 @@ void TGame::SetCurrentPlayer(int index) {
   FPassDelay = 0;
   ResetDice(false);
   if (FGameOver) {
-    SetMessage(StartMessage());
+    Tell([] { return StartMessage(); });
   } else if (const TPlayer* player = CurrentPlayer()) {
-    SetMessage(TurnMessage(player->FName, FTurnScore));
+    Tell([&] { return TurnMessage(player->FName, FTurnScore); });
   }
   UpdateButtons();
 }
@@ -94,7 +94,7 @@ TThrowOutcome TGame::ThrowSettled() {
   if (points > 0) {
     FTurnScore += points;
     if (FTurnScore > MaxTurnScore()) {
-      SetMessage(OvershootMessage(points, FTurnScore));
+      Tell([&] { return OvershootMessage(points, FTurnScore); });
       BarrelMiss(FCurrentPlayer, true, false);
       FPassDelay = PassDelayTicks;
       UpdateButtons();
@@ -103,12 +103,12 @@ TThrowOutcome TGame::ThrowSettled() {
       DisableTurnButtons();
       return TThrowOutcome::Overshoot;
     }
-    SetMessage(ThrowScoredMessage(points, FTurnScore));
+    Tell([&] { return ThrowScoredMessage(points, FTurnScore); });
     UpdateButtons();
     return TThrowOutcome::Scored;
   }
   FTurnScore = 0;
-  SetMessage(ScorelessMessage());
+  Tell([] { return ScorelessMessage(); });
   FPassDelay = PassDelayTicks;
   LoseTurn();
   return TThrowOutcome::Zero;

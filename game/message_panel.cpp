@@ -8,6 +8,6 @@ void TGame::SetMessage(std::string text) {
 }
 
 void TGame::TickMessagePanel() {
-  if (FMessagePhase == 0 || FMessagePhase > 10) return;
+  if (FUnwatched || FMessagePhase == 0 || FMessagePhase > 10) return;
   if (--FMessagePhase < -10) FMessagePhase = FMessage.empty() ? 11 : 10;
 }

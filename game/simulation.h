@@ -43,7 +43,7 @@ struct TSimulationReport {
   long Overtakes = 0;
   std::array<long, 5> ThrowsByDice{};  // index n - 1: throws of n dice
   std::array<long, 5> ZeroThrowsByDice{};
-  double Seconds = 0;
+  double Seconds = 0;  // processor time of the games
 };
 
 // Plays the games under a generator seeded with settings.Seed. Players outside 2..6 are

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+
+#include "dice/drop_steps.h"
 #include "dice/zarnik.h"
 #include "game/random.h"
 
@@ -27,6 +31,30 @@ TEST(FallStepCount, CountsTheStepsUntilTheBouncesDieOut) {
     const int steps = FallStepCount(0.02f, -0.25f, height);
     EXPECT_GE(steps, 63) << height;
     EXPECT_LE(steps, 98) << height;
+  }
+}
+
+// Every 7th float of the looked-up range, and a little past both ends where it steps: the
+// table must agree with stepping on each, breakpoints included.
+TEST(DropSteps, LooksUpTheCountsSteppingGivesForEveryStartHeight) {
+  struct TCase {
+    float Floor;
+    float Low;
+    float High;
+  };
+  for (const TCase& range : {TCase{0, 4, 8}, TCase{1.5f, 5.5f, 9.5f}}) {
+    const TDropSteps table(0.02f, -0.25f, range.Floor, 0.15f, range.Low, range.High);
+    const auto from = std::bit_cast<std::uint32_t>(range.Low - 0.01f);
+    const auto to = std::bit_cast<std::uint32_t>(range.High + 0.01f);
+    for (std::uint32_t bits = from; bits <= to; bits += 7) {
+      const float height = std::bit_cast<float>(bits);
+      const TTouch touch = SteppedTouch(0.02f, -0.25f, range.Floor, height);
+      ASSERT_EQ(table.FirstTouch(height), touch.Step) << height;
+      ASSERT_EQ(table.UntilRest(height), touch.Step + SteppedBounces(0.02f, touch.Speed, 0.15f)) << height;
+      if (range.Floor == 0) {
+        ASSERT_EQ(table.UntilRest(height), FallStepCount(0.02f, -0.25f, height)) << height;
+      }
+    }
   }
 }
 

@@ -1,6 +1,6 @@
-// A throw settled at once must play the same game as one stepped to rest: the same draws in
-// the same order, so every throw, score and animated score matches and the generator ends
-// where it would.
+// A throw settled at once must play the same game as one stepped to rest, and so must a game
+// nobody watches (no panel texts, no turning row dice): the same draws in the same order, so
+// every throw, score and animated score matches and the generator ends where it would.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -29,10 +29,13 @@ struct TPlayedGame {
   double NextDraw = 0;  // where the generator stood after the game
 };
 
-TPlayedGame Play(std::uint64_t seed, int players, int level, bool atOnce) {
+enum class TWay { Stepped, AtOnce, AtOnceUnwatched };
+
+TPlayedGame Play(std::uint64_t seed, int players, int level, TWay way) {
   TSeededRandom random(seed);
   TRandomScope scope(random);
   TGame game;
+  game.SetUnwatched(way == TWay::AtOnceUnwatched);
   EditRules(game, [&](TGameOptions& o) {
     o.BARRELSTYPE = static_cast<int>(seed % 3);
     o.ISHOLE2 = seed % 2 == 0;
@@ -45,7 +48,7 @@ TPlayedGame Play(std::uint64_t seed, int players, int level, bool atOnce) {
     game.AddPlayer(player);
   }
   game.UpdateButtons();
-  TGameLoop loop(game, {.ComputerPressDelay = 1, .CutPassDelay = true, .FastForwardDice = true, .SettleDiceAtOnce = atOnce});
+  TGameLoop loop(game, {.ComputerPressDelay = 1, .CutPassDelay = true, .FastForwardDice = true, .SettleDiceAtOnce = way != TWay::Stepped});
   loop.PressButton(TTableButtons::Start);
   TPlayedGame played;
   bool won = false;
@@ -66,16 +69,19 @@ TPlayedGame Play(std::uint64_t seed, int players, int level, bool atOnce) {
   return played;
 }
 
-TEST(SettledDice, SeededGamesPlayTheSameThrowByThrowSteppedOrSettledAtOnce) {
+TEST(SettledDice, SeededGamesPlayTheSameThrowByThrowSteppedSettledAtOnceOrUnwatched) {
   for (std::uint64_t seed = 1; seed <= 30; ++seed) {
     const int players = 2 + static_cast<int>(seed % 5);
     const int level = static_cast<int>(seed % 3);
     SCOPED_TRACE(testing::Message() << "seed " << seed << ", " << players << " players, level " << level);
-    const TPlayedGame stepped = Play(seed, players, level, false);
-    const TPlayedGame atOnce = Play(seed, players, level, true);
-    ASSERT_EQ(stepped.Throws.size(), atOnce.Throws.size());
-    for (std::size_t i = 0; i < stepped.Throws.size(); ++i) ASSERT_EQ(stepped.Throws[i], atOnce.Throws[i]) << "throw " << i;
-    EXPECT_EQ(stepped.NextDraw, atOnce.NextDraw);
+    const TPlayedGame stepped = Play(seed, players, level, TWay::Stepped);
+    for (const TWay way : {TWay::AtOnce, TWay::AtOnceUnwatched}) {
+      SCOPED_TRACE(way == TWay::AtOnce ? "at once" : "at once, unwatched");
+      const TPlayedGame fast = Play(seed, players, level, way);
+      ASSERT_EQ(stepped.Throws.size(), fast.Throws.size());
+      for (std::size_t i = 0; i < stepped.Throws.size(); ++i) ASSERT_EQ(stepped.Throws[i], fast.Throws[i]) << "throw " << i;
+      EXPECT_EQ(stepped.NextDraw, fast.NextDraw);
+    }
   }
 }
 
