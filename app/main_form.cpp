@@ -66,14 +66,14 @@ void TfmMain::FormCreate() {
   MenuButtons = std::make_unique<TSefraButtonCollection>();
   FileDialogs = MakeDesktopFileDialog(FWindow, Sprites, Letters);
   DialogFolder = FServices.UserDataFolder.empty() ? FServices.Folder : FServices.UserDataFolder;
-  if (!FServices.UserDataFolder.empty()) {
-    Autosave = TAutosave(FServices.UserDataFolder + "/" + AutosaveFileName);
-    // A message box holds the thread where a signal cannot end the program cleanly; the game is
-    // kept first, so that ending it there loses nothing.
-    SetBeforeModal([this] {
-      if (Game) Autosave.Keep(*Game);
-    });
-  }
+  if (!FServices.UserDataFolder.empty()) Autosave = TAutosave(FServices.UserDataFolder + "/" + AutosaveFileName);
+  // A message box or dialog holds the thread: a signal can no longer end the program cleanly,
+  // so the game is kept first, and nothing is polled, so the other machines of a network game
+  // are told not to take the silence for leaving.
+  SetBeforeModal([this] {
+    if (Session) Session->GoQuiet();
+    if (Game) Autosave.Keep(*Game);
+  });
   Screens = std::make_unique<TMenuScreens>(TScreenContext{*Game, *this, FServices.Messages, FServices.Links, Sprites,
                                                           Letters, *MenuButtons, DialogFolder});
   SetScreen(TScreenKind::skTable);
@@ -211,7 +211,7 @@ void TfmMain::FormDestroy() {
   FDestroyed = true;
   if (!FServices.UserSettingsFolder.empty()) WriteWindowPlacement(FServices.UserSettingsFolder, FWindow.Placement());
   Autosave.Keep(*Game);
-  if (!Autosave.FileName().empty()) SetBeforeModal(nullptr);
+  SetBeforeModal(nullptr);
   Session->Close();
   FTimerEnabled = false;
   DiceView.ReleaseDiceContext();

@@ -118,6 +118,7 @@ TChildResult RunChildProcess(const std::vector<std::string>& arguments, const st
 TChildResult TChildProcessFileDialog::RunProgram(std::vector<std::string> arguments,
                                                  const TKeepPainted& keepPainted) const {
   arguments.front() = FProgram;
+  BeforeLongWait();
   return RunChildProcess(arguments, [&keepPainted] {
     // The desktop dialog is modal: the game window's input meanwhile is dropped; a request
     // to close waits in the queue until the dialog is gone.

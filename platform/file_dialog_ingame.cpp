@@ -180,6 +180,8 @@ void TInGameFileDialog::MouseDown(TMouseButton button, int x, int y) {
 std::optional<std::string> TInGameFileDialog::Run(const TFileDialogRequest& request, const TKeepPainted& keepPainted) {
   Open(request);
   FCloseRequested = false;
+  // Its loop is the program's for now: the game's ticks and its session wait.
+  BeforeLongWait();
   const TDrawOver drawOver = [this](TGameWindow& window) {
     Draw(FPanel);
     window.DrawSurface(FPanel, (window.Width() - Width) / 2, (window.Height() - Height) / 2);

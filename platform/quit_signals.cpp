@@ -32,8 +32,12 @@ bool QuitSignalled() { return gQuitSignalled != 0; }
 
 void SetBeforeModal(std::function<void()> hook) { BeforeModal() = std::move(hook); }
 
-TModalScope::TModalScope() {
+void BeforeLongWait() {
   if (BeforeModal()) BeforeModal()();
+}
+
+TModalScope::TModalScope() {
+  BeforeLongWait();
   gModalDepth = gModalDepth + 1;
 }
 

@@ -9,8 +9,10 @@
 void InstallQuitSignals();
 bool QuitSignalled();
 
-// Called as every modal wait begins (the window keeps its game there).
+// Called as every modal wait begins (the window keeps its game there and quiets its session).
 void SetBeforeModal(std::function<void()> hook);
+// Runs that hook for a wait that keeps its own watch on the signals (the desktop file dialog).
+void BeforeLongWait();
 
 // Marks a modal wait for its lifetime.
 class TModalScope {

@@ -84,6 +84,9 @@ public:
   // From the host to one member, or to all with ToAll: a block beside the game's messages,
   // in the same order, that only machines of this program receive (older ones are skipped).
   virtual void SendNotice(TSessionPlayerId to, std::string_view block) = 0;
+  // This machine is about to wait without polling (a message box, a dialog): the peers are
+  // told not to count its silence as leaving until they hear from it again.
+  virtual void GoQuiet() = 0;
 
   // Moves a bounded amount of traffic and hands what arrived to the events; called between
   // ticks, so that a burst can never stall one.

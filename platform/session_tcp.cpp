@@ -176,6 +176,7 @@ public:
     TSessionPlayer Player;
     bool Announced = false;  // its PlayerAdded was handed to the game: it now gets broadcasts
     bool KeepsAlive = false;  // one of ours: it is sent keep-alives and notices, and must answer
+    bool Quiet = false;       // it said it waits: its silence does not count until it speaks
     bool Identified = false;
   };
   std::optional<tcp::acceptor> FAcceptor;
@@ -192,6 +193,7 @@ public:
   std::vector<std::string> FSessionNames;
   std::vector<TSessionPlayer> FMembers;
   bool FHostKeepsAlive = false;
+  bool FHostQuiet = false;
   bool FLossAnnounced = false;
   // A BeginJoin under way joins the first session listed as this player, by the deadline.
   std::optional<std::string> FJoinAs;
@@ -246,12 +248,13 @@ public:
       std::vector<const TLink*> silent;
       for (const auto& [key, peer] : FPeers) {
         if (!peer.KeepsAlive) continue;
-        if (now - peer.Link->LastHeard() > FSettings.SilenceLimit) silent.push_back(key);
+        if (!peer.Quiet && now - peer.Link->LastHeard() > FSettings.SilenceLimit) silent.push_back(key);
         if (due) peer.Link->Write(KeepAliveFrame());
       }
       for (const TLink* key : silent) DropPeer(key);
     } else if (FMode == TMode::Joined) {
-      if (FHostKeepsAlive && now - FHostLink->LastHeard() > FSettings.SilenceLimit) return OnHostClosed();
+      if (FHostKeepsAlive && !FHostQuiet && now - FHostLink->LastHeard() > FSettings.SilenceLimit)
+        return OnHostClosed();
       if (due) FHostLink->Write(KeepAliveFrame());
     }
   }
@@ -387,8 +390,10 @@ public:
         if (frame->Type != TFrameType::Message) return false;
         std::optional<TMessageFrame> message = ParseMessage(frame->Body);
         if (!message) return false;
+        peer.Quiet = false;
         if (message->Peer == KeepAlivePeer) {
           peer.KeepsAlive = true;
+          peer.Quiet = SaysQuiet(message->Block);
           return true;
         }
         if (message->Peer == IdentityPeer) return OnIdentity(peer, message->Block);
@@ -494,6 +499,21 @@ public:
     }
   }
 
+  // Said to every machine that counts this one's silence, and pushed out now: the wait that
+  // follows polls nothing.
+  void GoQuiet() {
+    if (FMode == TMode::Host) {
+      for (auto& [key, peer] : FPeers)
+        if (peer.KeepsAlive) peer.Link->Write(QuietFrame());
+    } else if (FMode == TMode::Joined) {
+      FHostLink->Write(QuietFrame());
+    } else {
+      return;
+    }
+    for (int i = 0; i < FSettings.PollBudget && FContext.poll_one() > 0; ++i) {
+    }
+  }
+
   // --- Joining ---
 
   void DeliverAsClient(TEvent& event) {
@@ -516,6 +536,7 @@ public:
     FSessionNames.clear();
     FMembers.clear();
     FHostKeepsAlive = false;
+    FHostQuiet = false;
     FMode = mode;
   }
 
@@ -629,6 +650,7 @@ public:
       case TFrameType::Message: {
         std::optional<TMessageFrame> message = ParseMessage(frame.Body);
         if (!message) return false;
+        FHostQuiet = message->Peer == KeepAlivePeer && SaysQuiet(message->Block);
         if (message->Peer == KeepAlivePeer) {
           FHostKeepsAlive = true;
           return true;
@@ -723,6 +745,8 @@ void TTcpSession::Send(TSessionPlayerId to, std::string_view block) { FImpl->Sen
 void TTcpSession::SetIdentity(std::uint64_t identity) { FImpl->FIdentity = identity; }
 
 void TTcpSession::SendNotice(TSessionPlayerId to, std::string_view block) { FImpl->SendNotice(to, block); }
+
+void TTcpSession::GoQuiet() { FImpl->GoQuiet(); }
 
 void TTcpSession::Poll() { FImpl->Poll(); }
 

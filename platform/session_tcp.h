@@ -57,6 +57,7 @@ public:
   void Send(TSessionPlayerId to, std::string_view block) override;
   void SetIdentity(std::uint64_t identity) override;
   void SendNotice(TSessionPlayerId to, std::string_view block) override;
+  void GoQuiet() override;
   void Poll() override;
   void Close() override;
 

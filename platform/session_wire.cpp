@@ -166,6 +166,14 @@ std::string MessageFrame(TSessionPlayerId peer, std::string_view block) {
 
 std::string KeepAliveFrame() { return MessageFrame(KeepAlivePeer, std::string_view("\0", 1)); }
 
+namespace {
+constexpr std::string_view kQuietMark = "\1";
+}  // namespace
+
+std::string QuietFrame() { return MessageFrame(KeepAlivePeer, kQuietMark); }
+
+bool SaysQuiet(std::string_view keepAliveBlock) { return keepAliveBlock == kQuietMark; }
+
 std::string IdentityFrame(std::uint64_t identity) {
   std::string block;
   for (int i = 0; i < 8; ++i) block.push_back(static_cast<char>(identity >> (8 * i)));

@@ -50,6 +50,11 @@ std::string MessageFrame(TSessionPlayerId peer, std::string_view block);
 // client that sent one, so a version-1 client never sees it.
 inline constexpr TSessionPlayerId KeepAlivePeer = 0xFFFFFFFF;
 std::string KeepAliveFrame();
+// A keep-alive that also says a wait holding the sender's only thread begins (a message box,
+// a dialog): its silence does not count until it is heard again. A host of version 1 relays it
+// to nobody, and one of ours that ignores the mark takes it as a plain keep-alive.
+std::string QuietFrame();
+bool SaysQuiet(std::string_view keepAliveBlock);
 
 // Two more reserved peers for what only our machines speak: a joined client tells the host
 // its identity for the session (eight bytes, least significant first), and the host sends a

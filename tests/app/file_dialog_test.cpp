@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "platform/quit_signals.h"
 #include "tests/app/menu_fixture.h"
 
 namespace {
@@ -218,6 +219,19 @@ TEST_F(InGameDialogOnTheWindowTest, TheDialogIsDrawnInTheMiddleOfTheFrame) {
   ASSERT_EQ(frame.Width, TfmMain::ClientWidth);
   EXPECT_EQ(frame.Pixel(left, top), 0x00A0A8B8u);
   EXPECT_EQ(frame.Pixel(left + TInGameFileDialog::Width - 1, top + TInGameFileDialog::Height - 1), 0x00A0A8B8u);
+}
+
+// Either dialog holds the thread for as long as the person likes: the window's hook (keep the
+// game, quiet the session) runs as it begins.
+TEST_F(InGameDialogOnTheWindowTest, EitherDialogRunsTheHookOfALongWaitAsItBegins) {
+  int hooks = 0;
+  SetBeforeModal([&hooks] { ++hooks; });
+  PushKey(SDLK_ESCAPE);
+  Form->FileDialogs->Run({false, "T", "F", "sav", Dir.Path().string()}, {});
+  EXPECT_EQ(hooks, 1) << "the drawn dialog";
+  TChildProcessFileDialog("sh", ShellAnswer, AnswerNo).Run({false, "exit 1", "F", "sav", "/tmp"}, {});
+  EXPECT_EQ(hooks, 2) << "the desktop's dialog";
+  SetBeforeModal(nullptr);
 }
 
 TEST_F(InGameDialogOnTheWindowTest, EscCancelsTheDialogAndLeavesTheProgramOpen) {

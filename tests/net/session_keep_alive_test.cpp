@@ -94,6 +94,29 @@ TEST_F(KeepAlive, AClientNoticesASilentHost) {
   EXPECT_TRUE(Serve(3s, [&] { return !Clients[0]->Active() && !Clients[1]->Active(); }));
 }
 
+// A message box or dialog holds a machine's only thread for as long as the person likes: said
+// first, its silence is not taken for leaving, and the watch is back once it speaks again.
+TEST_F(KeepAlive, AMachineThatSaidItWaitsIsNotTakenForGoneUntilItSpeaksAgain) {
+  Serve(100ms);
+  Clients[0]->GoQuiet();
+  ClientPolled[0] = false;
+  Serve(1s);
+  EXPECT_EQ(Host.Players().size(), 3u) << "a client in a modal wait stays";
+  ClientPolled[0] = true;
+  Serve(100ms);
+  ClientPolled[0] = false;
+  EXPECT_TRUE(Serve(3s, [&] { return Host.Players().size() == 2; })) << "silent again, unannounced: gone";
+
+  Host.GoQuiet();
+  HostPolled = false;
+  Serve(1s);
+  EXPECT_TRUE(Clients[1]->Active()) << "a host in a modal wait is not lost";
+  HostPolled = true;
+  Serve(100ms);
+  HostPolled = false;
+  EXPECT_TRUE(Serve(3s, [&] { return !Clients[1]->Active(); })) << "silent again, unannounced: lost";
+}
+
 // A peer of the first protocol version joins and then says nothing: it is not ours to time out,
 // and it must never be sent a frame it does not know, keep-alive or notice.
 TEST(KeepAliveWithOlderPeers, AQuietFirstVersionClientStaysAndHearsNoKeepAlive) {

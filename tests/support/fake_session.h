@@ -65,6 +65,7 @@ public:
   }
   void SetIdentity(std::uint64_t identity) override { Identity = identity; }
   void SendNotice(TSessionPlayerId to, std::string_view block) override { Notices.push_back({to, std::string(block)}); }
+  void GoQuiet() override {}
   // Ends a BeginJoin as told, unless the host is not to answer.
   void Poll() override {
     if (!JoinPending || !JoinAnswers) return;
