@@ -160,8 +160,9 @@ bool RunHost(const std::string& folder) {
   if (!machine.TickUntil([&] { return form.Game->Players().Count() == 2; })) return false;
   if (!PressTableButton(form, "BT_START") || !machine.Ticks(TSefraDXButton::PressedLookTicks + 1)) return false;
   if (!machine.PlayTurns() || !machine.WriteWhatItShows()) return false;
-  // Stays a little while the joiner catches up.
-  return machine.Ticks(200);
+  // Stays until the joiner has written what it shows: leaving sooner, the host would show up
+  // there as gone, its player played by the computer.
+  return machine.TickUntil([&] { return std::filesystem::exists(folder + "/joiner.state"); });
 }
 
 bool RunJoiner(std::uint16_t port, const std::string& folder) {
