@@ -69,10 +69,12 @@ void TfmMain::FormCreate() {
   if (!FServices.UserDataFolder.empty()) Autosave = TAutosave(FServices.UserDataFolder + "/" + AutosaveFileName);
   // A message box or dialog holds the thread: a signal can no longer end the program cleanly,
   // so the game is kept first, and nothing is polled, so the other machines of a network game
-  // are told not to take the silence for leaving.
+  // are told not to take the silence for leaving. The window is painted as it stands now, so
+  // the box does not stand over a frame its cause has already changed.
   SetBeforeModal([this] {
     if (Session) Session->GoQuiet();
     if (Game) Autosave.Keep(*Game);
+    if (FTimerEnabled && !FClosed) FormPaint();
   });
   Screens = std::make_unique<TMenuScreens>(TScreenContext{*Game, *this, FServices.Messages, FServices.Links, Sprites,
                                                           Letters, *MenuButtons, DialogFolder});

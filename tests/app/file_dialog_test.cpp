@@ -200,8 +200,8 @@ TEST_F(InGameDialogOnTheWindowTest, ATypedNameSavesTheGameWhileTheDialogKeepsThe
   ASSERT_FALSE(Messages.Texts.empty());
   EXPECT_EQ(Utf8(Messages.Texts.back()), "Игра успешно сохранена!");
   EXPECT_TRUE(std::filesystem::exists(Dir.Path() / "партия.sav"));
-  // One paint per tick, and one more from the dialog's own loop.
-  EXPECT_EQ(Form->Paints(), paints + TSefraDXButton::PressedLookTicks + 1);
+  // One paint per tick, one as the dialog begins and one more from the dialog's own loop.
+  EXPECT_EQ(Form->Paints(), paints + TSefraDXButton::PressedLookTicks + 2);
 }
 
 TEST_F(InGameDialogOnTheWindowTest, TheDialogIsDrawnInTheMiddleOfTheFrame) {

@@ -1,6 +1,7 @@
 // The network screen on the real window: opening it, the server address field, hosting and
 // joining with their failures.
 #include "tests/app/net_window_fixture.h"
+#include "platform/quit_signals.h"
 #include "tests/support/raw_tcp.h"
 
 namespace {
@@ -13,6 +14,19 @@ protected:
     TPlayer player;
     player.FName = Cp1251(utf8);
     return player;
+  }
+
+  // The overlay's title bar in the last frame shown, where the screen says it is connecting.
+  static std::vector<std::uint32_t> TitleBarShown(const TfmMain& form) {
+    std::vector<std::uint32_t> pixels;
+    const TRect& menu = form.MenuBounds;
+    for (int y = menu.Top + 4; y < menu.Top + 25; ++y)
+      for (int x = menu.Left + 120; x < menu.Left + 350; ++x) pixels.push_back(form.LastFrame.Pixel(x, y));
+    return pixels;
+  }
+  static std::vector<std::uint32_t> TitleBar(TfmMain& form) {
+    form.Tick();
+    return TitleBarShown(form);
   }
 };
 
@@ -143,14 +157,8 @@ TEST_F(NetworkScreenTest, HostingOnATakenPortFailsWithTheMessage) {
 // Whatever the reason, a join that fails says so once, leaves the screen open and usable, and
 // the machine's players are gone all the same.
 TEST_F(NetworkScreenTest, AJoinThatFailsTellsSoAndLeavesThePlayersGone) {
-  std::uint16_t closedPort = 0;
-  {
-    TTcpSessionSettings settings;
-    settings.Port = 0;
-    TTcpSession gone(settings);
-    ASSERT_TRUE(gone.Host("FFF", "SERVER"));
-    closedPort = gone.HostPort();
-  }
+  const std::uint16_t closedPort = TRawTcp::ClosedPort();
+  ASSERT_NE(closedPort, 0);
   TRawTcp silent;
   const std::uint16_t silentPort = silent.Listen();
   ASSERT_NE(silentPort, 0);
@@ -188,18 +196,31 @@ TEST_F(NetworkScreenTest, AJoinThatFailsTellsSoAndLeavesThePlayersGone) {
   }
 }
 
+// The box telling of a failed join stands over the screen as the failure left it: a real box
+// holds the thread, so the window shows what was painted before it opened.
+TEST_F(NetworkScreenTest, AFailedJoinsBoxStandsOverTheScreenNoLongerConnecting) {
+  const std::uint16_t closedPort = TRawTcp::ClosedPort();
+  ASSERT_NE(closedPort, 0);
+  auto machine = Machine(closedPort);
+  TfmMain& form = *machine->Form;
+  OpenNetworkScreen(form);
+  const std::vector<std::uint32_t> idle = TitleBar(form);
+  std::vector<std::uint32_t> underTheBox;
+  Messages.OnShow = [&] {
+    BeforeLongWait();
+    underTheBox = TitleBarShown(form);
+  };
+  FocusAddress(form);
+  Type(form, "127.0.0.1");
+  Click(form, "BT_CLIENT");
+  ASSERT_TRUE(TickWhileConnecting(form));
+  Messages.OnShow = nullptr;
+  ASSERT_EQ(Messages.Texts, std::vector<std::string>{Cp1251("Ошибка подключения к серверу!")});
+  EXPECT_EQ(underTheBox, idle);
+}
+
 class JoiningScreenTest : public NetworkScreenTest {
 protected:
-  // The overlay's title bar, where the screen says it is connecting.
-  static std::vector<std::uint32_t> TitleBar(TfmMain& form) {
-    form.Tick();
-    std::vector<std::uint32_t> pixels;
-    const TRect& menu = form.MenuBounds;
-    for (int y = menu.Top + 4; y < menu.Top + 25; ++y)
-      for (int x = menu.Left + 120; x < menu.Left + 350; ++x) pixels.push_back(form.LastFrame.Pixel(x, y));
-    return pixels;
-  }
-
   // A machine whose join goes to a listener that takes the connection and never says a word.
   void SetUp() override {
     NetworkScreenTest::SetUp();

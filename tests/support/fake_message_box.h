@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,9 +10,14 @@
 class TFakeMessageBox final : public IMessageBox {
 public:
   TFakeMessageBox() : FScope(*this) {}
-  void Show(const std::string& text) override { Texts.push_back(text); }
+  void Show(const std::string& text) override {
+    if (OnShow) OnShow();
+    Texts.push_back(text);
+  }
 
   std::vector<std::string> Texts;
+  // Runs as a box would open: a test looks at the window the box stands over.
+  std::function<void()> OnShow;
 
 private:
   TMessageBoxScope FScope;

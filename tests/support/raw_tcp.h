@@ -27,13 +27,14 @@ public:
 
   // Listens on a free loopback port and never accepts; returns the port (0 on failure).
   std::uint16_t Listen() {
-    FSocket = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = Loopback(0);
-    socklen_t size = sizeof address;
-    if (FSocket < 0 || ::bind(FSocket, reinterpret_cast<sockaddr*>(&address), size) != 0 || ::listen(FSocket, 4) != 0 ||
-        ::getsockname(FSocket, reinterpret_cast<sockaddr*>(&address), &size) != 0)
-      return 0;
-    return ntohs(address.sin_port);
+    const std::uint16_t port = Bind();
+    return port != 0 && ::listen(FSocket, 4) == 0 ? port : 0;
+  }
+
+  // A loopback port nobody listens on: taken, then given back (0 on failure).
+  static std::uint16_t ClosedPort() {
+    TRawTcp taken;
+    return taken.Bind();
   }
 
   bool Send(std::string_view bytes) {
@@ -61,6 +62,17 @@ public:
   std::string Heard;
 
 private:
+  // Binds to a free loopback port; returns it (0 on failure).
+  std::uint16_t Bind() {
+    FSocket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = Loopback(0);
+    socklen_t size = sizeof address;
+    if (FSocket < 0 || ::bind(FSocket, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+        ::getsockname(FSocket, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+      return 0;
+    return ntohs(address.sin_port);
+  }
+
   static sockaddr_in Loopback(std::uint16_t port) {
     sockaddr_in address{};
     address.sin_family = AF_INET;
