@@ -1,17 +1,15 @@
 #include "dice/die_sprite_cache.h"
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 #include <vector>
 
 #include "base/image.h"
 #include "dice/dice_scene.h"
 #include "dice/die_sprites.h"
+#include "gfx/file_io.h"
 #include "gfx/surface_collection.h"
 
 namespace {
@@ -71,19 +69,7 @@ bool WriteDieSpriteCache(const std::string& fileName, const std::string& key, co
     bytes.append(reinterpret_cast<const char*>(pixels.data()), kSpriteBytes);
   });
   if (!whole) return false;
-  namespace fs = std::filesystem;
-  std::error_code error;
-  fs::create_directories(fs::path(fileName).parent_path(), error);
-  const std::string temporary = fileName + ".tmp" + std::to_string(::getpid());
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) {
-      fs::remove(temporary, error);
-      return false;
-    }
-  }
-  fs::rename(temporary, fileName, error);
-  if (!error) return true;
-  fs::remove(temporary, error);
-  return false;
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(fileName).parent_path(), ignored);
+  return ReplaceFileQuietly(fileName, bytes);
 }

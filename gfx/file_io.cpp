@@ -117,9 +117,13 @@ std::optional<std::vector<std::string>> ReadFileToBlocks(const std::string& file
 }
 
 bool WriteStringToFile(const std::string& fileName, std::string_view bytes) {
-  if (fileName.empty() || !ReplaceFile(ResolveTarget(fileName), bytes)) {
+  if (!ReplaceFileQuietly(fileName, bytes)) {
     ShowWriteError(fileName);
     return false;
   }
   return true;
+}
+
+bool ReplaceFileQuietly(const std::string& fileName, std::string_view bytes) {
+  return !fileName.empty() && ReplaceFile(ResolveTarget(fileName), bytes);
 }

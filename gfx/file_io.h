@@ -27,3 +27,6 @@ std::optional<std::vector<std::string>> ReadFileToBlocks(const std::string& file
 // failed write never loses the previous file. A failure shows
 // "Ошибка записи в файл <name>" and gives false.
 bool WriteStringToFile(const std::string& fileName, std::string_view bytes);
+
+// The same replacement, telling nobody of a failure: for files the program keeps for itself.
+bool ReplaceFileQuietly(const std::string& fileName, std::string_view bytes);
