@@ -48,11 +48,11 @@ float RandomSpin() { return 2.0f + 5.0f * static_cast<float>(Rng().RandomReal())
 
 }  // namespace
 
-TfmLoading::TfmLoading(TLoadTargets targets, std::string dataFolder, const IClock& clock)
+TfmLoading::TfmLoading(TLoadTargets targets, std::string dataFolder, const IClock& clock, TGameWindow& mainWindow)
     : FTargets(targets),
       FDataFolder(std::move(dataFolder)),
       FClock(clock),
-      FWindow("Загрузка...", Width, Height, TWindowFrame::wfBorderless),
+      FWindow("Загрузка...", Width, Height, TWindowFrame::wfBorderless, mainWindow),
       FPicture(LoadingPicture()) {
   FWindow.Show();
   TGame& game = FTargets.Game;
@@ -64,8 +64,6 @@ TfmLoading::TfmLoading(TLoadTargets targets, std::string dataFolder, const ICloc
   }
   PaintPreview();
 }
-
-TfmLoading::~TfmLoading() { TSdlGlContext::ReleaseCurrent(); }
 
 std::string TfmLoading::PathOf(const char* fileName) const {
   return (std::filesystem::path(FDataFolder) / fileName).string();
@@ -160,7 +158,7 @@ bool TfmLoading::LoadAll() {
 
 void TfmLoading::LoadDieSprites() {
   std::string key;
-  if (!DieSpriteCacheFile.empty() && FWindow.Context().MakeCurrent()) {
+  if (!DieSpriteCacheFile.empty() && FWindow.MakeContextCurrent()) {
     key = DieSpriteCacheKey();
     if (ReadDieSpriteCache(DieSpriteCacheFile, key, FTargets.DieSprites)) {
       // Rendering draws a starting turn for each face; the generator moves on as if it had, so
@@ -169,7 +167,7 @@ void TfmLoading::LoadDieSprites() {
       return;
     }
   }
-  const bool rendered = RenderDieSprites(FWindow.Context(), FTargets.Game.RowDiceForLoading(), FTargets.DieSprites,
-                                         [this] { ProcessMessages(); });
+  const bool rendered =
+      RenderDieSprites(FWindow, FTargets.Game.RowDiceForLoading(), FTargets.DieSprites, [this] { ProcessMessages(); });
   if (rendered && !key.empty()) WriteDieSpriteCache(DieSpriteCacheFile, key, FTargets.DieSprites);
 }

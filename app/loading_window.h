@@ -34,7 +34,8 @@ struct TLoadTimes {
 
 // The small borderless window shown while the containers load: its picture and three row
 // dice tumbling in the panel at (1, 3). It refuses to close. Loading runs on the caller's
-// thread; every step lets pending events run and the preview repaint every 15 ms.
+// thread; every step lets pending events run and the preview repaint every 15 ms. It draws
+// with the main window's context, which thus also renders the die sprites.
 class TfmLoading : private IWindowEvents {
 public:
   static constexpr int Width = 200;
@@ -42,9 +43,9 @@ public:
   static constexpr TRect PreviewPanel{1, 3, 198, 88};
 
   // Shows the window, resets the game's dice with random faces and random tumbling spins and
-  // paints the first preview. The containers are looked for in `dataFolder`.
-  TfmLoading(TLoadTargets targets, std::string dataFolder, const IClock& clock);
-  ~TfmLoading() override;
+  // paints the first preview. The containers are looked for in `dataFolder`; `mainWindow`
+  // lends its context and outlives this window.
+  TfmLoading(TLoadTargets targets, std::string dataFolder, const IClock& clock, TGameWindow& mainWindow);
   TfmLoading(const TfmLoading&) = delete;
   TfmLoading& operator=(const TfmLoading&) = delete;
 

@@ -42,7 +42,7 @@ constexpr TLoadFailure kLoadFailures[] = {
 }  // namespace
 
 TfmMain::TfmMain(TDesktopServices services)
-    : DiceView([this] { return MakeSdlGlContext(FWindow.Handle()); }, ShowPanel, ClientHeight),
+    : DiceView(ShowPanel, ClientHeight),
       FServices(std::move(services)),
       FWindow(kTitle, ClientWidth, ClientHeight, TWindowFrame::wfResizable) {
   if (!FServices.UserSettingsFolder.empty()) FWindow.Restore(ReadWindowPlacement(FServices.UserSettingsFolder));
@@ -98,7 +98,7 @@ void TfmMain::FormShow() {
   DXDraw.SetSize(ClientWidth, ClientHeight);
   {
     TfmLoading loading({*Game, Sprites, Letters, DieSprites, *Reklama, DisplayBitsPerPixel}, FServices.Folder,
-                       FServices.Clock);
+                       FServices.Clock, FWindow);
     if (!FServices.UserCacheFolder.empty())
       loading.DieSpriteCacheFile = FServices.UserCacheFolder + "/" + DieSpriteCacheFileName;
     loading.LoadAll();
@@ -110,7 +110,6 @@ void TfmMain::FormShow() {
   if (LoadError == 0) Autosave.Restore(*Game);
   Game->ResetDice(true);
   Game->UpdateButtons();
-  if (UseOpenGL) DiceView.CreateDiceContext();
   // After a failed load nothing is painted before the first tick closes the window.
   if (LoadError == 0) FWindow.Show();
   FTimerEnabled = true;
@@ -142,11 +141,15 @@ void TfmMain::FormPaint() {
   PaintTable();
   PaintMenu();
   ++FPaints;
-  if (!FrameChanged() || !FWindow.BeginComposing()) return;
+  if (!FrameChanged()) return;
+  if (!FWindow.BeginComposing()) {
+    // A lost context, made anew, drew nothing: the same frame must go through again.
+    FPresentGate.Forget();
+    return;
+  }
   DiceView.Place(FWindow.Letterbox());
   FWindow.DrawSurface(DXDraw, 0, 0);
-  // A rebuilt context drew no dice: the same frame must go through again.
-  if (!DiceView.Paint(*Game) && DiceView.HasContext()) FPresentGate.Forget();
+  if (UseOpenGL) DiceView.Paint(*Game);
   if (MenuVisible && FWindow.BeginFrame()) FWindow.DrawSurface(DXDrawMenu, MenuBounds.Left, MenuBounds.Top);
   if (FDrawOver) FDrawOver(FWindow);
   if (CaptureFrames) LastFrame = FWindow.ReadFrame();
@@ -216,7 +219,6 @@ void TfmMain::FormDestroy() {
   SetBeforeModal(nullptr);
   Session->Close();
   FTimerEnabled = false;
-  DiceView.ReleaseDiceContext();
   Loop.reset();
   Game.reset();
   Session.reset();

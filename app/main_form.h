@@ -70,8 +70,8 @@ public:
   bool WindowReady() const { return FWindow.Valid(); }
 
   void FormCreate();
-  // Loads the containers behind the loading window, reports a failure, creates the 3D view,
-  // shows the window and starts the tick.
+  // Loads the containers behind the loading window (drawing with this window's context),
+  // reports a failure, shows the window and starts the tick.
   void FormShow();
   // The tick: closes after a failed load, else one table step.
   void DXTimerTimer();
@@ -128,7 +128,7 @@ public:
   TSurfaceSortCollection DieSprites;
   TTableButtonViews TableButtons{&Sprites};
   std::uint8_t LoadError = 0;
-  bool UseOpenGL = true;
+  bool UseOpenGL = true;     // the 3D view draws the throw
   std::string DialogFolder;  // where the file dialogs open
   std::string OptionsFile;   // the rule set named by the settings file
   TAutosave Autosave{std::string()};  // the local game in progress, kept on every change

@@ -80,6 +80,7 @@ run() {
 game_run() { run thousand Тысяча "$game"; }
 tali_run() { run tali Tali "$tali"; }
 
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 game_run >/dev/null
 tali_run >/dev/null
 : >"${TMPDIR:-/tmp}/thousand-bench-game.$$"
@@ -96,6 +97,9 @@ report() {
   printf '%-10s %8s ms %8.1f MB %8s %%\n' "$name" "$(column_median "$file" 1)" \
     "$(column_median "$file" 2 | awk '{ print $1 / 1024 }')" "$(column_median "$file" 3)"
 }
+# Other work on the machine slows both programs, and other programs that map Mesa and LLVM make
+# those pages shared instead of private: the load goes with the figures.
+echo "load average (1, 5, 15 min) before: $load_before, after: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "medians of $runs alternating runs (window mapped, private memory, idle CPU of one core over ${idle_seconds} s):"
 report thousand "${TMPDIR:-/tmp}/thousand-bench-game.$$"
 report tali "${TMPDIR:-/tmp}/thousand-bench-tali.$$"

@@ -6,8 +6,7 @@
 #include "dice/gl_headers.h"
 #include "game/game.h"
 
-TDiceView::TDiceView(TContextFactory makeContext, TRect panel, int windowHeight)
-    : FMakeContext(std::move(makeContext)), FPanel(panel) {
+TDiceView::TDiceView(TRect panel, int windowHeight) : FPanel(panel) {
   FBox.PictureHeight = FBox.DrawableHeight = windowHeight;
 }
 
@@ -19,42 +18,15 @@ void TDiceView::UsePanelViewport() const {
   glScissor(left, bottom, FPanel.Width * k, FPanel.Height * k);
 }
 
-void TDiceView::CreateDiceContext() {
-  FContext = FMakeContext();
-  if (!FContext || !FContext->MakeCurrent()) return;
+void TDiceView::Paint(const TGame& game) const {
   UsePanelViewport();
+  // The 2D work in the same context changed the clear colour and the enables.
   SetDiceState();
   LoadMainCamera();
-  TSdlGlContext::ReleaseCurrent();
-}
-
-bool TDiceView::SetDiceCamera() {
-  if (!FContext || !FContext->MakeCurrent()) return false;
-  UsePanelViewport();
-  LoadMainCamera();
-  return true;
-}
-
-void TDiceView::ReleaseDiceContext() {
-  if (!FContext) return;
-  TSdlGlContext::ReleaseCurrent();
-  FContext.reset();
-}
-
-bool TDiceView::Paint(const TGame& game) {
-  if (!FContext) return false;
-  if (!FContext->MakeCurrent()) {
-    ReleaseDiceContext();
-    CreateDiceContext();
-    ++FRebuilds;
-    return false;
-  }
-  UsePanelViewport();
   // The panel shares the window's back buffer: the clear must stay inside it.
   glEnable(GL_SCISSOR_TEST);
   DrawDiceScene(ShownDice(game));
   glDisable(GL_SCISSOR_TEST);
-  return true;
 }
 
 std::span<const TZarnik> TDiceView::ShownDice(const TGame& game) const {
@@ -63,7 +35,6 @@ std::span<const TZarnik> TDiceView::ShownDice(const TGame& game) const {
 }
 
 void TDiceView::AddToKey(const TGame& game, TFrameKey& key) const {
-  key.Add(FContext != nullptr);
   for (const TZarnik& die : ShownDice(game)) {
     for (const float value : {die.PosX, die.Height, die.PosZ, die.AngleX, die.AngleY, die.AngleZ}) key.Add(value);
     for (const TZarnik::TColor* color :

@@ -8,7 +8,7 @@
 #include "dice/dice_scene.h"
 #include "dice/gl_headers.h"
 #include "gfx/surface_collection.h"
-#include "platform/gl_context.h"
+#include "platform/window.h"
 
 std::string DieSpriteName(int face, int frame) {
   char name[24];
@@ -76,10 +76,10 @@ private:
 
 }  // namespace
 
-bool RenderDieSprites(IGlContext& context, std::span<TZarnik> rowDice, TSurfaceSortCollection& sprites,
+bool RenderDieSprites(TGameWindow& window, std::span<TZarnik> rowDice, TSurfaceSortCollection& sprites,
                       const std::function<void()>& pump) {
   sprites.Clear();
-  if (rowDice.empty() || !context.MakeCurrent()) return false;
+  if (rowDice.empty() || !window.MakeContextCurrent()) return false;
   TSpriteTarget target;
   if (!target.Complete()) return false;
   TZarnik& die = rowDice[0];
@@ -89,7 +89,10 @@ bool RenderDieSprites(IGlContext& context, std::span<TZarnik> rowDice, TSurfaceS
     die.Kept = false;
     die.SetVerticalSpin(DieSpriteFrameDegrees);
     for (int frame = 0; frame < DieSpriteFrames; ++frame) {
-      context.MakeCurrent();
+      if (!window.MakeContextCurrent()) {
+        sprites.Clear();
+        return false;
+      }
       target.Bind();
       // The other row dice would land in viewports right of the target and be clipped away.
       DrawRowDice(rowDice.first(1), DieSpriteWidth, DieSpriteHeight);

@@ -6,7 +6,7 @@
 
 #include "dice/zarnik.h"
 
-class IGlContext;
+class TGameWindow;
 class TSurfaceSortCollection;
 struct TImage;
 
@@ -19,8 +19,8 @@ int DieSpriteFrame(const TZarnik& die);
 
 // Renders the die sprite sheet "1_0" ... "6_44" (66 x 88 each) into `sprites`, which is
 // emptied first: row die 0 stands on each face in turn and turns 8 degrees per frame. The
-// frames are drawn off screen in `context` (any context of the program) and read back
-// upright. `pump` runs after every fifth frame and may use the context for itself. False,
-// with `sprites` left empty, when the context cannot draw off screen.
-bool RenderDieSprites(IGlContext& context, std::span<TZarnik> rowDice, TSurfaceSortCollection& sprites,
+// frames are drawn off screen with the context of `window` (any window of the program) and
+// read back upright. `pump` runs after every fifth frame and may use the context for itself.
+// False, with `sprites` left empty, when the context cannot draw off screen or is lost.
+bool RenderDieSprites(TGameWindow& window, std::span<TZarnik> rowDice, TSurfaceSortCollection& sprites,
                       const std::function<void()>& pump = {});

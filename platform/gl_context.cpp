@@ -2,9 +2,7 @@
 
 #include <SDL.h>
 
-TSdlGlContext::TSdlGlContext(SDL_Window* window) : FWindow(window), FContext(SDL_GL_CreateContext(window)) {
-  ReleaseCurrent();
-}
+TSdlGlContext::TSdlGlContext(SDL_Window* window) : FContext(SDL_GL_CreateContext(window)) { ReleaseCurrent(); }
 
 TSdlGlContext::~TSdlGlContext() {
   if (!FContext) return;
@@ -12,7 +10,9 @@ TSdlGlContext::~TSdlGlContext() {
   SDL_GL_DeleteContext(FContext);
 }
 
-bool TSdlGlContext::MakeCurrent() { return FContext && SDL_GL_MakeCurrent(FWindow, FContext) == 0; }
+bool TSdlGlContext::MakeCurrent(SDL_Window* window) {
+  return FContext && window && SDL_GL_MakeCurrent(window, FContext) == 0;
+}
 
 void TSdlGlContext::RequestAttributes() {
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
@@ -26,5 +26,7 @@ void TSdlGlContext::RequestAttributes() {
 void TSdlGlContext::ReleaseCurrent() { SDL_GL_MakeCurrent(SDL_GL_GetCurrentWindow(), nullptr); }
 
 std::unique_ptr<IGlContext> MakeSdlGlContext(SDL_Window* window) {
-  return std::make_unique<TSdlGlContext>(window);
+  auto context = std::make_unique<TSdlGlContext>(window);
+  if (!context->Valid()) return nullptr;
+  return context;
 }

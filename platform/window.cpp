@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <utility>
 
 #include "platform/surface.h"
 
@@ -31,8 +32,16 @@ bool IsFullscreen(SDL_Window* window) { return (SDL_GetWindowFlags(window) & SDL
 
 }  // namespace
 
-TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindowFrame frame)
-    : FWidth(width), FHeight(height) {
+TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindowFrame frame,
+                         TGlContextFactory makeContext)
+    : TGameWindow(title, width, height, frame, this, std::move(makeContext)) {}
+
+TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindowFrame frame, TGameWindow& contextOwner)
+    : TGameWindow(title, width, height, frame, &contextOwner, {}) {}
+
+TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindowFrame frame, TGameWindow* contextOwner,
+                         TGlContextFactory makeContext)
+    : FContextOwner(contextOwner), FMakeContext(std::move(makeContext)), FWidth(width), FHeight(height) {
   // X11 keeps the title twice: as UTF-8 and, for older window managers and tools, in the
   // encoding of the program's locale. Without the desktop's locale that second copy would
   // hold the UTF-8 bytes read as Latin-1.
@@ -48,20 +57,36 @@ TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindo
   if (!FWindow) return;
   if (resizable) SDL_SetWindowMinimumSize(FWindow, width, height);
   FBox = FitPicture(width, height, width * factor, height * factor, width * factor);
-  FContext = std::make_unique<TSdlGlContext>(FWindow);
-  if (FContext->MakeCurrent()) {
-    // Vertical sync where the driver allows it; a paint may then wait for the display.
-    SDL_GL_SetSwapInterval(1);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-  }
+  if (FContextOwner == this) FContext = FMakeContext(FWindow);
+  if (Valid() && FContextOwner->FContext->MakeCurrent(FWindow)) SetUpContext();
 }
 
 TGameWindow::~TGameWindow() {
+  if (!FWindow) return;
+  if (SDL_GL_GetCurrentWindow() == FWindow) TSdlGlContext::ReleaseCurrent();
   FContext.reset();
-  if (FWindow) SDL_DestroyWindow(FWindow);
+  SDL_DestroyWindow(FWindow);
+}
+
+void TGameWindow::SetUpContext() {
+  // Vertical sync where the driver allows it; a paint may then wait for the display.
+  SDL_GL_SetSwapInterval(1);
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_LIGHTING);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+}
+
+bool TGameWindow::MakeContextCurrent() {
+  if (!Valid()) return false;
+  TGameWindow& owner = *FContextOwner;
+  if (owner.FContext->MakeCurrent(FWindow)) return true;
+  // Lost: deleted, and the next frame draws with a new one.
+  owner.FContext.reset();
+  owner.FContext = owner.FMakeContext(owner.FWindow);
+  ++owner.FContextRebuilds;
+  if (owner.FContext && owner.FContext->MakeCurrent(FWindow)) SetUpContext();
+  return false;
 }
 
 std::uint32_t TGameWindow::Id() const { return FWindow ? SDL_GetWindowID(FWindow) : 0; }
@@ -118,7 +143,7 @@ TLetterbox TGameWindow::CurrentLetterbox() const {
 }
 
 bool TGameWindow::BeginFrame() {
-  if (!Valid() || !FContext->MakeCurrent()) return false;
+  if (!MakeContextCurrent()) return false;
   FBox = CurrentLetterbox();
   glViewport(0, 0, FBox.DrawableWidth, FBox.DrawableHeight);
   // Rows are given top row first, each picture pixel a square of Factor real ones.
@@ -128,6 +153,7 @@ bool TGameWindow::BeginFrame() {
 
 bool TGameWindow::BeginComposing() {
   if (!BeginFrame()) return false;
+  glDisable(GL_SCISSOR_TEST);  // the whole buffer, whatever a 3D view left
   glClearColor(kMarginRed, kMarginGreen, kMarginBlue, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT);
   return true;
@@ -136,15 +162,14 @@ bool TGameWindow::BeginComposing() {
 void TGameWindow::DrawPixels(const std::uint32_t* pixels, int width, int height, int left, int top) {
   if (!pixels || width <= 0 || height <= 0) return;
   // The raster position is the top left corner; the zoom of -1 lays the rows downwards.
-  // A 3D view may share this context: pictures are laid flat, whatever it left enabled.
-  glPushAttrib(GL_ENABLE_BIT);
+  // A 3D view draws in this context too and sets up its own state each time: pictures are
+  // laid flat, whatever it left enabled. (A pushed attribute stack costs Mesa megabytes.)
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_LIGHTING);
   glDisable(GL_BLEND);
   glDisable(GL_SCISSOR_TEST);
   glWindowPos2i(FBox.Left + left * FBox.Factor, FBox.DrawableHeight - (FBox.Top + top * FBox.Factor));
   glDrawPixels(width, height, GL_BGRA, GL_UNSIGNED_BYTE, pixels);
-  glPopAttrib();
 }
 
 void TGameWindow::DrawImage(const TImage& image, int left, int top) {
@@ -186,6 +211,6 @@ TImage TGameWindow::ReadFrame() {
 }
 
 void TGameWindow::Present() {
-  // Swapped in the window's own context, whose swap interval was set, whatever drew last.
-  if (Valid() && FContext->MakeCurrent()) SDL_GL_SwapWindow(FWindow);
+  // Swapped with the context current on this window, whose swap interval was set there.
+  if (MakeContextCurrent()) SDL_GL_SwapWindow(FWindow);
 }

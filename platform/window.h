@@ -17,20 +17,23 @@ class TSurface;
 // wfResizable: a window with a caption that the player may size freely and make full screen.
 enum class TWindowFrame : std::uint8_t { wfCaption, wfBorderless, wfResizable };
 
-// An SDL window with its own OpenGL context for composing frames of a fixed-size picture:
-// 2D pictures are laid onto the back buffer at picture positions, scaled as the letterbox
-// says, 3D views draw into it with contexts of their own, and Present shows the result.
-// Created hidden and centred on the desktop; a resizable one opens at the largest whole
-// factor that fits in most of the desktop.
+// An SDL window drawing with OpenGL, for composing frames of a fixed-size picture: 2D pictures
+// are laid onto the back buffer at picture positions, scaled as the letterbox says, 3D views
+// draw into it in the same context, and Present shows the result. The first window of the
+// program owns the context; others draw with it. Created hidden and centred on the desktop; a
+// resizable one opens at the largest whole factor that fits in most of the desktop.
 class TGameWindow {
 public:
   // `title` is UTF-8. Check Valid(): a machine without a display gives no window.
-  TGameWindow(const std::string& title, int width, int height, TWindowFrame frame);
+  TGameWindow(const std::string& title, int width, int height, TWindowFrame frame,
+              TGlContextFactory makeContext = MakeSdlGlContext);
+  // A window drawing with the context of `contextOwner`, which outlives it.
+  TGameWindow(const std::string& title, int width, int height, TWindowFrame frame, TGameWindow& contextOwner);
   ~TGameWindow();
   TGameWindow(const TGameWindow&) = delete;
   TGameWindow& operator=(const TGameWindow&) = delete;
 
-  bool Valid() const { return FWindow != nullptr && FContext && FContext->Valid(); }
+  bool Valid() const { return FWindow != nullptr && FContextOwner->FContext != nullptr; }
   SDL_Window* Handle() const { return FWindow; }
   std::uint32_t Id() const;
   // The picture's size; the window may be any size around it.
@@ -50,10 +53,15 @@ public:
   // The window and task bar icon from a BMP file; unusable data leaves the default icon.
   void SetIcon(std::span<const unsigned char> bmpFile);
 
-  // The window's own context, for 3D work that shares it (the loading preview).
-  IGlContext& Context() { return *FContext; }
+  // Makes the context current on this window. A context that cannot be is taken as lost: a new
+  // one is made for the next frame and this gives false, as the window draws nothing now.
+  bool MakeContextCurrent();
+  // How often a lost context was made anew.
+  int ContextRebuilds() const { return FContextOwner->FContextRebuilds; }
+  // Whether this window draws with `other`'s context.
+  bool SharesContextWith(const TGameWindow& other) const { return FContextOwner == other.FContextOwner; }
 
-  // Makes the window's own context current for 2D work (also after a 3D view drew).
+  // Makes the context current for 2D work (also after a 3D view drew).
   bool BeginFrame();
   // BeginFrame for a new frame: follows the window's size and fills the margin.
   bool BeginComposing();
@@ -69,8 +77,16 @@ public:
   void Present();
 
 private:
+  TGameWindow(const std::string& title, int width, int height, TWindowFrame frame, TGameWindow* contextOwner,
+              TGlContextFactory makeContext);
+  // What every frame of a window relies on, in a context just made current on it.
+  void SetUpContext();
+
   SDL_Window* FWindow = nullptr;
-  std::unique_ptr<TSdlGlContext> FContext;
+  TGameWindow* FContextOwner;      // this window, or the one whose context it draws with
+  TGlContextFactory FMakeContext;  // only the owner's is used
+  std::unique_ptr<IGlContext> FContext;
+  int FContextRebuilds = 0;
   int FWidth;
   int FHeight;
   TLetterbox FBox;

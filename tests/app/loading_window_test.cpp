@@ -27,11 +27,12 @@ protected:
   TLettersCollection Letters;
   TSurfaceSortCollection DieSprites;
   TReklama Banners;
+  TGameWindow MainWindow{"main", 600, 420, TWindowFrame::wfCaption};
 };
 
 TEST_F(LoadingWindowTest, ShowsTumblingDiceAndRepaintsThemWhileLoading) {
   TSdlClock clock;
-  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock);
+  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock, MainWindow);
   EXPECT_EQ(loading.PreviewPaints(), 1);
   for (const TZarnik& die : Game.RowDice()) {
     EXPECT_TRUE(die.Shown);
@@ -50,7 +51,7 @@ TEST_F(LoadingWindowTest, TheDieSpritesAreKeptForTheNextStartAndADamagedCacheIsM
   TScratchDir cache;
   TFakeClock clock;
   const auto load = [&](TSurfaceSortCollection& sprites) {
-    TfmLoading loading({Game, Sprites, Letters, sprites, Banners, 32}, THOUSAND_RUNTIME_DIR, clock);
+    TfmLoading loading({Game, Sprites, Letters, sprites, Banners, 32}, THOUSAND_RUNTIME_DIR, clock, MainWindow);
     loading.DieSpriteCacheFile = cache.File("die_sprites.cache");
     EXPECT_TRUE(loading.LoadAll());
   };
@@ -83,7 +84,7 @@ TEST_F(LoadingWindowTest, TheGeneratorMovesOnAlikeWhetherTheSpritesAreRenderedOr
     TSeededRandom random(77);
     TRandomScope scope(random);
     TSurfaceSortCollection sprites;
-    TfmLoading loading({Game, Sprites, Letters, sprites, Banners, 32}, THOUSAND_RUNTIME_DIR, clock);
+    TfmLoading loading({Game, Sprites, Letters, sprites, Banners, 32}, THOUSAND_RUNTIME_DIR, clock, MainWindow);
     loading.DieSpriteCacheFile = cache.File("die_sprites.cache");
     EXPECT_TRUE(loading.LoadAll());
     return Rng().Random(1000000);
@@ -95,7 +96,7 @@ TEST_F(LoadingWindowTest, TheGeneratorMovesOnAlikeWhetherTheSpritesAreRenderedOr
 
 TEST_F(LoadingWindowTest, ThePreviewPanelIsDrawnOverThePicture) {
   TFakeClock clock;
-  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock);
+  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock, MainWindow);
   // The offscreen driver draws into a single buffer, so the shown frame can be read back.
   ASSERT_TRUE(loading.Window().BeginFrame());
   const TImage frame = loading.Window().ReadFrame();
@@ -104,9 +105,25 @@ TEST_F(LoadingWindowTest, ThePreviewPanelIsDrawnOverThePicture) {
   EXPECT_TRUE(AnyLit(frame, panel.Left + 66, panel.Top, 66, panel.Height)) << "a die in the middle cell";
 }
 
+TEST_F(LoadingWindowTest, DrawsWithTheMainWindowsContextWhichDrawsOnAfterItCloses) {
+  TFakeClock clock;
+  {
+    TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock, MainWindow);
+    EXPECT_TRUE(loading.Window().SharesContextWith(MainWindow));
+    EXPECT_TRUE(loading.LoadAll());
+  }
+  ASSERT_TRUE(MainWindow.BeginComposing());
+  const std::vector<std::uint32_t> white(600 * 420, 0x00FFFFFF);
+  MainWindow.DrawPixels(white.data(), 600, 420, 0, 0);
+  const TImage frame = MainWindow.ReadFrame();
+  EXPECT_EQ(frame.Pixel(0, 0), 0x00FFFFFFu);
+  EXPECT_EQ(frame.Pixel(599, 419), 0x00FFFFFFu);
+  EXPECT_EQ(MainWindow.ContextRebuilds(), 0);
+}
+
 TEST_F(LoadingWindowTest, RefusesToCloseAndKeepsAQuitForLater) {
   TFakeClock clock;
-  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock);
+  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock, MainWindow);
   SDL_Event close{};
   close.type = SDL_WINDOWEVENT;
   close.window.event = SDL_WINDOWEVENT_CLOSE;

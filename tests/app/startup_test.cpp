@@ -49,7 +49,6 @@ TEST_F(StartupTest, LoadsTheContainersAndRendersEveryDieSprite) {
   EXPECT_NE(form->Sprites.FindSurface("BACK"), nullptr);
   EXPECT_GE(form->Reklama->Count(), 2);
   EXPECT_GE(form->Letters.GlyphIndex(0, 'A'), 0);
-  EXPECT_TRUE(form->DiceView.HasContext());
 
   ASSERT_EQ(form->DieSprites.Count(), 6 * DieSpriteFrames);
   for (int face = 1; face <= 6; ++face) {

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <memory>
+#include <vector>
 
 #include "dice/dice_view.h"
 #include "dice/die_sprites.h"
@@ -17,12 +18,12 @@ namespace {
 class TFlakyContext final : public IGlContext {
 public:
   TFlakyContext(SDL_Window* window, bool& failNext) : FReal(window), FFailNext(failNext) {}
-  bool MakeCurrent() override {
+  bool MakeCurrent(SDL_Window* window) override {
     if (FFailNext) {
       FFailNext = false;
       return false;
     }
-    return FReal.MakeCurrent();
+    return FReal.MakeCurrent(window);
   }
 
 private:
@@ -30,40 +31,48 @@ private:
   bool& FFailNext;
 };
 
+// Distinct neighbours, so that a pixel changed by state the dice left behind shows.
+std::vector<std::uint32_t> Pattern() {
+  std::vector<std::uint32_t> pixels(600 * 420);
+  for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint32_t>(i * 2654435761u) & 0x00FFFFFFu;
+  return pixels;
+}
+
 class DiceViewTest : public TWindowTest {
 protected:
-  void SetUp() override {
-    ASSERT_TRUE(Window.Valid());
-    View = std::make_unique<TDiceView>(
-        [this] {
-          ++Created;
-          return std::make_unique<TFlakyContext>(Window.Handle(), FailNext);
-        },
-        TfmMain::ShowPanel, TfmMain::ClientHeight);
-  }
+  void SetUp() override { ASSERT_TRUE(Window.Valid()); }
 
-  // Paints the view over a white window and reads the frame.
-  TImage PaintOnWhite(bool* drew) {
-    Window.BeginFrame();
+  // Composes a frame of the view over a white table and reads it; false when the window
+  // could not draw.
+  bool PaintOnWhite(TImage* frame) {
+    if (!Window.BeginComposing()) return false;
     const std::vector<std::uint32_t> white(600 * 420, 0x00FFFFFF);
     Window.DrawPixels(white.data(), 600, 420, 0, 0);
-    *drew = View->Paint(Game);
-    Window.BeginFrame();
-    return Window.ReadFrame();
+    View.Place(Window.Letterbox());
+    View.Paint(Game);
+    *frame = Window.ReadFrame();
+    return true;
   }
 
-  TGameWindow Window{"dice", TfmMain::ClientWidth, TfmMain::ClientHeight, TWindowFrame::wfCaption};
-  std::unique_ptr<TDiceView> View;
-  TGame Game;
   bool FailNext = false;
-  int Created = 0;
+  int Created = 0;  // before the window, which makes its context as it is built
+  TGameWindow Window{"dice", TfmMain::ClientWidth, TfmMain::ClientHeight, TWindowFrame::wfCaption,
+                     [this](SDL_Window* window) {
+                       ++Created;
+                       return std::make_unique<TFlakyContext>(window, FailNext);
+                     }};
+  TDiceView View{TfmMain::ShowPanel, TfmMain::ClientHeight};
+  TGame Game;
 };
 
+void ThrowAndSettle(TGame& game) {
+  game.StartThrow();
+  while (game.DiceMoving()) game.StepDice();
+}
+
 TEST_F(DiceViewTest, DrawsOnlyInsideItsPanel) {
-  View->CreateDiceContext();
-  bool drew = false;
-  TImage frame = PaintOnWhite(&drew);
-  ASSERT_TRUE(drew);
+  TImage frame;
+  ASSERT_TRUE(PaintOnWhite(&frame));
   const TRect panel = TfmMain::ShowPanel;
   EXPECT_FALSE(AnyLit(frame, panel.Left, panel.Top, panel.Width, panel.Height)) << "no throw: black";
   EXPECT_EQ(frame.Pixel(panel.Left - 1, panel.Top), 0x00FFFFFFu);
@@ -72,27 +81,43 @@ TEST_F(DiceViewTest, DrawsOnlyInsideItsPanel) {
   EXPECT_EQ(frame.Pixel(panel.Left, panel.Top + panel.Height), 0x00FFFFFFu);
 }
 
-TEST_F(DiceViewTest, ALostContextIsRebuiltAndTheNextPaintDraws) {
+TEST_F(DiceViewTest, PicturesLaidAfterTheDiceAreExact) {
   TSeededRandom random(7);
   TRandomScope scope(random);
-  View->CreateDiceContext();
+  ThrowAndSettle(Game);
+  TImage frame;
+  ASSERT_TRUE(PaintOnWhite(&frame));
+  ASSERT_TRUE(AnyLit(frame, TfmMain::ShowPanel.Left, TfmMain::ShowPanel.Top, TfmMain::ShowPanel.Width,
+                     TfmMain::ShowPanel.Height));
+  // As the menu overlay is laid over the dice: depth test, lighting and blending stay out of it.
+  const std::vector<std::uint32_t> pattern = Pattern();
+  ASSERT_TRUE(Window.BeginFrame());
+  Window.DrawPixels(pattern.data(), 600, 420, 0, 0);
+  frame = Window.ReadFrame();
+  int differing = 0;
+  for (int y = 0; y < 420; ++y)
+    for (int x = 0; x < 600; ++x)
+      if (frame.Pixel(x, y) != pattern[static_cast<std::size_t>(y) * 600 + x]) ++differing;
+  EXPECT_EQ(differing, 0);
+}
+
+TEST_F(DiceViewTest, ALostContextIsMadeAnewAndTheNextFrameDrawsTheDice) {
+  TSeededRandom random(7);
+  TRandomScope scope(random);
   ASSERT_EQ(Created, 1);
-  Game.StartThrow();
-  while (Game.DiceMoving()) Game.StepDice();
+  ThrowAndSettle(Game);
   const TRect panel = TfmMain::ShowPanel;
 
   FailNext = true;
-  bool drew = true;
-  TImage frame = PaintOnWhite(&drew);
-  EXPECT_FALSE(drew);
-  EXPECT_EQ(View->Rebuilds(), 1);
+  TImage frame;
+  EXPECT_FALSE(PaintOnWhite(&frame)) << "nothing drawn on the lost frame";
+  EXPECT_EQ(Window.ContextRebuilds(), 1);
   EXPECT_EQ(Created, 2);
-  EXPECT_TRUE(View->HasContext());
-  EXPECT_EQ(frame.Pixel(panel.Left + 10, panel.Top + 10), 0x00FFFFFFu) << "nothing drawn on the lost paint";
+  EXPECT_TRUE(Window.Valid());
 
-  frame = PaintOnWhite(&drew);
-  EXPECT_TRUE(drew);
+  ASSERT_TRUE(PaintOnWhite(&frame));
   EXPECT_TRUE(AnyLit(frame, panel.Left, panel.Top, panel.Width, panel.Height));
+  EXPECT_EQ(frame.Pixel(panel.Left - 1, panel.Top), 0x00FFFFFFu);
 }
 
 TEST(DieSpriteNames, FrameFollowsTheAngleAboutTheVertical) {
