@@ -165,6 +165,13 @@ public:
   // texts and turns are left out; the rules, the faces and every draw stay the same.
   void SetUnwatched(bool unwatched) { FUnwatched = unwatched; }
 
+  // The rules lab's idle ticks (idle_ticks.cpp): how many ticks ahead of an unwatched game
+  // nothing happens but the score animation, the pause before the turn passes and the pressed
+  // looks running down (QuietForever when nothing runs down; 0 in a watched game, whose panel
+  // and row dice move every tick), and as many of them as that run at once.
+  int IdleTicks() const;
+  void SkipIdleTicks(int ticks);
+
   // The computer player's choice: throw again (true) or record (false) (computer_player.cpp).
   // Draws at most one random number and changes nothing else.
   bool ComputerWantsThrow() const;

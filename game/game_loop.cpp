@@ -63,6 +63,23 @@ void TGameLoop::FinishRolling(TStepEvents& events) {
   GameStep(events);
 }
 
+int TGameLoop::SkipIdleTicks() {
+  int skipped = 0;
+  for (;;) {
+    const int idle = FGame.IdleTicks();
+    const int ticks = FAutoPressDelay > 0 ? std::min(idle, FAutoPressDelay - 1) : idle;
+    if (ticks == QuietForever) return skipped;
+    FGame.SkipIdleTicks(ticks);
+    if (FAutoPressDelay > 0) FAutoPressDelay -= ticks;
+    skipped += ticks;
+    if (FAutoPressDelay != 1 || ticks == idle) return skipped;
+    // The press is all its tick does; the look it starts runs down with the tick.
+    AutoPressTick(0);
+    FGame.SkipIdleTicks(1);
+    ++skipped;
+  }
+}
+
 void TGameLoop::HandleClicks(TStepEvents& events) {
   for (int i = 0; i < TTableButtons::Count; ++i) {
     const auto index = static_cast<TTableButtons::TIndex>(i);

@@ -55,6 +55,13 @@ public:
   // computer's turn. Returns whether the button took the press.
   bool PressButton(TTableButtons::TIndex button);
 
+  // The rules lab's shortcut through an unwatched game: runs at once the ticks ahead in which
+  // nothing happens but counters running down (TGame::IdleTicks), the computer's wait before
+  // its press among them, and the press itself when nothing else falls in its tick; the next
+  // TableStep is then a tick in which something happens. Returns how many ticks it ran (none
+  // while the game waits for a person).
+  int SkipIdleTicks();
+
   // Lets the current player, if a computer, decide and schedule its press.
   void ScheduleComputerMove();
   void AutoPressTick(int ticks);

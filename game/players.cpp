@@ -11,6 +11,28 @@ namespace {
 
 constexpr std::size_t kPackedPadding = 50;
 
+// The animation moves 20 points a tick while more than 500 are left to show, then 10 while
+// more than 200 are, then 5. Counted by these stretches, so that a run of ticks at once (the
+// rules lab's idle ones) costs no more than one.
+struct TAnimationPace {
+  std::int64_t Above;
+  std::int64_t Step;
+};
+constexpr TAnimationPace kAnimationPaces[] = {{500, 20}, {200, 10}, {0, 5}};
+
+// How much of a delta of this size `ticks` ticks of the animation show.
+std::int64_t PointsShownIn(std::int64_t size, std::int64_t ticks) {
+  std::int64_t shown = 0;
+  for (const TAnimationPace& pace : kAnimationPaces) {
+    const std::int64_t left = size - shown - pace.Above;
+    if (left <= 0) continue;
+    const std::int64_t stretch = std::min(ticks, (left + pace.Step - 1) / pace.Step);
+    shown += stretch * pace.Step;
+    ticks -= stretch;
+  }
+  return std::min(shown, size);
+}
+
 }  // namespace
 
 std::int32_t TPlayer::Total() const { return FScore + FScoreDelta; }
@@ -106,15 +128,14 @@ void TPlayers::ResetScore(int index) {
 void TPlayers::AnimateScores() { AnimateScores(1); }
 
 void TPlayers::AnimateScores(int ticks) {
+  if (ticks <= 0) return;
   for (const TEntry& entry : FEntries) {
     TPlayer& player = *entry.Player;
-    for (int tick = 0; tick < ticks && player.FScoreDelta != 0; ++tick) {
-      const std::int32_t delta = player.FScoreDelta;
-      const std::int64_t size = std::abs(static_cast<std::int64_t>(delta));
-      const std::int64_t stepSize = std::min<std::int64_t>(size, size <= 200 ? 5 : size <= 500 ? 10 : 20);
-      const auto step = static_cast<std::int32_t>(delta < 0 ? -stepSize : stepSize);
-      player.FScore += step;
-      player.FScoreDelta -= step;
-    }
+    if (player.FScoreDelta == 0) continue;
+    const std::int64_t delta = player.FScoreDelta;
+    const std::int64_t shown = PointsShownIn(std::abs(delta), ticks);
+    const auto step = static_cast<std::int32_t>(delta < 0 ? -shown : shown);
+    player.FScore += step;
+    player.FScoreDelta -= step;
   }
 }

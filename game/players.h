@@ -81,7 +81,7 @@ public:
   // One tick of the score animation for every player: moves 5, 10 or 20 points (by the size
   // of the delta, never more than the delta) from FScoreDelta to FScore.
   void AnimateScores();
-  // As many ticks of it at once, the same steps.
+  // As many ticks of it at once, counted rather than stepped: the same scores.
   void AnimateScores(int ticks);
 
 private:

@@ -41,6 +41,7 @@ void PlayGame(TGame& game, bool stepped, TSimulationReport& report) {
   // A game that cannot start or stops moving must not hold the lab for ever.
   const long tickCap = SimulationTurnCap * 1000L;
   for (long ticks = 0; turns < SimulationTurnCap && ticks < tickCap && (!started || !game.GameOver()); ++ticks) {
+    if (!stepped) ticks += loop.SkipIdleTicks();
     const TStepEvents events = loop.TableStep();
     started = started || events.GameStarted;
     if (events.Settled && events.SettledDice >= 1 && events.SettledDice <= 5) {

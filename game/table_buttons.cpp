@@ -1,5 +1,6 @@
 #include "game/table_buttons.h"
 
+#include <algorithm>
 #include <cctype>
 
 void SetButtonEnabled(TTableButton& button, bool enabled) {
@@ -27,6 +28,12 @@ bool TTableButton::Tick() {
   if (FState != TButtonState::Pressed) return false;
   SetState(TButtonState::Normal);
   return true;
+}
+
+int TTableButton::QuietTicks() const { return FPressTicks > 0 ? FPressTicks - 1 : QuietForever; }
+
+void TTableButton::RunDown(int ticks) {
+  if (FPressTicks > 0) FPressTicks -= ticks;
 }
 
 bool TTableButton::Clicked() {
@@ -59,4 +66,14 @@ bool TTableButtons::Tick() {
   bool ended = false;
   for (TTableButton& button : FButtons) ended = button.Tick() || ended;
   return ended;
+}
+
+int TTableButtons::QuietTicks() const {
+  int quiet = QuietForever;
+  for (const TTableButton& button : FButtons) quiet = std::min(quiet, button.QuietTicks());
+  return quiet;
+}
+
+void TTableButtons::RunDown(int ticks) {
+  for (TTableButton& button : FButtons) button.RunDown(ticks);
 }

@@ -10,6 +10,9 @@ enum class TButtonState : std::uint8_t { Normal = 0, Pressed = 1, Disabled = 2 }
 // Ticks a pressed button shows its pressed look before its action runs.
 inline constexpr int ButtonPressTicks = 5;
 
+// The count of quiet ticks ahead when nothing runs down: only a press ends them.
+inline constexpr int QuietForever = 1 << 30;
+
 // A table button as the rules and the table step see it: the one place where its pressed look
 // runs down and its click is told. The window only draws it.
 class TTableButton {
@@ -23,6 +26,10 @@ public:
   bool Tick();
   // True once after a press has run out.
   bool Clicked();
+  // Ticks ahead in which the pressed look runs without ending (none: QuietForever).
+  int QuietTicks() const;
+  // Runs the pressed look down by ticks within QuietTicks.
+  void RunDown(int ticks);
 
 private:
   TButtonState FState;
@@ -54,6 +61,9 @@ public:
 
   // Ticks every button; true when at least one pressed look ended.
   bool Tick();
+  // The least of the buttons' QuietTicks, and all of them run down by ticks within it.
+  int QuietTicks() const;
+  void RunDown(int ticks);
 
 private:
   std::array<TTableButton, Count> FButtons;

@@ -92,6 +92,33 @@ TEST_F(GameLoop, TheComputerPressesInTheFortiethStepAndActsInTheFortyFourth) {
   }
 }
 
+TEST_F(GameLoop, AnUnwatchedGameSkipsTheComputersWaitAndPressUpToTheTickThatActs) {
+  AddPlayers({PlayerKindComputer, PlayerKindHuman});
+  ASSERT_TRUE(Loop.PressButton(TTableButtons::Start));
+  StepUntil([&] { return !F.Game.GameOver(); });
+  EXPECT_EQ(Loop.SkipIdleTicks(), 0);  // a watched game's panel and row dice move every tick
+  F.Game.SetUnwatched(true);
+  // 39 ticks of waiting, the press in the 40th, three of its look: the click acts in the 44th.
+  EXPECT_EQ(Loop.SkipIdleTicks(), 43);
+  EXPECT_EQ(F.Game.Buttons()[TTableButtons::Do].State(), TButtonState::Pressed);
+  Loop.TableStep();
+  EXPECT_TRUE(F.Game.ThrowPending());
+  EXPECT_EQ(Loop.SkipIdleTicks(), 0);  // the dice roll
+}
+
+TEST_F(GameLoop, AnUnwatchedGameSkipsThePauseBeforeTheTurnPassesButNeverAPersonsTurn) {
+  AddPlayers({PlayerKindHuman, PlayerKindHuman});
+  F.Game.SetUnwatched(true);
+  F.Game.StartGame();
+  EXPECT_EQ(Loop.SkipIdleTicks(), 0);
+  F.Game.StartThrowWith({2, 3, 4, 6, 6});
+  StepUntil([&] { return !F.Game.ThrowPending(); });
+  EXPECT_EQ(Loop.SkipIdleTicks(), TGame::PassDelayTicks - 1);
+  EXPECT_TRUE(Loop.TableStep().TurnPassed);
+  EXPECT_EQ(F.Game.CurrentPlayerIndex(), 1);
+  EXPECT_EQ(Loop.SkipIdleTicks(), 0);
+}
+
 TEST_F(GameLoop, NothingIsPressedForAGameThatEndedDuringTheWait) {
   AddPlayers({PlayerKindComputer});
   F.Game.StartGame();
