@@ -166,11 +166,12 @@ public:
   void SetUnwatched(bool unwatched) { FUnwatched = unwatched; }
 
   // The rules lab's idle ticks (idle_ticks.cpp): how many ticks ahead of an unwatched game
-  // nothing happens but the score animation, the pause before the turn passes and the pressed
-  // looks running down (QuietForever when nothing runs down; 0 in a watched game, whose panel
-  // and row dice move every tick), and as many of them as that run at once.
-  int IdleTicks() const;
-  void SkipIdleTicks(int ticks);
+  // none of its counters ends (the pause before the turn passes, the pressed looks) and no
+  // landing waits to be told, so that nothing but the score animation and those counters runs
+  // in them unless the dice roll (0 in a watched game, whose panel and row dice move every
+  // tick; QuietForever when nothing runs down); and as many of them as that run at once.
+  int QuietTicks() const;
+  void SkipQuietTicks(int ticks);
 
   // The computer player's choice: throw again (true) or record (false) (computer_player.cpp).
   // Draws at most one random number and changes nothing else.

@@ -92,18 +92,32 @@ TEST_F(GameLoop, TheComputerPressesInTheFortiethStepAndActsInTheFortyFourth) {
   }
 }
 
-TEST_F(GameLoop, AnUnwatchedGameSkipsTheComputersWaitAndPressUpToTheTickThatActs) {
+TEST_F(GameLoop, AnUnwatchedGameSkipsTheComputersWaitPressAndRollUpToTheTicksThatAct) {
   AddPlayers({PlayerKindComputer, PlayerKindHuman});
-  ASSERT_TRUE(Loop.PressButton(TTableButtons::Start));
-  StepUntil([&] { return !F.Game.GameOver(); });
-  EXPECT_EQ(Loop.SkipIdleTicks(), 0);  // a watched game's panel and row dice move every tick
+  TGameLoop loop(F.Game, {.FastForwardDice = true, .SettleDiceAtOnce = true});
+  ASSERT_TRUE(loop.PressButton(TTableButtons::Start));
+  while (F.Game.GameOver()) loop.TableStep();
+  EXPECT_EQ(loop.SkipIdleTicks(), 0);  // a watched game's panel and row dice move every tick
   F.Game.SetUnwatched(true);
   // 39 ticks of waiting, the press in the 40th, three of its look: the click acts in the 44th.
-  EXPECT_EQ(Loop.SkipIdleTicks(), 43);
+  EXPECT_EQ(loop.SkipIdleTicks(), 43);
   EXPECT_EQ(F.Game.Buttons()[TTableButtons::Do].State(), TButtonState::Pressed);
-  Loop.TableStep();
-  EXPECT_TRUE(F.Game.ThrowPending());
-  EXPECT_EQ(Loop.SkipIdleTicks(), 0);  // the dice roll
+  loop.TableStep();
+  ASSERT_TRUE(F.Game.DiceMoving());
+  EXPECT_EQ(loop.SkipIdleTicks(), 1);  // the roll, settled at once
+  EXPECT_FALSE(F.Game.DiceMoving());
+  EXPECT_EQ(loop.SkipIdleTicks(), 0);  // the throw is scored in the next tick
+  const TStepEvents events = loop.TableStep();
+  EXPECT_TRUE(events.Landing);
+  EXPECT_TRUE(events.Settled);
+}
+
+TEST_F(GameLoop, ASteppedRollIsNeverSkipped) {
+  AddPlayers({PlayerKindHuman, PlayerKindHuman});
+  F.Game.SetUnwatched(true);
+  F.Game.StartGame();
+  F.Game.StartThrowWith({1, 1, 5, 2, 3});
+  EXPECT_EQ(Loop.SkipIdleTicks(), 0);
 }
 
 TEST_F(GameLoop, AnUnwatchedGameSkipsThePauseBeforeTheTurnPassesButNeverAPersonsTurn) {
