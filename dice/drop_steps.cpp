@@ -48,6 +48,10 @@ TDropSteps::TDropSteps(float pull, float startSpeed, float floor, float bounceEn
     FBreakpoints.push_back(std::bit_cast<float>(last));
     from = last;
   }
+  FBucketScale = high > low ? BucketCount / (high - low) : 0;
+  FBreakpointsBelow.assign(BucketCount + 1, 0);
+  for (const float breakpoint : FBreakpoints) ++FBreakpointsBelow[Bucket(breakpoint) + 1];
+  for (int bucket = 1; bucket <= BucketCount; ++bucket) FBreakpointsBelow[bucket] += FBreakpointsBelow[bucket - 1];
   for (int step = FFirstStep; step <= lastStep; ++step) {
     // The least height touching on this step tells the speed of every drop that does; a step
     // no height touches on is never looked up.
@@ -56,11 +60,16 @@ TDropSteps::TDropSteps(float pull, float startSpeed, float floor, float bounceEn
   }
 }
 
+int TDropSteps::Bucket(float height) const {
+  return std::min(static_cast<int>((height - FLow) * FBucketScale), BucketCount - 1);
+}
+
 int TDropSteps::FirstTouch(float height) const {
   if (!InRange(height)) return SteppedTouch(FPull, FStartSpeed, FFloor, height).Step;
-  // A count without branches: a search's guesses would be wrong half the time.
-  int passed = 0;
-  for (const float breakpoint : FBreakpoints) passed += breakpoint <= height ? 1 : 0;
+  const int bucket = Bucket(height);
+  const int below = FBreakpointsBelow[bucket];
+  int passed = below;
+  for (int i = below; i < FBreakpointsBelow[bucket + 1]; ++i) passed += FBreakpoints[i] <= height ? 1 : 0;
   return FFirstStep + passed;
 }
 

@@ -28,7 +28,13 @@ public:
   int UntilRest(float height) const;
 
 private:
+  // The range is cut into this many equal buckets, found by one multiply: a height lies past
+  // every breakpoint of the buckets below its own (the bucket grows with the height), so only
+  // its own bucket's few are compared.
+  static constexpr int BucketCount = 64;
+
   bool InRange(float height) const { return height >= FLow && height <= FHigh; }
+  int Bucket(float height) const;
 
   float FPull;
   float FStartSpeed;
@@ -39,4 +45,6 @@ private:
   int FFirstStep = 0;               // FirstTouch(FLow)
   std::vector<float> FBreakpoints;  // the least height touching a step later than the one before
   std::vector<int> FRestSteps;      // UntilRest by FirstTouch - FFirstStep
+  float FBucketScale = 0;
+  std::vector<int> FBreakpointsBelow;  // by bucket, one more at the end: those of lower buckets
 };

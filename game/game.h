@@ -144,8 +144,11 @@ public:
   // game left without players ends without a winner.
   void DeletePlayer(int index);
   // The player whose turn it is, or nullptr when the index names nobody.
-  TPlayer* CurrentPlayer();
-  const TPlayer* CurrentPlayer() const;
+  TPlayer* CurrentPlayer() { return const_cast<TPlayer*>(std::as_const(*this).CurrentPlayer()); }
+  const TPlayer* CurrentPlayer() const {
+    if (FCurrentPlayer < 0 || FCurrentPlayer >= FPlayers.Count()) return nullptr;
+    return &FPlayers.Player(FCurrentPlayer);
+  }
 
   // The table buttons (game_buttons.cpp). The view reads them; a press, the tick of the pressed
   // looks and the click that ends a press go through these operations only.

@@ -14,22 +14,21 @@ constexpr std::size_t kPackedPadding = 50;
 // The animation moves 20 points a tick while more than 500 are left to show, then 10 while
 // more than 200 are, then 5. Counted by these stretches, so that a run of ticks at once (the
 // rules lab's idle ones) costs no more than one.
-struct TAnimationPace {
-  std::int64_t Above;
-  std::int64_t Step;
-};
-constexpr TAnimationPace kAnimationPaces[] = {{500, 20}, {200, 10}, {0, 5}};
+template <std::int64_t Above, std::int64_t Step>
+void ShowStretch(std::int64_t size, std::int64_t& shown, std::int64_t& ticks) {
+  const std::int64_t left = size - shown - Above;
+  if (left <= 0) return;
+  const std::int64_t stretch = std::min(ticks, (left + Step - 1) / Step);
+  shown += stretch * Step;
+  ticks -= stretch;
+}
 
 // How much of a delta of this size `ticks` ticks of the animation show.
 std::int64_t PointsShownIn(std::int64_t size, std::int64_t ticks) {
   std::int64_t shown = 0;
-  for (const TAnimationPace& pace : kAnimationPaces) {
-    const std::int64_t left = size - shown - pace.Above;
-    if (left <= 0) continue;
-    const std::int64_t stretch = std::min(ticks, (left + pace.Step - 1) / pace.Step);
-    shown += stretch * pace.Step;
-    ticks -= stretch;
-  }
+  ShowStretch<500, 20>(size, shown, ticks);
+  ShowStretch<200, 10>(size, shown, ticks);
+  ShowStretch<0, 5>(size, shown, ticks);
   return std::min(shown, size);
 }
 
@@ -102,19 +101,6 @@ void TPlayers::Delete(int index) {
 }
 
 void TPlayers::Clear() { FEntries.clear(); }
-
-int TPlayers::Count() const { return static_cast<int>(FEntries.size()); }
-
-bool TPlayers::Full() const { return Count() >= MaxPlayers; }
-
-TPlayer& TPlayers::Player(int index) {
-  return const_cast<TPlayer&>(std::as_const(*this).Player(index));
-}
-
-const TPlayer& TPlayers::Player(int index) const {
-  if (index < 0 || index >= Count()) throw std::out_of_range("player index");
-  return *FEntries[static_cast<std::size_t>(index)].Player;
-}
 
 const std::string& TPlayers::Key(int index) const {
   if (index < 0 || index >= Count()) throw std::out_of_range("player index");

@@ -21,10 +21,18 @@ int SeatLevel(const TSimulationSettings& settings, int seat) {
   return index < settings.Levels.size() ? settings.Levels[index] : 0;
 }
 
-void AddComputers(TGame& game, const TSimulationSettings& settings, int count, int shift) {
+// "Компьютер 1", "Компьютер 2", …: made once for all the games.
+std::vector<std::string> ComputerNames(int count) {
+  std::vector<std::string> names;
+  for (int i = 0; i < count; ++i) names.push_back(Cp1251("Компьютер ") + std::to_string(i + 1));
+  return names;
+}
+
+void AddComputers(TGame& game, const TSimulationSettings& settings, const std::vector<std::string>& names, int shift) {
+  const int count = static_cast<int>(names.size());
   for (int i = 0; i < count; ++i) {
     TPlayer player;
-    player.FName = Cp1251("Компьютер ") + std::to_string(i + 1);
+    player.FName = names[i];
     player.FKind = PlayerKindComputer;
     player.FLevel = static_cast<std::uint8_t>(SeatLevel(settings, (i + shift) % count));
     game.AddPlayer(player);
@@ -100,6 +108,7 @@ TSimulationReport Simulate(const TSimulationSettings& settings) {
   for (int seat = 0; seat < report.Players; ++seat) report.WinsByLevel.try_emplace(SeatLevel(settings, seat), 0);
   report.TurnsPerGame.reserve(report.Games);
 
+  const std::vector<std::string> names = ComputerNames(report.Players);
   TSeededRandom random(settings.Seed);
   TRandomScope scope(random);
   // Processor time, so that other work on the machine does not lower the figure.
@@ -109,7 +118,7 @@ TSimulationReport Simulate(const TSimulationSettings& settings) {
     TGame game;
     game.SetUnwatched(true);
     game.SetOptions(settings.Rules);
-    AddComputers(game, settings, report.Players, shift);
+    AddComputers(game, settings, names, shift);
     PlayGame(game, settings.Stepped, report);
   }
   report.Seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
