@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -115,7 +116,12 @@ public:
   // or past FThrowCount are ignored; a face outside 1..6 keeps the locally drawn one, so a
   // bad face can never leave a die rolling for ever. Returns whether every face was usable.
   bool StartThrowWith(const std::array<int, DiceCount>& faces);
-  bool DiceMoving() const;
+  bool DiceMoving() const {
+    for (int i = 0; i < DiceInThrow(); ++i) {
+      if (FThrowDice[i].Moving) return true;
+    }
+    return false;
+  }
   void StepDice();
   // Brings the rolling dice to rest without stepping their motion, making the draws the
   // steps would make in the same order. Returns how many steps the motion would have taken.
@@ -223,7 +229,7 @@ private:
   bool FUnwatched = false;
 
   // FThrowCount brought into 0..5, so that a count set from outside never reaches past the dice.
-  int DiceInThrow() const;
+  int DiceInThrow() const { return std::clamp(FThrowCount, 0, DiceCount); }
   bool InHole(int total) const;
   bool OnScoreBarrel(int total) const;
   // A total equal to DUMPTRUCKSCORE falls to 0.

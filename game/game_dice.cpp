@@ -58,12 +58,6 @@ bool TGame::StartThrowWith(const std::array<int, DiceCount>& faces) {
   return allUsable;
 }
 
-int TGame::DiceInThrow() const { return std::clamp(FThrowCount, 0, DiceCount); }
-
-bool TGame::DiceMoving() const {
-  return std::any_of(FThrowDice.begin(), FThrowDice.begin() + DiceInThrow(), [](const TZarnik& die) { return die.Moving; });
-}
-
 void TGame::StepDice() { StepMovingDice(std::span<TZarnik>(FThrowDice.data(), DiceInThrow())); }
 
 int TGame::SettleDiceAtOnce() {
