@@ -71,6 +71,9 @@ void TGameLoop::FinishRolling(TStepEvents& events) {
 int TGameLoop::SkipIdleTicks() {
   int skipped = 0;
   for (;;) {
+    const bool settling = SettlesAtOnce() && FGame.DiceMoving();
+    // A throw to be scored, or rolled step by step, acts in the next tick.
+    if (FGame.ThrowPending() && !settling) return skipped;
     const int quiet = FGame.QuietTicks();
     const int untilPress = FAutoPressDelay > 0 ? FAutoPressDelay - 1 : QuietForever;
     const int ticks = FGame.ThrowPending() ? 0 : std::min(quiet, untilPress);
@@ -81,8 +84,7 @@ int TGameLoop::SkipIdleTicks() {
     // The next tick runs at once too when the computer's press or a roll settled at once is
     // all it does.
     const bool pressing = FAutoPressDelay == 1;
-    const bool settling = SettlesAtOnce() && FGame.DiceMoving();
-    if (pressing == settling || (FGame.ThrowPending() && !settling)) return skipped;
+    if (pressing == settling) return skipped;
     if (pressing) AutoPressTick(0);
     RunDownQuietTicks(1);
     if (settling) SettleRollAtOnce();
