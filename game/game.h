@@ -176,9 +176,9 @@ public:
 
   // The rules lab's idle ticks (idle_ticks.cpp): how many ticks ahead of an unwatched game
   // none of its counters ends (the pause before the turn passes, the pressed looks) and no
-  // landing waits to be told, so that nothing but the score animation and those counters runs
-  // in them unless the dice roll (0 in a watched game, whose panel and row dice move every
-  // tick; QuietForever when nothing runs down); and as many of them as that run at once.
+  // landing waits to be told (QuietForever when nothing runs down; 0 in a watched game, whose
+  // panel and row dice move every tick); and as many of them as that run at once, the score
+  // animation with them. The rolling dice and the computer's press are the loop's to weigh.
   int QuietTicks() const;
   void SkipQuietTicks(int ticks);
 
