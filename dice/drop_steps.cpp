@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 TTouch SteppedTouch(float pull, float speed, float floor, float height) {
   int step = 0;
@@ -54,13 +55,29 @@ TDropSteps::TDropSteps(float pull, float startSpeed, float floor, float bounceEn
     const TTouch least = touch(step == FFirstStep ? low : FBreakpoints[step - FFirstStep - 1]);
     FRestSteps.push_back(least.Step == step ? step + SteppedBounces(pull, least.Speed, bounceEnd) : 0);
   }
+  FBucketScale = high > low ? BucketCount / (high - low) : 0;
+  FBreakpointsBelow.assign(BucketCount + 1, 0);
+  for (const float breakpoint : FBreakpoints) ++FBreakpointsBelow[Bucket(breakpoint) + 1];
+  for (int bucket = 0; bucket < BucketCount; ++bucket) {
+    FMostInABucket = std::max(FMostInABucket, FBreakpointsBelow[bucket + 1]);
+    FBreakpointsBelow[bucket + 1] += FBreakpointsBelow[bucket];
+  }
+  // Padding no height reaches, so that the last bucket's comparisons stay within the list.
+  FBreakpoints.insert(FBreakpoints.end(), FMostInABucket, std::numeric_limits<float>::infinity());
+}
+
+int TDropSteps::Bucket(float height) const {
+  return std::min(static_cast<int>((height - FLow) * FBucketScale), BucketCount - 1);
 }
 
 int TDropSteps::FirstTouch(float height) const {
   if (!InRange(height)) return SteppedTouch(FPull, FStartSpeed, FFloor, height).Step;
-  // A count without branches: a search's guesses would be wrong half the time.
-  int passed = 0;
-  for (const float breakpoint : FBreakpoints) passed += breakpoint <= height ? 1 : 0;
+  // As many comparisons for every height, counted without branches: the heights are random,
+  // so a branch would be guessed wrong often. Those past the bucket's own breakpoints compare
+  // with higher ones, which the height does not reach.
+  const int below = FBreakpointsBelow[Bucket(height)];
+  int passed = below;
+  for (int i = 0; i < FMostInABucket; ++i) passed += FBreakpoints[below + i] <= height ? 1 : 0;
   return FFirstStep + passed;
 }
 

@@ -28,7 +28,13 @@ public:
   int UntilRest(float height) const;
 
 private:
+  // The range is cut into this many equal buckets, found by one multiply: a height lies past
+  // every breakpoint of the buckets below its own and short of those above (the bucket grows
+  // with the height), so only its own bucket's few are compared.
+  static constexpr int BucketCount = 128;
+
   bool InRange(float height) const { return height >= FLow && height <= FHigh; }
+  int Bucket(float height) const;
 
   float FPull;
   float FStartSpeed;
@@ -37,6 +43,11 @@ private:
   float FLow;
   float FHigh;
   int FFirstStep = 0;               // FirstTouch(FLow)
-  std::vector<float> FBreakpoints;  // the least height touching a step later than the one before
+  // The least height touching a step later than the one before; then FMostInABucket that no
+  // height reaches.
+  std::vector<float> FBreakpoints;
   std::vector<int> FRestSteps;      // UntilRest by FirstTouch - FFirstStep
+  float FBucketScale = 0;
+  std::vector<int> FBreakpointsBelow;  // by bucket, one more at the end: those of lower buckets
+  int FMostInABucket = 0;
 };

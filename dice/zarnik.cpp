@@ -28,6 +28,14 @@ const TDropSteps& ThrowLanding() {
   return table;
 }
 
+// A die upright on a face: AngleX, and the angle about the other axis that is not its
+// vertical one (AngleY for faces 1 and 6, which turn about Z; AngleZ for the others).
+struct TUpright {
+  float X;
+  float Other;
+};
+constexpr TUpright kUpright[7] = {{0, 0}, {90, 180}, {0, 90}, {0, 0}, {0, 180}, {180, 90}, {90, 0}};
+
 float WrapOnce(float angle) {
   if (angle > 180) angle -= 360;
   if (angle < -180) angle += 360;
@@ -44,29 +52,24 @@ int FallStepCount(float accel, float speed, float height) {
 
 TZarnik::TZarnik() : AngleY(static_cast<float>(Rng().Random(360) - 180)) {}
 
+void TZarnik::StandUpright(float freeAngle) {
+  const TUpright& upright = kUpright[Face];
+  AngleX = upright.X;
+  // Chosen without branching: the face is random, so a branch would be guessed wrong often.
+  const bool aboutZ = SpinsAboutZ();
+  AngleY = aboutZ ? upright.Other : freeAngle;
+  AngleZ = aboutZ ? freeAngle : upright.Other;
+}
+
 void TZarnik::SetUprightAngles() {
-  switch (Face) {
-    case 1: AngleX = 90; AngleY = 180; break;
-    case 6: AngleX = 90; AngleY = 0; break;
-    case 2: AngleX = 0; AngleZ = 90; break;
-    case 3: AngleX = 0; AngleZ = 0; break;
-    case 4: AngleX = 0; AngleZ = 180; break;
-    case 5: AngleX = 180; AngleZ = 90; break;
-    default: break;
-  }
+  if (ValidFace(Face)) StandUpright(SpinsAboutZ() ? AngleZ : AngleY);
 }
 
 void TZarnik::SetPose(int face) {
   Face = static_cast<std::uint8_t>(face);
   if (!ValidFace(face)) return;
   const float turn = static_cast<float>(30 + 90 * Rng().Random(3));
-  const float free = face <= 4 ? -turn : turn;
-  SetUprightAngles();
-  if (SpinsAboutZ()) {
-    AngleZ = free;
-  } else {
-    AngleY = free;
-  }
+  StandUpright(face <= 4 ? -turn : turn);
 }
 
 void TZarnik::SetSpin(float sx, float sy, float sz) {
@@ -120,18 +123,12 @@ void TZarnik::Throw(int face) {
   DriftZ = 0;
   if (!ValidFace(face)) return;
   SpinX = -static_cast<float>(5 + Rng().Random(15));
+  // The spin about the die's other upright axis stops; the vertical one keeps its speed.
+  (SpinsAboutZ() ? SpinY : SpinZ) = 0;
+  StandUpright(static_cast<float>(Rng().Random(360)));
+  // Wound back so that the tumble ends upright with the fall.
   const float windBack = static_cast<float>(FallSteps) * SpinX;
-  if (SpinsAboutZ()) {
-    SpinY = 0;
-    AngleZ = static_cast<float>(Rng().Random(360));
-    AngleX = 90 - windBack;
-    AngleY = face == 1 ? 180 : 0;
-  } else {
-    SpinZ = 0;
-    AngleY = static_cast<float>(Rng().Random(360));
-    AngleX = (face == 5 ? 180 : 0) - windBack;
-    AngleZ = face == 3 ? 0 : face == 4 ? 180 : 90;
-  }
+  AngleX -= windBack;
 }
 
 void TZarnik::Step() {

@@ -77,6 +77,8 @@ public:
 private:
   float& VerticalSpin() { return SpinsAboutZ() ? SpinZ : SpinY; }
   void SetUprightAngles();
+  // Upright on a valid face, turned by freeAngle about its vertical axis.
+  void StandUpright(float freeAngle);
 };
 
 // One step of every die of a throw that still moves, in order.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -115,7 +116,12 @@ public:
   // or past FThrowCount are ignored; a face outside 1..6 keeps the locally drawn one, so a
   // bad face can never leave a die rolling for ever. Returns whether every face was usable.
   bool StartThrowWith(const std::array<int, DiceCount>& faces);
-  bool DiceMoving() const;
+  bool DiceMoving() const {
+    for (int i = 0; i < DiceInThrow(); ++i) {
+      if (FThrowDice[i].Moving) return true;
+    }
+    return false;
+  }
   void StepDice();
   // Brings the rolling dice to rest without stepping their motion, making the draws the
   // steps would make in the same order. Returns how many steps the motion would have taken.
@@ -144,8 +150,11 @@ public:
   // game left without players ends without a winner.
   void DeletePlayer(int index);
   // The player whose turn it is, or nullptr when the index names nobody.
-  TPlayer* CurrentPlayer();
-  const TPlayer* CurrentPlayer() const;
+  TPlayer* CurrentPlayer() { return const_cast<TPlayer*>(std::as_const(*this).CurrentPlayer()); }
+  const TPlayer* CurrentPlayer() const {
+    if (FCurrentPlayer < 0 || FCurrentPlayer >= FPlayers.Count()) return nullptr;
+    return &FPlayers.Player(FCurrentPlayer);
+  }
 
   // The table buttons (game_buttons.cpp). The view reads them; a press, the tick of the pressed
   // looks and the click that ends a press go through these operations only.
@@ -164,6 +173,14 @@ public:
   // The rules lab's games: nobody reads the panel nor watches the row dice turn, so their
   // texts and turns are left out; the rules, the faces and every draw stay the same.
   void SetUnwatched(bool unwatched) { FUnwatched = unwatched; }
+
+  // The rules lab's idle ticks (idle_ticks.cpp): how many ticks ahead of an unwatched game
+  // none of its counters ends (the pause before the turn passes, the pressed looks) and no
+  // landing waits to be told (QuietForever when nothing runs down; 0 in a watched game, whose
+  // panel and row dice move every tick); and as many of them as that run at once, the score
+  // animation with them. The rolling dice and the computer's press are the loop's to weigh.
+  int QuietTicks() const;
+  void SkipQuietTicks(int ticks);
 
   // The computer player's choice: throw again (true) or record (false) (computer_player.cpp).
   // Draws at most one random number and changes nothing else.
@@ -212,7 +229,7 @@ private:
   bool FUnwatched = false;
 
   // FThrowCount brought into 0..5, so that a count set from outside never reaches past the dice.
-  int DiceInThrow() const;
+  int DiceInThrow() const { return std::clamp(FThrowCount, 0, DiceCount); }
   bool InHole(int total) const;
   bool OnScoreBarrel(int total) const;
   // A total equal to DUMPTRUCKSCORE falls to 0.

@@ -58,29 +58,31 @@ bool TGame::StartThrowWith(const std::array<int, DiceCount>& faces) {
   return allUsable;
 }
 
-int TGame::DiceInThrow() const { return std::clamp(FThrowCount, 0, DiceCount); }
-
-bool TGame::DiceMoving() const {
-  return std::any_of(FThrowDice.begin(), FThrowDice.begin() + DiceInThrow(), [](const TZarnik& die) { return die.Moving; });
-}
-
 void TGame::StepDice() { StepMovingDice(std::span<TZarnik>(FThrowDice.data(), DiceInThrow())); }
 
 int TGame::SettleDiceAtOnce() {
   const std::span<TZarnik> dice(FThrowDice.data(), DiceInThrow());
+  const int count = static_cast<int>(dice.size());
   // Dice step in turn, so their landing draws come step by step, die by die within a step.
-  std::array<std::pair<int, int>, DiceCount> landings{};
+  // Each die's place in that order is counted without branching: the steps are random, so
+  // the branches of a sort would be guessed wrong often. A die that does not land comes last.
+  constexpr int kNoLanding = 1 << 16;
+  std::array<int, DiceCount> keys{};
   int landingCount = 0;
   int steps = 0;
-  for (int i = 0; i < static_cast<int>(dice.size()); ++i) {
-    if (const int step = dice[i].FirstLandingStep(); step > 0) landings[landingCount++] = {step, i};
+  for (int i = 0; i < count; ++i) {
+    const int step = dice[i].FirstLandingStep();
+    keys[i] = (step > 0 ? step : kNoLanding) * DiceCount + i;
+    landingCount += step > 0 ? 1 : 0;
     steps = std::max(steps, dice[i].StepsToRest());
   }
-  const auto end = landings.begin() + landingCount;
-  for (auto first = landings.begin(); first != end; ++first) {
-    std::iter_swap(first, std::min_element(first, end));
-    dice[first->second].Land();
+  std::array<int, DiceCount> order{};
+  for (int i = 0; i < count; ++i) {
+    int place = 0;
+    for (int j = 0; j < count; ++j) place += keys[j] < keys[i] ? 1 : 0;
+    order[place] = i;
   }
+  for (int place = 0; place < landingCount; ++place) dice[order[place]].Land();
   for (TZarnik& die : dice) die.ComeToRest();
   return steps;
 }

@@ -33,11 +33,10 @@ void TGameLoop::GameStep(TStepEvents& events) {
     events.TurnPassed = true;
     ScheduleComputerMove();
   }
-  if (FPacing.FastForwardDice && FPacing.SettleDiceAtOnce && FGame.DiceMoving()) {
-    // The stepped roll animates the scores once per two steps, the first above.
-    const int tickCount = (FGame.SettleDiceAtOnce() + 1) / 2;
-    if (tickCount > 1) FGame.AnimateScores(tickCount - 1);
-  } else if (FGame.DiceMoving()) {
+  const bool rolling = FGame.DiceMoving();
+  if (rolling && SettlesAtOnce()) {
+    SettleRollAtOnce();
+  } else if (rolling) {
     FGame.StepDice();
     FGame.StepDice();
     while (FPacing.FastForwardDice && FGame.DiceMoving()) {
@@ -57,10 +56,45 @@ void TGameLoop::GameStep(TStepEvents& events) {
   FGame.TickMessagePanel();
 }
 
+void TGameLoop::SettleRollAtOnce() {
+  // The stepped roll animates the scores once per two steps, the first with the tick's own.
+  const int tickCount = (FGame.SettleDiceAtOnce() + 1) / 2;
+  if (tickCount > 1) FGame.AnimateScores(tickCount - 1);
+}
+
 void TGameLoop::FinishRolling(TStepEvents& events) {
   FGame.CutPassDelay();
   while (FGame.DiceMoving()) GameStep(events);
   GameStep(events);
+}
+
+int TGameLoop::SkipIdleTicks() {
+  int skipped = 0;
+  for (;;) {
+    const bool settling = SettlesAtOnce() && FGame.DiceMoving();
+    // A throw to be scored, or rolled step by step, acts in the next tick.
+    if (FGame.ThrowPending() && !settling) return skipped;
+    const int quiet = FGame.QuietTicks();
+    const int untilPress = FAutoPressDelay > 0 ? FAutoPressDelay - 1 : QuietForever;
+    const int ticks = FGame.ThrowPending() ? 0 : std::min(quiet, untilPress);
+    if (ticks == QuietForever) return skipped;
+    if (ticks > 0) RunDownQuietTicks(ticks);
+    skipped += ticks;
+    if (ticks == quiet) return skipped;
+    // The next tick runs at once too when the computer's press or a roll settled at once is
+    // all it does.
+    const bool pressing = FAutoPressDelay == 1;
+    if (pressing == settling) return skipped;
+    if (pressing) AutoPressTick(0);
+    RunDownQuietTicks(1);
+    if (settling) SettleRollAtOnce();
+    ++skipped;
+  }
+}
+
+void TGameLoop::RunDownQuietTicks(int ticks) {
+  FGame.SkipQuietTicks(ticks);
+  if (FAutoPressDelay > 0) FAutoPressDelay -= ticks;
 }
 
 void TGameLoop::HandleClicks(TStepEvents& events) {

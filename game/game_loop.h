@@ -55,6 +55,13 @@ public:
   // computer's turn. Returns whether the button took the press.
   bool PressButton(TTableButtons::TIndex button);
 
+  // The rules lab's shortcut through an unwatched game: runs at once the ticks ahead in which
+  // nothing happens but counters running down (TGame::QuietTicks), the computer's wait before
+  // its press among them, and a tick whose only action is the computer's press or a roll
+  // settled at once; the next TableStep is then a tick in which something else happens.
+  // Returns how many ticks it ran (none while the game waits for a person).
+  int SkipIdleTicks();
+
   // Lets the current player, if a computer, decide and schedule its press.
   void ScheduleComputerMove();
   void AutoPressTick(int ticks);
@@ -72,6 +79,9 @@ protected:
 
 private:
   void HandleClicks(TStepEvents& events);
+  bool SettlesAtOnce() const { return FPacing.FastForwardDice && FPacing.SettleDiceAtOnce; }
+  void SettleRollAtOnce();
+  void RunDownQuietTicks(int ticks);
   bool CurrentIsComputer() const;
   bool ComputerMovesHere() const;
 

@@ -2,16 +2,6 @@
 #include "game/message_texts.h"
 #include "game/turn_limits.h"
 
-TPlayer* TGame::CurrentPlayer() {
-  if (FCurrentPlayer < 0 || FCurrentPlayer >= FPlayers.Count()) return nullptr;
-  return &FPlayers.Player(FCurrentPlayer);
-}
-
-const TPlayer* TGame::CurrentPlayer() const {
-  if (FCurrentPlayer < 0 || FCurrentPlayer >= FPlayers.Count()) return nullptr;
-  return &FPlayers.Player(FCurrentPlayer);
-}
-
 bool TGame::InHole(int total) const { return InHoleAt(FOptions, total); }
 
 bool TGame::OnScoreBarrel(int total) const { return OnScoreBarrelAt(FOptions, total); }

@@ -11,6 +11,27 @@ namespace {
 
 constexpr std::size_t kPackedPadding = 50;
 
+// The animation moves 20 points a tick while more than 500 are left to show, then 10 while
+// more than 200 are, then 5. Counted by these stretches, so that a run of ticks at once (the
+// rules lab's idle ones) costs no more than one.
+template <std::int64_t Above, std::int64_t Step>
+void ShowStretch(std::int64_t size, std::int64_t& shown, std::int64_t& ticks) {
+  const std::int64_t left = size - shown - Above;
+  if (left <= 0) return;
+  const std::int64_t stretch = std::min(ticks, (left + Step - 1) / Step);
+  shown += stretch * Step;
+  ticks -= stretch;
+}
+
+// How much of a delta of this size `ticks` ticks of the animation show.
+std::int64_t PointsShownIn(std::int64_t size, std::int64_t ticks) {
+  std::int64_t shown = 0;
+  ShowStretch<500, 20>(size, shown, ticks);
+  ShowStretch<200, 10>(size, shown, ticks);
+  ShowStretch<0, 5>(size, shown, ticks);
+  return std::min(shown, size);
+}
+
 }  // namespace
 
 std::int32_t TPlayer::Total() const { return FScore + FScoreDelta; }
@@ -81,19 +102,6 @@ void TPlayers::Delete(int index) {
 
 void TPlayers::Clear() { FEntries.clear(); }
 
-int TPlayers::Count() const { return static_cast<int>(FEntries.size()); }
-
-bool TPlayers::Full() const { return Count() >= MaxPlayers; }
-
-TPlayer& TPlayers::Player(int index) {
-  return const_cast<TPlayer&>(std::as_const(*this).Player(index));
-}
-
-const TPlayer& TPlayers::Player(int index) const {
-  if (index < 0 || index >= Count()) throw std::out_of_range("player index");
-  return *FEntries[static_cast<std::size_t>(index)].Player;
-}
-
 const std::string& TPlayers::Key(int index) const {
   if (index < 0 || index >= Count()) throw std::out_of_range("player index");
   return FEntries[static_cast<std::size_t>(index)].Key;
@@ -106,15 +114,14 @@ void TPlayers::ResetScore(int index) {
 void TPlayers::AnimateScores() { AnimateScores(1); }
 
 void TPlayers::AnimateScores(int ticks) {
+  if (ticks <= 0) return;
   for (const TEntry& entry : FEntries) {
     TPlayer& player = *entry.Player;
-    for (int tick = 0; tick < ticks && player.FScoreDelta != 0; ++tick) {
-      const std::int32_t delta = player.FScoreDelta;
-      const std::int64_t size = std::abs(static_cast<std::int64_t>(delta));
-      const std::int64_t stepSize = std::min<std::int64_t>(size, size <= 200 ? 5 : size <= 500 ? 10 : 20);
-      const auto step = static_cast<std::int32_t>(delta < 0 ? -stepSize : stepSize);
-      player.FScore += step;
-      player.FScoreDelta -= step;
-    }
+    if (player.FScoreDelta == 0) continue;
+    const std::int64_t delta = player.FScoreDelta;
+    const std::int64_t shown = PointsShownIn(std::abs(delta), ticks);
+    const auto step = static_cast<std::int32_t>(delta < 0 ? -shown : shown);
+    player.FScore += step;
+    player.FScoreDelta -= step;
   }
 }

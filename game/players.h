@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 inline constexpr std::uint8_t PlayerKindHuman = 0;
@@ -68,11 +70,14 @@ public:
   void Delete(int index);
   void Clear();
 
-  int Count() const;
-  bool Full() const;
+  int Count() const { return static_cast<int>(FEntries.size()); }
+  bool Full() const { return Count() >= MaxPlayers; }
   // The player at an index; an index outside the list throws std::out_of_range.
-  TPlayer& Player(int index);
-  const TPlayer& Player(int index) const;
+  TPlayer& Player(int index) { return const_cast<TPlayer&>(std::as_const(*this).Player(index)); }
+  const TPlayer& Player(int index) const {
+    if (index < 0 || index >= Count()) throw std::out_of_range("player index");
+    return *FEntries[static_cast<std::size_t>(index)].Player;
+  }
   // The name the entry was added under.
   const std::string& Key(int index) const;
 
@@ -81,7 +86,7 @@ public:
   // One tick of the score animation for every player: moves 5, 10 or 20 points (by the size
   // of the delta, never more than the delta) from FScoreDelta to FScore.
   void AnimateScores();
-  // As many ticks of it at once, the same steps.
+  // As many ticks of it at once, counted rather than stepped: the same scores.
   void AnimateScores(int ticks);
 
 private:

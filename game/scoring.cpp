@@ -38,11 +38,12 @@ TThrowScore ScoreFaces(std::span<const int> faces) {
   const int fives = static_cast<int>(counts >> 20 & 0xF);
   if (score.SetFace != 1) score.Points += 10 * ones;
   if (score.SetFace != 5) score.Points += 5 * fives;
+  // The faces that score, as bits, so that the mask is built without branching on random faces.
+  const unsigned scoringFaces = 1u << 1 | 1u << 5 | (score.SetFace != 0 ? 1u << score.SetFace : 0u);
   for (int i = 0; i < dice; ++i) {
-    const int face = faces[i];
-    if (face == 1 || face == 5 || (score.SetFace != 0 && face == score.SetFace)) {
-      score.ScoringMask |= 1 << i;
-    }
+    const auto face = static_cast<unsigned>(faces[i]);
+    const unsigned scores = face < 8 ? scoringFaces >> face & 1u : 0u;
+    score.ScoringMask = static_cast<std::uint8_t>(score.ScoringMask | scores << i);
   }
   return score;
 }

@@ -21,10 +21,18 @@ int SeatLevel(const TSimulationSettings& settings, int seat) {
   return index < settings.Levels.size() ? settings.Levels[index] : 0;
 }
 
-void AddComputers(TGame& game, const TSimulationSettings& settings, int count, int shift) {
+// "Компьютер 1", "Компьютер 2", …: made once for all the games.
+std::vector<std::string> ComputerNames(int count) {
+  std::vector<std::string> names;
+  for (int i = 0; i < count; ++i) names.push_back(Cp1251("Компьютер ") + std::to_string(i + 1));
+  return names;
+}
+
+void AddComputers(TGame& game, const TSimulationSettings& settings, const std::vector<std::string>& names, int shift) {
+  const int count = static_cast<int>(names.size());
   for (int i = 0; i < count; ++i) {
     TPlayer player;
-    player.FName = Cp1251("Компьютер ") + std::to_string(i + 1);
+    player.FName = names[i];
     player.FKind = PlayerKindComputer;
     player.FLevel = static_cast<std::uint8_t>(SeatLevel(settings, (i + shift) % count));
     game.AddPlayer(player);
@@ -41,6 +49,7 @@ void PlayGame(TGame& game, bool stepped, TSimulationReport& report) {
   // A game that cannot start or stops moving must not hold the lab for ever.
   const long tickCap = SimulationTurnCap * 1000L;
   for (long ticks = 0; turns < SimulationTurnCap && ticks < tickCap && (!started || !game.GameOver()); ++ticks) {
+    if (!stepped) ticks += loop.SkipIdleTicks();
     const TStepEvents events = loop.TableStep();
     started = started || events.GameStarted;
     if (events.Settled && events.SettledDice >= 1 && events.SettledDice <= 5) {
@@ -99,6 +108,7 @@ TSimulationReport Simulate(const TSimulationSettings& settings) {
   for (int seat = 0; seat < report.Players; ++seat) report.WinsByLevel.try_emplace(SeatLevel(settings, seat), 0);
   report.TurnsPerGame.reserve(report.Games);
 
+  const std::vector<std::string> names = ComputerNames(report.Players);
   TSeededRandom random(settings.Seed);
   TRandomScope scope(random);
   // Processor time, so that other work on the machine does not lower the figure.
@@ -108,7 +118,7 @@ TSimulationReport Simulate(const TSimulationSettings& settings) {
     TGame game;
     game.SetUnwatched(true);
     game.SetOptions(settings.Rules);
-    AddComputers(game, settings, report.Players, shift);
+    AddComputers(game, settings, names, shift);
     PlayGame(game, settings.Stepped, report);
   }
   report.Seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;

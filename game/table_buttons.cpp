@@ -15,26 +15,6 @@ void PressTableButton(TTableButton& button) {
   button.SetPressTicks(ButtonPressTicks);
 }
 
-void TTableButton::SetState(TButtonState state) {
-  FPrevState = FState;
-  FState = state;
-}
-
-bool TTableButton::Tick() {
-  if (FPressTicks <= 0) return false;
-  if (--FPressTicks > 0) return false;
-  // A button disabled during its pressed look stays disabled: the press lapses unclicked.
-  if (FState != TButtonState::Pressed) return false;
-  SetState(TButtonState::Normal);
-  return true;
-}
-
-bool TTableButton::Clicked() {
-  const bool clicked = FPrevState == TButtonState::Pressed && FState == TButtonState::Normal;
-  FPrevState = FState;
-  return clicked;
-}
-
 TTableButtons::TTableButtons()
     : FButtons{TTableButton(TButtonState::Disabled), TTableButton(TButtonState::Disabled),
                TTableButton(TButtonState::Normal), TTableButton(TButtonState::Normal)} {}
@@ -53,10 +33,4 @@ const TTableButton* TTableButtons::Find(std::string_view name) const {
     if (sameLetters(Names[i], name)) return &FButtons[i];
   }
   return nullptr;
-}
-
-bool TTableButtons::Tick() {
-  bool ended = false;
-  for (TTableButton& button : FButtons) ended = button.Tick() || ended;
-  return ended;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -10,6 +11,9 @@ enum class TButtonState : std::uint8_t { Normal = 0, Pressed = 1, Disabled = 2 }
 // Ticks a pressed button shows its pressed look before its action runs.
 inline constexpr int ButtonPressTicks = 5;
 
+// The count of quiet ticks ahead when nothing runs down: only a press ends them.
+inline constexpr int QuietForever = 1 << 30;
+
 // A table button as the rules and the table step see it: the one place where its pressed look
 // runs down and its click is told. The window only draws it.
 class TTableButton {
@@ -17,12 +21,32 @@ public:
   explicit TTableButton(TButtonState initial) : FState(initial), FPrevState(initial) {}
   TButtonState State() const { return FState; }
   // Remembers the state it leaves, so that Clicked can tell a press that ran out.
-  void SetState(TButtonState state);
+  void SetState(TButtonState state) {
+    FPrevState = FState;
+    FState = state;
+  }
   void SetPressTicks(int ticks) { FPressTicks = ticks; }
   // Runs the pressed look down; true in the tick in which it ends (the button is then normal).
-  bool Tick();
+  // Every tick asks every button, so these few are inline.
+  bool Tick() {
+    if (FPressTicks <= 0 || --FPressTicks > 0) return false;
+    // A button disabled during its pressed look stays disabled: the press lapses unclicked.
+    if (FState != TButtonState::Pressed) return false;
+    SetState(TButtonState::Normal);
+    return true;
+  }
   // True once after a press has run out.
-  bool Clicked();
+  bool Clicked() {
+    const bool clicked = FPrevState == TButtonState::Pressed && FState == TButtonState::Normal;
+    FPrevState = FState;
+    return clicked;
+  }
+  // Ticks ahead in which the pressed look runs without ending (none: QuietForever).
+  int QuietTicks() const { return FPressTicks > 0 ? FPressTicks - 1 : QuietForever; }
+  // Runs the pressed look down by ticks within QuietTicks.
+  void RunDown(int ticks) {
+    if (FPressTicks > 0) FPressTicks -= ticks;
+  }
 
 private:
   TButtonState FState;
@@ -53,7 +77,20 @@ public:
   const TTableButton* Find(std::string_view name) const;
 
   // Ticks every button; true when at least one pressed look ended.
-  bool Tick();
+  bool Tick() {
+    bool ended = false;
+    for (TTableButton& button : FButtons) ended = button.Tick() || ended;
+    return ended;
+  }
+  // The least of the buttons' QuietTicks, and all of them run down by ticks within it.
+  int QuietTicks() const {
+    int quiet = QuietForever;
+    for (const TTableButton& button : FButtons) quiet = std::min(quiet, button.QuietTicks());
+    return quiet;
+  }
+  void RunDown(int ticks) {
+    for (TTableButton& button : FButtons) button.RunDown(ticks);
+  }
 
 private:
   std::array<TTableButton, Count> FButtons;

@@ -92,6 +92,47 @@ TEST_F(GameLoop, TheComputerPressesInTheFortiethStepAndActsInTheFortyFourth) {
   }
 }
 
+TEST_F(GameLoop, AnUnwatchedGameSkipsTheComputersWaitPressAndRollUpToTheTicksThatAct) {
+  AddPlayers({PlayerKindComputer, PlayerKindHuman});
+  TGameLoop loop(F.Game, {.FastForwardDice = true, .SettleDiceAtOnce = true});
+  ASSERT_TRUE(loop.PressButton(TTableButtons::Start));
+  while (F.Game.GameOver()) loop.TableStep();
+  EXPECT_EQ(loop.SkipIdleTicks(), 0);  // a watched game's panel and row dice move every tick
+  F.Game.SetUnwatched(true);
+  // 39 ticks of waiting, the press in the 40th, three of its look: the click acts in the 44th.
+  EXPECT_EQ(loop.SkipIdleTicks(), 43);
+  EXPECT_EQ(F.Game.Buttons()[TTableButtons::Do].State(), TButtonState::Pressed);
+  loop.TableStep();
+  ASSERT_TRUE(F.Game.DiceMoving());
+  EXPECT_EQ(loop.SkipIdleTicks(), 1);  // the roll, settled at once
+  EXPECT_FALSE(F.Game.DiceMoving());
+  EXPECT_EQ(loop.SkipIdleTicks(), 0);  // the throw is scored in the next tick
+  const TStepEvents events = loop.TableStep();
+  EXPECT_TRUE(events.Landing);
+  EXPECT_TRUE(events.Settled);
+}
+
+TEST_F(GameLoop, ASteppedRollIsNeverSkipped) {
+  AddPlayers({PlayerKindHuman, PlayerKindHuman});
+  F.Game.SetUnwatched(true);
+  F.Game.StartGame();
+  F.Game.StartThrowWith({1, 1, 5, 2, 3});
+  EXPECT_EQ(Loop.SkipIdleTicks(), 0);
+}
+
+TEST_F(GameLoop, AnUnwatchedGameSkipsThePauseBeforeTheTurnPassesButNeverAPersonsTurn) {
+  AddPlayers({PlayerKindHuman, PlayerKindHuman});
+  F.Game.SetUnwatched(true);
+  F.Game.StartGame();
+  EXPECT_EQ(Loop.SkipIdleTicks(), 0);
+  F.Game.StartThrowWith({2, 3, 4, 6, 6});
+  StepUntil([&] { return !F.Game.ThrowPending(); });
+  EXPECT_EQ(Loop.SkipIdleTicks(), TGame::PassDelayTicks - 1);
+  EXPECT_TRUE(Loop.TableStep().TurnPassed);
+  EXPECT_EQ(F.Game.CurrentPlayerIndex(), 1);
+  EXPECT_EQ(Loop.SkipIdleTicks(), 0);
+}
+
 TEST_F(GameLoop, NothingIsPressedForAGameThatEndedDuringTheWait) {
   AddPlayers({PlayerKindComputer});
   F.Game.StartGame();

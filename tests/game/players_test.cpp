@@ -223,6 +223,28 @@ TEST(Players, AnimationCountsTheScoreInStepsOf5To20) {
   }
 }
 
+// The rules lab runs idle ticks at once, and a barrel's fall later reads the score shown:
+// any run of ticks must show what as many single ticks do, across each change of pace.
+TEST(Players, AnimationRunsManyTicksAtOnceAsOneByOne) {
+  TPlayers stepped;
+  TPlayers atOnce;
+  for (const std::int32_t delta : {-2345, -1000, -501, -500, -205, -7, 3, 200, 201, 499, 515, 1000, 1999}) {
+    for (const int ticks : {0, 1, 2, 13, 24, 25, 26, 40, 54, 55, 95, 200}) {
+      stepped.Clear();
+      atOnce.Clear();
+      for (TPlayers* players : {&stepped, &atOnce}) {
+        players->Add(TPlayer{});
+        players->Player(0).FScore = 300;
+        players->Player(0).FScoreDelta = delta;
+      }
+      for (int tick = 0; tick < ticks; ++tick) stepped.AnimateScores();
+      atOnce.AnimateScores(ticks);
+      EXPECT_EQ(atOnce.Player(0).FScore, stepped.Player(0).FScore) << delta << " over " << ticks;
+      EXPECT_EQ(atOnce.Player(0).Total(), 300 + delta);
+    }
+  }
+}
+
 TEST(Players, AnimationMovesEveryPlayer) {
   TPlayers players;
   players.Add(TPlayer{});
