@@ -3,9 +3,9 @@
 #include <span>
 #include <vector>
 
-#include "platform/focus_ring.h"
 #include "gfx/button_collection.h"
 #include "gfx/widget.h"
+#include "platform/focus_ring.h"
 
 class TSurfaceSortCollection;
 

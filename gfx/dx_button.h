@@ -60,7 +60,6 @@ private:
 // The box of a button's current picture.
 TRect ButtonBox(const TSefraDXButton& button);
 
-
 // Enabling a disabled button makes it normal (a pressed one stays pressed); disabling puts it
 // into wsDisabled whatever its state.
 void SetButtonEnabled(TSefraDXButton& button, bool enabled);

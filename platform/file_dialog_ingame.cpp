@@ -138,8 +138,9 @@ void TInGameFileDialog::MoveSelection(int step) {
   const int count = static_cast<int>(FFiles.size());
   if (count == 0) return;
   const auto selected = std::find(FFiles.begin(), FFiles.end(), FName);
-  const int row = selected == FFiles.end() ? (step > 0 ? 0 : count - 1)
-                                           : std::clamp(static_cast<int>(selected - FFiles.begin()) + step, 0, count - 1);
+  const int row = selected == FFiles.end()
+                      ? (step > 0 ? 0 : count - 1)
+                      : std::clamp(static_cast<int>(selected - FFiles.begin()) + step, 0, count - 1);
   FName = FFiles[row];
   FOverwriteAsked = false;
   FFirstRow = std::clamp(FFirstRow, row - VisibleRows + 1, row);
