@@ -26,11 +26,6 @@ bool PressButtonAt(TSefraButtonCollection& buttons, int x, int y) {
   return true;
 }
 
-TRect ButtonBox(const TSefraDXButton& button) {
-  const TSize size = button.GetImageSize();
-  return {button.Left(), button.Top(), size.Width, size.Height};
-}
-
 void AddButtonStops(std::vector<TFocusStop>& stops, const TSefraButtonCollection& buttons,
                     std::span<const TMenuButtonPlace> places) {
   for (const TMenuButtonPlace& place : places) {

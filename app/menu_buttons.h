@@ -3,9 +3,9 @@
 #include <span>
 #include <vector>
 
-#include "app/focus_ring.h"
 #include "gfx/button_collection.h"
 #include "gfx/widget.h"
+#include "platform/focus_ring.h"
 
 class TSurfaceSortCollection;
 
@@ -27,9 +27,6 @@ void BuildMenuButtons(TSefraButtonCollection& buttons, std::span<const TMenuButt
 // A press on the overlay's button under (x, y), when a normal one is there: its pressed look
 // starts and its action follows when the look ends. True when a button took the press.
 bool PressButtonAt(TSefraButtonCollection& buttons, int x, int y);
-
-// The box of a button's current picture.
-TRect ButtonBox(const TSefraDXButton& button);
 
 // The focus ring's stops of the buttons of `places`, in that order: each round its picture,
 // passed over while disabled.

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/focus_ring.h"
 #include "app/screen_kind.h"
 #include "app/screen_zone.h"
+#include "platform/focus_ring.h"
 #include "platform/surface.h"
 
 class ILinkOpener;

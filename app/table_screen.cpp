@@ -24,6 +24,7 @@ void TfmMain::TableStep() {
   const TStepEvents events = Loop->TableStep();
   if (events.MenuRequested) SetScreen(TScreenKind::skMainMenu);
   PlayStepSounds(events);
+  FServices.Sound.Tick();
   if (ChangesSavedGame(events)) Autosave.Keep(*Game);
   FInvalidated = true;
 }

@@ -7,3 +7,8 @@ struct TRect {
   int Width = 0;
   int Height = 0;
 };
+
+// Whether (x, y) lies in `zone`: the left and top edges count, the right and bottom ones not.
+constexpr bool Contains(const TRect& zone, int x, int y) {
+  return x >= zone.Left && x < zone.Left + zone.Width && y >= zone.Top && y < zone.Top + zone.Height;
+}

@@ -29,6 +29,11 @@ TSize TSefraDXButton::GetImageSize() const {
   return image ? TSize{image->Width(), image->Height()} : TSize{};
 }
 
+TRect ButtonBox(const TSefraDXButton& button) {
+  const TSize size = button.GetImageSize();
+  return {button.Left(), button.Top(), size.Width, size.Height};
+}
+
 bool TSefraDXButton::MouseDown(int x, int y) {
   if (FState != TWidgetState::wsNormal || !FImages) return false;
   const TSurface* mask = FImages->FindSurface(GetMaskName(TWidgetState::wsNormal));

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/rect.h"
 #include "gfx/widget.h"
 
 struct TSize {
@@ -55,6 +56,9 @@ private:
   int FPressTicks = 0;
   TWidgetState FPrevState = TWidgetState::wsNormal;
 };
+
+// The box of a button's current picture.
+TRect ButtonBox(const TSefraDXButton& button);
 
 // Enabling a disabled button makes it normal (a pressed one stays pressed); disabling puts it
 // into wsDisabled whatever its state.

@@ -21,13 +21,15 @@ constexpr int kRowHeight = 20;
 constexpr int kNameTop = 222;
 constexpr int kNameLeft = 60;
 
+constexpr int kNameBoxHeight = 16;
+constexpr int kNameBoxRight = 264;  // short of BT_OK's ring
+
+// The focus ring's stops: the two of the dialog's own, then its buttons in the order they are made.
+enum TStop { kNameStop, kListStop, kFirstButtonStop };
+
 constexpr std::uint8_t kBackspace = 8;
 constexpr std::uint8_t kEnter = 13;
 constexpr std::uint8_t kEscape = 27;
-
-bool Inside(const TRect& rect, int x, int y) {
-  return x >= rect.Left && y >= rect.Top && x < rect.Left + rect.Width && y < rect.Top + rect.Height;
-}
 
 void AddButton(TSefraButtonCollection& buttons, const char* name, const char* images, const char* mask, int left,
                int top, const TSurfaceSortCollection& sprites) {
@@ -79,14 +81,16 @@ void TInGameFileDialog::Open(const TFileDialogRequest& request) {
   FOverwriteAsked = false;
   FFinished = false;
   FResult.reset();
+  FFocus = TFocusRing{};
 }
 
 void TInGameFileDialog::Press(int x, int y) {
+  FFocus.MouseDown(x, y, FocusStops());
   if (TSefraDXButton* button = FButtons.GetButton(FButtons.MouseDown(x, y, 0, 0))) {
     button->Press();
     return;
   }
-  if (!Inside(kList, x, y)) return;
+  if (!Contains(kList, x, y)) return;
   const std::size_t row = static_cast<std::size_t>(FFirstRow + (y - kList.Top) / kRowHeight);
   if (row < FFiles.size()) {
     FName = FFiles[row];
@@ -95,8 +99,9 @@ void TInGameFileDialog::Press(int x, int y) {
 }
 
 void TInGameFileDialog::Type(std::uint8_t code) {
-  if (code == kEnter) return Confirm();
   if (code == kEscape) return Finish(std::nullopt);
+  if (!NameHasTyping()) return;
+  if (code == kEnter) return Confirm();
   FOverwriteAsked = false;
   if (code == kBackspace) {
     if (!FName.empty()) FName.pop_back();
@@ -105,6 +110,40 @@ void TInGameFileDialog::Type(std::uint8_t code) {
   // A name, not a path: no folder separators, no control characters.
   if (code < 32 || code == '/' || FName.size() >= MaxNameLength) return;
   FName.push_back(static_cast<char>(code));
+}
+
+bool TInGameFileDialog::NameHasTyping() const { return !FFocus.Shown() || FFocus.Index() == kNameStop; }
+
+void TInGameFileDialog::Key(int virtualKey) {
+  if (virtualKey == VkEscape) return Finish(std::nullopt);
+  // A list is walked with Up and Down as in any file dialog; Tab and Left/Right leave it.
+  if (FFocus.Shown() && FFocus.Index() == kListStop && (virtualKey == VkUp || virtualKey == VkDown))
+    return MoveSelection(virtualKey == VkDown ? 1 : -1);
+  if (FFocus.KeyDown(virtualKey, FocusStops()) == TFocusRing::TKeyAction::Press) PressStop(FFocus.Index());
+}
+
+std::vector<TFocusStop> TInGameFileDialog::FocusStops() const {
+  const int nameWidth = std::min(FLetters.TextWidth(FName + "_") + 4, kNameBoxRight - (kNameLeft - 2));
+  std::vector<TFocusStop> stops{{{kNameLeft - 2, kNameTop, nameWidth, kNameBoxHeight}, true, true}, {kList}};
+  for (int i = 0; i < FButtons.Count(); ++i) stops.push_back({ButtonBox(*FButtons.GetButton(i))});
+  return stops;
+}
+
+void TInGameFileDialog::PressStop(int index) {
+  if (index == kListStop) return Confirm();
+  if (TSefraDXButton* button = FButtons.GetButton(index - kFirstButtonStop)) button->Press();
+}
+
+void TInGameFileDialog::MoveSelection(int step) {
+  const int count = static_cast<int>(FFiles.size());
+  if (count == 0) return;
+  const auto selected = std::find(FFiles.begin(), FFiles.end(), FName);
+  const int row = selected == FFiles.end()
+                      ? (step > 0 ? 0 : count - 1)
+                      : std::clamp(static_cast<int>(selected - FFiles.begin()) + step, 0, count - 1);
+  FName = FFiles[row];
+  FOverwriteAsked = false;
+  FFirstRow = std::clamp(FFirstRow, row - VisibleRows + 1, row);
 }
 
 void TInGameFileDialog::Step() {
@@ -160,11 +199,7 @@ void TInGameFileDialog::Draw(TSurface& target) const {
   line(kNameLeft, kNameTop + 8, "&0" + FName + "_");
   if (FOverwriteAsked) line(12, kNameTop + 40, "&2" + Cp1251("Файл есть. ОК - заменить"));
   FButtons.Draw(target, 0, 0);
-}
-
-void TInGameFileDialog::KeyDown(int virtualKey) {
-  // Esc arrives as a key only; Enter and Backspace come as typed characters too.
-  if (virtualKey == kEscape) Finish(std::nullopt);
+  FFocus.Paint(target, FocusStops());
 }
 
 void TInGameFileDialog::CloseRequested() {

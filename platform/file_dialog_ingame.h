@@ -8,6 +8,7 @@
 
 #include "gfx/button_collection.h"
 #include "platform/file_dialog.h"
+#include "platform/focus_ring.h"
 #include "platform/surface.h"
 #include "platform/window_events.h"
 
@@ -16,7 +17,9 @@ class TSurfaceSortCollection;
 
 // The open and save dialog drawn in the game's window with the game's own buttons and font,
 // for desktops without zenity or kdialog: the folder's files of the wanted extension, a name
-// field, OK and Cancel. Saving over an existing file asks for a second OK.
+// field, OK and Cancel. Saving over an existing file asks for a second OK. The keyboard moves a
+// focus ring over the name field, the list, the list's arrows, OK and Cancel; the name field
+// takes the typing unless the ring is shown elsewhere.
 class TInGameFileDialog final : public IFileDialog, private IWindowEvents {
 public:
   static constexpr int Width = 380;
@@ -31,6 +34,9 @@ public:
   void Open(const TFileDialogRequest& request);
   void Press(int x, int y);
   void Type(std::uint8_t code);  // Windows-1251; 8 Backspace, 13 Enter, 27 Esc
+  // A key (the Vk codes): Esc cancels; Tab, Shift+Tab and the arrows move the focus ring, Up and
+  // Down in the list move its selection instead; Enter and Space press the focused stop.
+  void Key(int virtualKey);
   // Counts the buttons' pressed looks down and acts on their clicks.
   void Step();
   void Draw(TSurface& target) const;
@@ -40,9 +46,12 @@ public:
   const std::vector<std::string>& Files() const { return FFiles; }  // Windows-1251 names
   const std::string& Name() const { return FName; }
   int FirstRow() const { return FFirstRow; }
+  // The stops in the ring's order: the name field, the list, UP, DOWN, BT_OK, BT_CANCEL.
+  std::vector<TFocusStop> FocusStops() const;
+  const TFocusRing& Focus() const { return FFocus; }
 
 private:
-  void KeyDown(int virtualKey) override;
+  void KeyDown(int virtualKey) override { Key(virtualKey); }
   void KeyPress(std::uint8_t code) override { Type(code); }
   void MouseDown(TMouseButton button, int x, int y) override;
   void MouseMove(int, int) override {}
@@ -52,6 +61,11 @@ private:
   void Confirm();
   void Finish(std::optional<std::string> result);
   void Scroll(int rows);
+  // Enter or Space on stop `index`: a button is pressed as by a click, the list confirms.
+  void PressStop(int index);
+  // Up or Down in the list: the next or the previous file becomes the name, scrolled into view.
+  void MoveSelection(int step);
+  bool NameHasTyping() const;
 
   TGameWindow& FWindow;
   const TLettersCollection& FLetters;
@@ -63,6 +77,7 @@ private:
   bool FOverwriteAsked = false;
   bool FFinished = false;
   bool FCloseRequested = false;
+  TFocusRing FFocus;
   std::optional<std::string> FResult;
   TSurface FPanel;
 };

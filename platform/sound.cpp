@@ -23,29 +23,40 @@ void SilenceAlsaErrors() {
 
 }  // namespace
 
-TSdlSound::TSdlSound(const std::array<std::span<const unsigned char>, EffectCount>& wavFiles) {
+TSdlSound::TSdlSound(const std::array<std::span<const unsigned char>, EffectCount>& wavFiles) : FWavFiles(wavFiles) {
   SilenceAlsaErrors();
   FAudioInitialised = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-  if (!FAudioInitialised) return;
-  FDeviceOpen = Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) == 0;
-  if (!FDeviceOpen) return;
+  FDeviceFound = FAudioInitialised && OpenDevice();
+}
+
+TSdlSound::~TSdlSound() {
+  CloseDevice();
+  if (FAudioInitialised) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool TSdlSound::OpenDevice() {
+  if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return false;
+  FDeviceOpen = true;
+  FQuietTicks = 0;
   Mix_AllocateChannels(kChannels);
   for (int i = 0; i < EffectCount; ++i) {
-    const auto& wav = wavFiles[i];
+    const auto& wav = FWavFiles[i];
     if (wav.empty()) continue;
     SDL_RWops* stream = SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size()));
     if (stream) FEffects[i] = Mix_LoadWAV_RW(stream, 1);
   }
+  return true;
 }
 
-TSdlSound::~TSdlSound() {
-  if (FDeviceOpen) {
-    Mix_HaltChannel(-1);
-    for (Mix_Chunk* effect : FEffects)
-      if (effect) Mix_FreeChunk(effect);
-    Mix_CloseAudio();
+void TSdlSound::CloseDevice() {
+  if (!FDeviceOpen) return;
+  Mix_HaltChannel(-1);
+  for (Mix_Chunk*& effect : FEffects) {
+    if (effect) Mix_FreeChunk(effect);
+    effect = nullptr;
   }
-  if (FAudioInitialised) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  Mix_CloseAudio();
+  FDeviceOpen = false;
 }
 
 bool TSdlSound::EffectLoaded(int index) const {
@@ -53,6 +64,17 @@ bool TSdlSound::EffectLoaded(int index) const {
 }
 
 void TSdlSound::Play(int index) {
-  if (!EffectLoaded(index)) return;
-  Mix_PlayChannel(-1, FEffects[index], 0);
+  if (!FDeviceFound || index < 0 || index >= EffectCount || FWavFiles[index].empty()) return;
+  // A device lost meanwhile stays silent; the next effect tries again.
+  if (!FDeviceOpen && !OpenDevice()) return;
+  if (FEffects[index]) Mix_PlayChannel(-1, FEffects[index], 0);
+}
+
+void TSdlSound::Tick() {
+  if (!FDeviceOpen) return;
+  if (Mix_Playing(-1) > 0) {
+    FQuietTicks = 0;
+    return;
+  }
+  if (++FQuietTicks >= RestTicks) CloseDevice();
 }

@@ -154,6 +154,173 @@ TEST_F(InGameFileDialogTest, TheButtonsScrollConfirmAndCancel) {
   EXPECT_EQ(Dialog->Result(), std::nullopt);
 }
 
+// The keyboard on the drawn dialog: the ring's order, its presses, the list and the typing.
+class InGameFileDialogKeysTest : public InGameFileDialogTest {
+protected:
+  enum TStop { kName, kList, kUp, kDown, kOk, kCancel };
+
+  void SetUp() override {
+    InGameFileDialogTest::SetUp();
+    for (int i = 0; i < 12; ++i) Dir.Write("g" + std::to_string(10 + i) + ".sav", "x");
+  }
+  void Keys(std::initializer_list<int> keys) {
+    for (const int key : keys) Dialog->Key(key);
+  }
+  // Tab until the ring stands on `stop`.
+  void FocusOn(TStop stop) {
+    for (int i = 0; i <= kCancel && FocusIndex() != stop; ++i) Dialog->Key(VkTab);
+  }
+  void Steps() {
+    for (int i = 0; i < TSefraDXButton::PressedLookTicks; ++i) Dialog->Step();
+  }
+  int FocusIndex() const { return Dialog->Focus().Shown() ? Dialog->Focus().Index() : -1; }
+};
+
+TEST_F(InGameFileDialogKeysTest, TheRingGoesFromTheNameOverTheListAndItsArrowsToOkAndCancel) {
+  struct TCase {
+    const char* Name;
+    std::vector<int> Keys;
+    int Index;  // -1: no ring shown
+  };
+  const std::vector<TCase> cases{
+      {"hidden at first", {}, -1},
+      {"Tab: the name field, where the typing goes", {VkTab}, kName},
+      {"the list", {VkTab, VkTab}, kList},
+      {"UP", {VkTab, VkTab, VkTab}, kUp},
+      {"DOWN", {VkTab, VkTab, VkTab, VkTab}, kDown},
+      {"BT_OK", {VkTab, VkTab, VkTab, VkTab, VkTab}, kOk},
+      {"BT_CANCEL", {VkTab, VkTab, VkTab, VkTab, VkTab, VkTab}, kCancel},
+      {"round to the name", {VkTab, VkTab, VkTab, VkTab, VkTab, VkTab, VkTab}, kName},
+      {"Shift+Tab first: the last", {VkShiftTab}, kCancel},
+      {"Right and Down go on from the name", {VkRight, VkDown}, kList},
+      {"Left leaves the list", {VkTab, VkTab, VkLeft}, kName},
+      {"Up and Down in the list stay in it", {VkTab, VkTab, VkDown, VkUp}, kList},
+  };
+  for (const TCase& c : cases) {
+    Dialog->Open({false, "T", "F", "sav", Dir.Path().string()});
+    for (const int key : c.Keys) Dialog->Key(key);
+    EXPECT_EQ(FocusIndex(), c.Index) << c.Name;
+    const std::vector<TFocusStop> stops = Dialog->FocusStops();
+    ASSERT_EQ(stops.size(), 6u);
+    for (const TFocusStop& stop : stops) EXPECT_TRUE(stop.Enabled && stop.Box.Width > 0) << c.Name;
+    EXPECT_TRUE(stops[kName].TakesTyping);
+  }
+}
+
+TEST_F(InGameFileDialogKeysTest, EnterOrSpaceOnAStopDoesWhatAClickThereDoes) {
+  struct TCase {
+    const char* Name;
+    TStop Stop;
+    int Key;
+    bool Save;
+    const char* Typed;
+  };
+  const std::vector<TCase> cases{
+      {"DOWN scrolls a page", kDown, VkEnter, false, ""},
+      {"UP after DOWN scrolls back", kUp, VkSpace, false, ""},
+      {"BT_OK opens the named file", kOk, VkEnter, false, "g12.sav"},
+      {"BT_OK refuses a missing file", kOk, VkSpace, false, "none.sav"},
+      {"BT_OK asks before saving over a file", kOk, VkEnter, true, "g13"},
+      {"BT_CANCEL cancels", kCancel, VkSpace, true, "new"},
+  };
+  const auto prepare = [this](const TCase& c) {
+    Dialog->Open({c.Save, "T", "F", "sav", Dir.Path().string()});
+    for (const char letter : std::string(c.Typed)) Dialog->Type(static_cast<std::uint8_t>(letter));
+    if (c.Stop == kUp) {
+      Dialog->Press(305, 34 + TInGameFileDialog::VisibleRows * 20 - 15);
+      Steps();
+    }
+  };
+  for (const TCase& c : cases) {
+    prepare(c);
+    const TRect box = Dialog->FocusStops()[c.Stop].Box;
+    Dialog->Press(box.Left + box.Width / 2, box.Top + box.Height / 2);
+    Steps();
+    const bool clickFinished = Dialog->Finished();
+    const std::optional<std::string> clickResult = Dialog->Result();
+    const int clickFirstRow = Dialog->FirstRow();
+
+    prepare(c);
+    FocusOn(c.Stop);
+    Dialog->Key(c.Key);
+    EXPECT_FALSE(Dialog->Finished()) << c.Name << ": a pressed look first, as for a click";
+    Steps();
+    EXPECT_EQ(Dialog->Finished(), clickFinished) << c.Name;
+    EXPECT_EQ(Dialog->Result(), clickResult) << c.Name;
+    EXPECT_EQ(Dialog->FirstRow(), clickFirstRow) << c.Name;
+    EXPECT_EQ(FocusIndex(), c.Stop) << c.Name << ": the ring stays";
+  }
+}
+
+TEST_F(InGameFileDialogKeysTest, UpAndDownInTheListPickTheFilesAndEnterTakesThePickedOne) {
+  Dialog->Open({false, "T", "F", "sav", Dir.Path().string()});
+  FocusOn(kList);
+  Keys({VkDown});
+  EXPECT_EQ(Dialog->Name(), "a.SAV") << "the first file, none being picked";
+  Keys({VkDown, VkDown, VkUp});
+  EXPECT_EQ(Dialog->Name(), "b.sav");
+  EXPECT_EQ(Dialog->FirstRow(), 0);
+  for (int i = 0; i < 9; ++i) Dialog->Key(VkDown);  // the 11th of 14: g18.sav
+  EXPECT_EQ(Dialog->Name(), "g18.sav");
+  EXPECT_EQ(Dialog->FirstRow(), 10 - TInGameFileDialog::VisibleRows + 1) << "scrolled to show it at the bottom";
+  for (int i = 0; i < 20; ++i) Dialog->Key(VkDown);
+  EXPECT_EQ(Dialog->Name(), "g21.sav") << "held at the last";
+  for (int i = 0; i < 13; ++i) Dialog->Key(VkUp);
+  EXPECT_EQ(Dialog->Name(), "a.SAV");
+  EXPECT_EQ(Dialog->FirstRow(), 0);
+  Keys({VkEnter});
+  ASSERT_TRUE(Dialog->Finished());
+  EXPECT_EQ(Dialog->Result(), Dir.File("a.SAV"));
+}
+
+TEST_F(InGameFileDialogKeysTest, TheNameTakesTheTypingUnlessTheRingStandsElsewhere) {
+  Dialog->Open({true, "T", "F", "sav", Dir.Path().string()});
+  Type("ab c");
+  EXPECT_EQ(Dialog->Name(), "ab c") << "no ring: typing as before";
+  FocusOn(kName);
+  Dialog->Key(VkSpace);  // the window hands on the key, then the typed character
+  Type(" d");
+  Dialog->Type(8);
+  EXPECT_EQ(Dialog->Name(), "ab c ") << "the ring on the name: Space and Backspace type";
+
+  Keys({VkTab, VkTab});  // UP
+  Type("xy");
+  Dialog->Type(8);
+  Confirm();
+  EXPECT_EQ(Dialog->Name(), "ab c ") << "the ring on a button: no typing";
+  EXPECT_FALSE(Dialog->Finished()) << "and Enter is the button's";
+
+  // A click hides the ring and gives the typing back to the name.
+  Dialog->Press(40, 34 + 5);
+  EXPECT_FALSE(Dialog->Focus().Shown());
+  EXPECT_EQ(Dialog->Name(), "a.SAV");
+  Dialog->Type(8);
+  Type("Z");
+  EXPECT_EQ(Dialog->Name(), "a.SAZ");
+
+  Keys({VkTab});  // from the list to UP: Escape still cancels
+  Dialog->Key(VkEscape);
+  EXPECT_TRUE(Dialog->Finished());
+  EXPECT_EQ(Dialog->Result(), std::nullopt);
+}
+
+TEST_F(InGameFileDialogKeysTest, TheRingIsDrawnRoundTheFocusedStopOnlyOnceTheKeyboardMovesIt) {
+  Dialog->Open({false, "T", "F", "sav", Dir.Path().string()});
+  TSurface picture;
+  ASSERT_TRUE(picture.SetSize(TInGameFileDialog::Width, TInGameFileDialog::Height));
+  const auto ringAt = [&](TStop stop) {
+    Dialog->Draw(picture);
+    const TRect box = Dialog->FocusStops()[stop].Box;
+    const int gap = TFocusRing::Gap + 1;
+    return picture.Pixel(box.Left - gap, box.Top - gap) == TFocusRing::Color &&
+           picture.Pixel(box.Left + box.Width + gap - 1, box.Top + box.Height + gap - 1) == TFocusRing::Color;
+  };
+  EXPECT_FALSE(ringAt(kOk));
+  FocusOn(kOk);
+  EXPECT_TRUE(ringAt(kOk));
+  EXPECT_FALSE(ringAt(kCancel));
+}
+
 }  // namespace
 
 namespace {

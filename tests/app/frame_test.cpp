@@ -56,6 +56,7 @@ TEST_F(FrameTest, AThrowShowsItsDiceInThePanelAndSoundsOnceOnLanding) {
   // One clatter per tick on which some die first touched down: between one and five.
   EXPECT_EQ(std::count(Sound.Played.begin(), Sound.Played.end(), 0), static_cast<long>(Sound.Played.size()));
   EXPECT_LE(Sound.Played.size(), 5u);
+  EXPECT_EQ(Sound.Ticks, ticks) << "the sound is ticked with the table, so that its device can rest";
 }
 
 TEST_F(FrameTest, AnOpenOverlayIsLaidOverTableAndDice) {

@@ -145,10 +145,37 @@ std::array<std::span<const unsigned char>, TSdlSound::EffectCount> EmbeddedEffec
 
 TEST(SdlSound, LoadsTheFourEffectsAndPlaysThemWithoutWaiting) {
   TSdlSound sound(EmbeddedEffects());
-  ASSERT_TRUE(sound.DeviceOpen()) << "the dummy driver of the test runner opens";
+  ASSERT_TRUE(sound.DeviceFound()) << "the dummy driver of the test runner opens";
+  EXPECT_TRUE(sound.DeviceOpen());
   for (int i = 0; i < TSdlSound::EffectCount; ++i) EXPECT_TRUE(sound.EffectLoaded(i)) << i;
   for (int round = 0; round < 5; ++round)
     for (int i = -1; i <= TSdlSound::EffectCount; ++i) sound.Play(i);
+}
+
+TEST(SdlSound, TheDeviceRestsOnceNothingHasPlayedForAWhileAndTheNextEffectOpensIt) {
+  TSdlSound sound(EmbeddedEffects());
+  ASSERT_TRUE(sound.DeviceFound());
+  for (int tick = 1; tick < TSdlSound::RestTicks; ++tick) sound.Tick();
+  EXPECT_TRUE(sound.DeviceOpen()) << "not yet";
+  sound.Tick();
+  EXPECT_FALSE(sound.DeviceOpen());
+  EXPECT_FALSE(sound.EffectLoaded(2)) << "the effects go with the device";
+
+  sound.Play(2);  // the new game's fanfare, 1.66 s
+  EXPECT_TRUE(sound.DeviceOpen());
+  EXPECT_TRUE(sound.EffectLoaded(2));
+  for (int tick = 0; tick < TSdlSound::RestTicks; ++tick) sound.Tick();
+  EXPECT_TRUE(sound.DeviceOpen()) << "an effect still playing keeps the device";
+  // Once it ends (the dummy driver plays in real time), the quiet ticks count again.
+  const std::uint32_t giveUp = SDL_GetTicks() + 10000;
+  int quietTicks = 0;
+  while (sound.DeviceOpen() && SDL_GetTicks() < giveUp) {
+    sound.Tick();
+    ++quietTicks;
+    SDL_Delay(1);
+  }
+  EXPECT_FALSE(sound.DeviceOpen());
+  EXPECT_GE(quietTicks, TSdlSound::RestTicks);
 }
 
 TEST(SdlSound, WithoutADeviceItIsSilent) {
@@ -157,9 +184,10 @@ TEST(SdlSound, WithoutADeviceItIsSilent) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   {
     TSdlSound sound(EmbeddedEffects());
-    EXPECT_FALSE(sound.DeviceOpen());
+    EXPECT_FALSE(sound.DeviceFound());
     EXPECT_FALSE(sound.EffectLoaded(0));
     sound.Play(0);
+    EXPECT_FALSE(sound.DeviceOpen()) << "no new search on every effect";
   }
   if (previous) setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
   else unsetenv("SDL_AUDIODRIVER");

@@ -8,11 +8,13 @@
 #include "platform/link_opener.h"
 #include "platform/sound.h"
 
-// Records the effects played instead of sounding them.
+// Records the effects played, and counts the ticks given, instead of sounding them.
 class TFakeSound final : public ISound {
 public:
   void Play(int index) override { Played.push_back(index); }
+  void Tick() override { ++Ticks; }
   std::vector<int> Played;
+  int Ticks = 0;
 };
 
 // Records the links opened instead of handing them to the desktop.

@@ -1,6 +1,5 @@
-#include "app/focus_ring.h"
+#include "platform/focus_ring.h"
 
-#include "app/screen_zone.h"
 #include "platform/surface.h"
 #include "platform/window_events.h"
 

@@ -7,14 +7,15 @@
 
 class TSurface;
 
-// One place of a menu screen the keyboard can reach: a button, a control or a text field.
+// One place of a drawn screen or dialog the keyboard can reach: a button, a control, a list or
+// a text field.
 struct TFocusStop {
-  TRect Box;                 // in the overlay's pixels; empty while the stop is not on the screen
+  TRect Box;                 // in the picture's pixels; empty while the stop is not on the screen
   bool Enabled = true;       // a disabled or absent stop is passed over
   bool TakesTyping = false;  // a text field: Enter and Space are its typing, not a press
 };
 
-// The keyboard's focus on a menu screen: which of the screen's stops has it, and whether the
+// The keyboard's focus on a drawn screen: which of the screen's stops has it, and whether the
 // ring that shows it is drawn. A screen hands in its stops, always the same count in the same
 // order, whenever it is asked; the ring keeps only the position in that order.
 class TFocusRing {

@@ -1,5 +1,5 @@
 // The focus ring alone: how the keys and the mouse move it over a row of stops, and what it draws.
-#include "app/focus_ring.h"
+#include "platform/focus_ring.h"
 
 #include <gtest/gtest.h>
 
