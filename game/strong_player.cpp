@@ -29,8 +29,8 @@ public:
         FMemo(static_cast<std::size_t>(kTurnCap / kScoreStep + 1) * 12, -1) {
     FOthersRacing = StillRacing(position.Others);
     FTurnCap = std::min(kTurnCap, std::max(Goal(rules) - position.Self.Total, position.MinTurn) + kTurnMargin);
-    FZero = WinChance(AfterZero(rules, position.Self), FOthersRacing);
-    FOvershoot = WinChance(AfterOvershoot(rules, position.Self), FOthersRacing);
+    FZero = WinChance(AfterZero(rules, position.Self), position.Others, FOthersRacing);
+    FOvershoot = WinChance(AfterOvershoot(rules, position.Self), position.Others, FOthersRacing);
   }
 
   bool Plans(const TGameOptions& rules, const TStrongPosition& position) const {
@@ -65,7 +65,7 @@ public:
         othersChanged = true;
       }
     }
-    return WinChance(after, othersChanged ? StillRacing(others) : FOthersRacing);
+    return WinChance(after, others, othersChanged ? StillRacing(others) : FOthersRacing);
   }
 
   double ThrowValue(int turn, int freeDice) {
@@ -99,10 +99,37 @@ private:
     return racing;
   }
 
-  // The chance that I win first from `mine` after this turn: over my coming turns, that I win
-  // on one while every other is still racing.
-  double WinChance(const TRaceState& mine, const std::vector<double>& othersRacing) const {
+  // The chance that I win first from `mine` after this turn, the others passing me on their
+  // next turns taken into account (each one that does takes its penalty off my total).
+  double WinChance(const TRaceState& mine, const std::array<TRaceState, StrongMaxOthers>& others,
+                   const std::vector<double>& othersRacing) const {
     if (mine.Won) return 1;
+    std::array<double, StrongMaxOthers + 1> passedBy{1};  // by how many pass me
+    int behind = 0;
+    if (FRules.OVERTAKINGSCORE > 0 && !OnScoreBarrelAt(FRules, mine.Total)) {
+      for (int i = 0; i < FPosition.OtherCount; ++i) {
+        if (others[i].Total >= mine.Total) continue;
+        const double passes = FRace->RecordsMoreThan(others[i], mine.Total - others[i].Total);
+        ++behind;
+        for (int m = behind; m > 0; --m) passedBy[m] = passedBy[m] * (1 - passes) + passedBy[m - 1] * passes;
+        passedBy[0] *= 1 - passes;
+      }
+    }
+    double chance = 0;
+    TRaceState overtaken = mine;
+    for (int m = 0; m <= behind; ++m) {
+      if (m > 0) {
+        overtaken.Total -= FRules.OVERTAKINGSCORE;
+        if (overtaken.Total == FRules.DUMPTRUCKSCORE) overtaken.Total = 0;
+      }
+      chance += passedBy[m] * RaceChance(overtaken, othersRacing);
+    }
+    return chance;
+  }
+
+  // The chance that I win first from `mine` at my next turn: over my coming turns, that I win
+  // on one while every other is still racing.
+  double RaceChance(const TRaceState& mine, const std::vector<double>& othersRacing) const {
     const std::span<const float> finished = FRace->FinishedWithin(mine);
     double chance = 0;
     double before = 0;

@@ -192,6 +192,7 @@ void TRaceModel::Solve() {
   std::vector<std::vector<TMove>> recordMoves(FPositions.size());
   std::vector<float> recordWins(FPositions.size(), 0), zeroChance(FPositions.size()), overshootChance(FPositions.size());
   std::map<std::pair<int, bool>, TTurnEnds> turnEnds;
+  FRecordsMore.assign(FPositions.size() * kTotals, 0);
   for (std::size_t p = 0; p < FPositions.size(); ++p) {
     const TRaceState& from = FPositions[p];
     auto [found, fresh] = turnEnds.try_emplace({from.Total, from.Entered});
@@ -208,6 +209,15 @@ void TRaceModel::Solve() {
     for (const auto& [position, chance] : moves) {
       if (chance >= kNegligible) recordMoves[p].push_back({position, static_cast<float>(chance)});
     }
+    double more = 0;
+    for (auto turn = ends.Recorded.rbegin(); turn != ends.Recorded.rend(); ++turn) {
+      more += turn->second;
+      const int below = std::clamp((turn->first - 1) / kScoreStep, 0, kTotals - 1);
+      FRecordsMore[p * kTotals + below] = static_cast<float>(more);
+    }
+    // Filled from the top down: a gap takes the chance of the next turn above it.
+    for (int points = kTotals - 2; points >= 0; --points)
+      FRecordsMore[p * kTotals + points] = std::max(FRecordsMore[p * kTotals + points], FRecordsMore[p * kTotals + points + 1]);
     zeroChance[p] = static_cast<float>(ends.Zero);
     overshootChance[p] = static_cast<float>(ends.Overshoot);
   }
@@ -239,6 +249,11 @@ void TRaceModel::Solve() {
 std::span<const float> TRaceModel::FinishedWithin(const TRaceState& state) const {
   if (state.Won) return FAlreadyWon;
   return std::span<const float>(FFinished).subspan(static_cast<std::size_t>(StateIndex(state)) * FHorizon, FHorizon);
+}
+
+double TRaceModel::RecordsMoreThan(const TRaceState& state, int points) const {
+  if (state.Won || points >= kTotals * kScoreStep) return 0;
+  return FRecordsMore[StateIndex(state) / Counters() * kTotals + std::max(points, 0) / kScoreStep];
 }
 
 std::shared_ptr<const TRaceModel> RaceModelFor(const TGameOptions& rules) {

@@ -37,6 +37,8 @@ public:
   int Horizon() const { return FHorizon; }
   // Element k - 1: the chance to have won within k turns.
   std::span<const float> FinishedWithin(const TRaceState& state) const;
+  // The chance that the player's next turn records more than `points`.
+  double RecordsMoreThan(const TRaceState& state, int points) const;
 
 private:
   int StateIndex(const TRaceState& state) const;
@@ -54,6 +56,7 @@ private:
   std::vector<int> FPositionIndex;       // by entered, tries, total: the position or -1
   std::vector<TRaceState> FPositions;    // total, entered and the score barrel's tries
   std::vector<float> FFinished;          // by state, then turn
+  std::vector<float> FRecordsMore;       // by position, then points
   std::vector<float> FAlreadyWon;
 };
 

@@ -2,6 +2,9 @@
 // standing as the table's rules do, and a lone ladder player finishes as often as modelled.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "game/computer_player.h"
 #include "game/game_loop.h"
 #include "game/strong_player_race.h"
@@ -105,29 +108,47 @@ TEST(StrongPlayerRace, ATurnEndsAsTheTableEndsIt) {
   }
 }
 
-// Plays one lone ladder player from a standing until it wins or `turns` turns have passed;
-// returns the turn it won on, or 0.
+// One lone ladder player at a standing, its turns played through the real loop.
+class TLonePlayer {
+public:
+  TLonePlayer(const TGameOptions& rules, const TRaceState& from, std::uint64_t seed) : FRandom(seed), FScope(FRandom) {
+    FGame.SetOptions(rules);
+    TPlayer player;
+    player.FKind = PlayerKindComputer;
+    FGame.AddPlayer(player);
+    FGame.StartGame();
+    TPlayer& lone = TGameTestAccess::Player(FGame, 0);
+    lone.FScore = from.Total;
+    lone.FEntered = from.Entered;
+    lone.FBolts = static_cast<std::uint8_t>(from.Bolts);
+    lone.FBarrelTries = static_cast<std::uint8_t>(from.BarrelTries);
+    lone.FBarrelFalls = static_cast<std::uint8_t>(from.BarrelFalls);
+    FLoop.ScheduleComputerMove();
+  }
+
+  // Plays one turn; returns whether it won the game.
+  bool PlayTurn() {
+    for (;;) {
+      const TStepEvents events = FLoop.TableStep();
+      if (events.GameWon) return true;
+      if (events.TurnRecorded || (events.Settled && events.Outcome != TThrowOutcome::Scored)) return false;
+    }
+  }
+
+  int Total() const { return FGame.Players().Player(0).Total(); }
+
+private:
+  TSeededRandom FRandom;
+  TRandomScope FScope;
+  TGame FGame;
+  TGameLoop FLoop{FGame, {.ComputerPressDelay = 1, .CutPassDelay = true, .FastForwardDice = true, .SettleDiceAtOnce = true}};
+};
+
+// The turn a lone ladder player wins on, or 0 when it has not won within `turns`.
 int TurnsToWin(const TGameOptions& rules, const TRaceState& from, int turns, std::uint64_t seed) {
-  TSeededRandom random(seed);
-  TRandomScope scope(random);
-  TGame game;
-  game.SetOptions(rules);
-  TPlayer player;
-  player.FKind = PlayerKindComputer;
-  game.AddPlayer(player);
-  game.StartGame();
-  TPlayer& lone = TGameTestAccess::Player(game, 0);
-  lone.FScore = from.Total;
-  lone.FEntered = from.Entered;
-  lone.FBolts = static_cast<std::uint8_t>(from.Bolts);
-  lone.FBarrelTries = static_cast<std::uint8_t>(from.BarrelTries);
-  lone.FBarrelFalls = static_cast<std::uint8_t>(from.BarrelFalls);
-  TGameLoop loop(game, {.ComputerPressDelay = 1, .CutPassDelay = true, .FastForwardDice = true, .SettleDiceAtOnce = true});
-  loop.ScheduleComputerMove();
-  for (int turn = 1; turn <= turns;) {
-    const TStepEvents events = loop.TableStep();
-    if (events.GameWon) return turn;
-    if (events.TurnRecorded || (events.Settled && events.Outcome != TThrowOutcome::Scored)) ++turn;
+  TLonePlayer player(rules, from, seed);
+  for (int turn = 1; turn <= turns; ++turn) {
+    if (player.PlayTurn()) return turn;
   }
   return 0;
 }
@@ -164,6 +185,25 @@ TEST(StrongPlayerRace, ALoneLadderPlayerWinsWithinKTurnsAsOftenAsModelled) {
       for (int turn = 1; turn <= k; ++turn) within += wonOn[turn];
       EXPECT_NEAR(static_cast<double>(within) / kRuns, modelled[k - 1], kTolerance) << "within " << k << " turns";
     }
+  }
+}
+
+TEST(StrongPlayerRace, ALoneLadderPlayerRecordsAsMuchAsModelled) {
+  constexpr int kRuns = 2000;
+  constexpr double kTolerance = 0.035;  // three standard errors at worst
+  const TRaceState from{.Total = 100, .Entered = true};
+  const TGameOptions rules;
+  const TRaceModel model(rules);
+  std::vector<int> recorded;
+  for (int run = 0; run < kRuns; ++run) {
+    TLonePlayer player(rules, from, 500 + run);
+    player.PlayTurn();
+    recorded.push_back(player.Total() - from.Total);
+  }
+  for (const int points : {0, 40, 95, 150, 300}) {
+    SCOPED_TRACE(points);
+    const double share = static_cast<double>(std::count_if(recorded.begin(), recorded.end(), [&](int r) { return r > points; })) / kRuns;
+    EXPECT_NEAR(share, model.RecordsMoreThan(from, points), kTolerance);
   }
 }
 
