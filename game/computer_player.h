@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "game/option_table.h"
 
 // The computer player decides through TGame::ComputerWantsThrow (computer_player.cpp): a fixed
 // ladder of rules, no look-ahead, at most one random draw. Level 0 climbs the whole ladder,
@@ -26,3 +29,24 @@ inline constexpr int ComputerMaxTurnWithFourDice = 125;
 inline constexpr int ComputerAlwaysRecordAbove = 150;
 // Recording into the lowest this many points of a hole is avoided.
 inline constexpr int ComputerHoleMargin = 25;
+
+// A moment of choice in a turn, as the ladder sees it.
+struct TTurnSituation {
+  int Total = 0;  // the player's total before the turn
+  int Turn = 0;
+  int FreeDice = 5;
+  bool AnyKept = false;
+  int MinTurn = 0;  // the least recordable turn
+  int MaxTurn = 0;  // past it the turn is lost (the open barrel)
+};
+
+// The refusals every level shares: true or false where the table leaves no real choice.
+std::optional<bool> ForcedChoice(const TGameOptions& rules, const TTurnSituation& situation);
+
+// Level 0's ladder past those refusals: the chance it throws on, and whether it draws a number
+// for it (a draw is made even where the chance is 0, so the generator moves on alike).
+struct TLadderChoice {
+  double ThrowChance;
+  bool Draws;
+};
+TLadderChoice LadderChoice(const TGameOptions& rules, const TTurnSituation& situation);

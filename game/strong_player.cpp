@@ -1,117 +1,36 @@
 #include "game/strong_player.h"
 
 #include <algorithm>
-#include <bit>
-#include <cmath>
-#include <limits>
-#include <map>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
 
-#include "game/scoring.h"
+#include "game/strong_player_odds.h"
 #include "game/turn_limits.h"
 
 namespace {
 
-// The race model's pace: a player's total grows by about this much a turn, zero turns and
-// penalties included (level 0 under classic.st: 1000 points in about 84 turns), with this
-// spread from turn to turn.
-constexpr double kPointsPerTurn = 12;
-constexpr double kTurnSpread = 60;
 // Turn scores beyond these are never planned for: no total needs them, and a turn reaching
 // this far past the goal is one chance in millions.
 constexpr int kTurnCap = 1500;
 constexpr int kTurnMargin = 300;
 constexpr int kScoreStep = 5;  // every throw scores a multiple of it
 
-// A scoring throw of some dice: its points, the dice left free after it, its chance.
-struct TOutcome {
-  int Points;
-  int FreeAfter;  // 0: every die scored, the row starts afresh with five
-  double Chance;
-};
-
-// The odds of a throw of 1..5 dice, counted once over every face combination.
-const std::vector<TOutcome>& Outcomes(int dice) {
-  static const auto table = [] {
-    std::array<std::vector<TOutcome>, 6> outcomes;
-    for (int n = 1; n <= 5; ++n) {
-      std::map<std::pair<int, int>, int> counts;
-      int combinations = 1;
-      for (int i = 0; i < n; ++i) combinations *= 6;
-      for (int code = 0; code < combinations; ++code) {
-        std::array<int, 5> faces{};
-        for (int i = 0, rest = code; i < n; ++i, rest /= 6) faces[i] = 1 + rest % 6;
-        const TThrowScore score = ScoreFaces(std::span<const int>(faces.data(), n));
-        if (score.Points == 0) continue;
-        const int scored = std::popcount(static_cast<unsigned>(score.ScoringMask & ((1U << n) - 1)));
-        ++counts[{score.Points, n - scored}];
-      }
-      for (const auto& [key, count] : counts)
-        outcomes[n].push_back({key.first, key.second, static_cast<double>(count) / combinations});
-    }
-    return outcomes;
-  }();
-  return table[std::clamp(dice, 1, 5)];
-}
-
-int NextFree(const TOutcome& outcome) { return outcome.FreeAfter == 0 ? 5 : outcome.FreeAfter; }
-
-// The chance that one turn from five fresh dice reaches `need` when played for nothing else.
-double ReachChance(const TGameOptions& rules, int need) {
-  static thread_local std::map<std::pair<bool, int>, double> known;
-  const auto key = std::make_pair(static_cast<bool>(rules.NEEDDICEFORALLZARNIKS), need);
-  if (const auto found = known.find(key); found != known.end()) return found->second;
-  const int cap = need + kTurnCap;
-  std::vector<double> memo(static_cast<std::size_t>(cap / kScoreStep + 1) * 12, -1);
-  auto reach = [&](auto& self, int turn, int freeDice, bool kept) -> double {
-    if (turn >= need && (kept || !rules.NEEDDICEFORALLZARNIKS)) return 1;
-    if (turn >= cap) return 0;
-    double& slot = memo[(static_cast<std::size_t>(turn / kScoreStep) * 6 + freeDice) * 2 + kept];
-    if (slot >= 0) return slot;
-    double chance = 0;
-    for (const TOutcome& o : Outcomes(freeDice)) chance += o.Chance * self(self, turn + o.Points, NextFree(o), o.FreeAfter != 0);
-    return slot = chance;
-  };
-  return known[key] = reach(reach, 0, 5, false);
-}
-
 int Goal(const TGameOptions& rules) { return rules.BARRELSTYPE == 0 && rules.ISMORE1000 ? 1005 : 1000; }
-
-// Points still to make from a total, counting a turn the rules demand at least (entry, a
-// hole, the score barrel) as the extra turns it takes on average.
-double Distance(const TGameOptions& rules, int total, bool entered) {
-  const auto extraTurns = [&](int need) {
-    return need <= 0 ? 0 : (1 / std::max(ReachChance(rules, need), 1e-3) - 1) * kPointsPerTurn;
-  };
-  const double remaining = std::max(Goal(rules) - total, 0);
-  double distance = remaining + extraTurns(MinTurnScoreAt(rules, total, entered));
-  // Below the score barrel its jump is still ahead.
-  if (rules.BARRELSTYPE == 1 && total < rules.BARRELSSCORE)
-    distance += extraTurns(MinTurnScoreAt(rules, rules.BARRELSSCORE, true));
-  return distance;
-}
-
-// The chance to finish before one other player who moves next, turns needed treated as
-// normally distributed around distance / pace.
-double BeatChance(double mine, double theirs) {
-  const double spread = kTurnSpread / kPointsPerTurn * std::sqrt((mine + theirs) / kPointsPerTurn) + 0.5;
-  const double lead = (theirs - mine) / kPointsPerTurn - 0.5;
-  return 0.5 * std::erfc(-lead / (spread * std::sqrt(2.0)));
-}
-
-constexpr double kWon = 1;
 
 // The plan for one turn: the value (a chance to win) of every state the turn can reach.
 class TTurnPlan {
 public:
   TTurnPlan(const TGameOptions& rules, const TStrongPosition& position)
-      : FRules(rules), FPosition(position), FMemo(static_cast<std::size_t>(kTurnCap / kScoreStep + 1) * 12, -1) {
-    for (int i = 0; i < position.OtherCount; ++i) FOthers[i] = Distance(rules, position.Others[i], position.Others[i] > 0);
-    FTurnCap = std::min(kTurnCap, std::max(Goal(rules) - position.Total, position.MinTurn) + kTurnMargin);
-    FZero = ZeroValue();
-    FOvershoot = OvershootValue();
+      : FRules(rules),
+        FPosition(position),
+        FRace(RaceModelFor(rules)),
+        FMemo(static_cast<std::size_t>(kTurnCap / kScoreStep + 1) * 12, -1) {
+    FOthersRacing = StillRacing(position.Others);
+    FTurnCap = std::min(kTurnCap, std::max(Goal(rules) - position.Self.Total, position.MinTurn) + kTurnMargin);
+    FZero = WinChance(AfterZero(rules, position.Self), position.Others, FOthersRacing);
+    FOvershoot = WinChance(AfterOvershoot(rules, position.Self), position.Others, FOthersRacing);
   }
 
   bool Plans(const TGameOptions& rules, const TStrongPosition& position) const {
@@ -129,34 +48,33 @@ public:
   }
 
   double RecordValue(int turn) const {
-    int total = FPosition.Total + turn;
-    if (total == FRules.DUMPTRUCKSCORE) total = 0;
-    if (OnScoreBarrelAt(FRules, total)) {
-      if (FPosition.BarrelTries > 0) return kWon;
-      total = FRules.BARRELSSCORE;
-    } else if ((FRules.BARRELSTYPE == 0 && (FRules.ISMORE1000 ? total > 1000 : total >= 1000)) ||
-               (FRules.BARRELSTYPE == 2 && total == 1000)) {
-      return kWon;
-    }
-    // Players overtaken by this turn fall back.
-    std::array<double, StrongMaxOthers> others = FOthers;
+    const TRaceState& self = FPosition.Self;
+    const TRaceState after = AfterRecord(FRules, self, turn);
+    if (after.Won) return 1;
+    std::array<TRaceState, StrongMaxOthers> others = FPosition.Others;
+    bool othersChanged = false;
+    const bool climbsOnBarrel = after.BarrelTries > 0 && self.BarrelTries == 0 && FRules.BARRELSTYPE == 1;
     for (int i = 0; i < FPosition.OtherCount; ++i) {
-      const int other = FPosition.Others[i];
-      if (FPosition.Total < other && other < FPosition.Total + turn && !OnScoreBarrelAt(FRules, other))
-        others[i] = Distance(FRules, other - FRules.OVERTAKINGSCORE, true);
+      TRaceState& other = others[i];
+      if (self.Total < other.Total && other.Total < self.Total + turn && !OnScoreBarrelAt(FRules, other.Total)) {
+        other.Total -= FRules.OVERTAKINGSCORE;
+        if (other.Total == FRules.DUMPTRUCKSCORE) other.Total = 0;
+        othersChanged = true;
+      } else if (climbsOnBarrel && FRules.ISONLYONEONBARREL && OnScoreBarrelAt(FRules, other.Total)) {
+        other = AfterFall(FRules, other, other.Total);
+        othersChanged = true;
+      }
     }
-    return Standing(Distance(FRules, total, true), others);
+    return WinChance(after, others, othersChanged ? StillRacing(others) : FOthersRacing);
   }
 
   double ThrowValue(int turn, int freeDice) {
-    double value = 0;
-    double scoring = 0;
-    for (const TOutcome& o : Outcomes(freeDice)) {
+    double value = (1 - ScoringChance(freeDice)) * FZero;
+    for (const TDiceOutcome& o : ThrowOutcomes(freeDice)) {
       const int reached = turn + o.Points;
-      value += o.Chance * (reached > FPosition.MaxTurn ? FOvershoot : Value(reached, NextFree(o), o.FreeAfter != 0));
-      scoring += o.Chance;
+      value += o.Chance * (reached > FPosition.MaxTurn ? FOvershoot : Value(reached, o.NextFree(), o.KeepsAny()));
     }
-    return value + (1 - scoring) * FZero;
+    return value;
   }
 
 private:
@@ -166,40 +84,67 @@ private:
     double& slot = FMemo[(static_cast<std::size_t>(turn / kScoreStep) * 6 + freeDice) * 2 + kept];
     if (slot >= 0) return slot;
     const double record = canRecord ? RecordValue(turn) : 0;
-    if (canRecord && record >= kWon) return slot = record;
+    if (canRecord && record >= 1) return slot = record;
     return slot = std::max(record, ThrowValue(turn, freeDice));
   }
 
-  double Standing(double mine, const std::array<double, StrongMaxOthers>& others) const {
-    double chance = 1;
-    for (int i = 0; i < FPosition.OtherCount; ++i) chance *= BeatChance(mine, others[i]);
+  // For each of my coming turns k, the chance that none of the others has won within k of
+  // theirs: they all move before my next turn.
+  std::vector<double> StillRacing(const std::array<TRaceState, StrongMaxOthers>& others) const {
+    std::vector<double> racing(FRace->Horizon(), 1);
+    for (int i = 0; i < FPosition.OtherCount; ++i) {
+      const std::span<const float> finished = FRace->FinishedWithin(others[i]);
+      for (std::size_t k = 0; k < racing.size(); ++k) racing[k] *= 1 - finished[k];
+    }
+    return racing;
+  }
+
+  // The chance that I win first from `mine` after this turn, the others passing me on their
+  // next turns taken into account (each one that does takes its penalty off my total).
+  double WinChance(const TRaceState& mine, const std::array<TRaceState, StrongMaxOthers>& others,
+                   const std::vector<double>& othersRacing) const {
+    if (mine.Won) return 1;
+    std::array<double, StrongMaxOthers + 1> passedBy{1};  // by how many pass me
+    int behind = 0;
+    if (FRules.OVERTAKINGSCORE > 0 && !OnScoreBarrelAt(FRules, mine.Total)) {
+      for (int i = 0; i < FPosition.OtherCount; ++i) {
+        if (others[i].Total >= mine.Total) continue;
+        const double passes = FRace->RecordsMoreThan(others[i], mine.Total - others[i].Total);
+        ++behind;
+        for (int m = behind; m > 0; --m) passedBy[m] = passedBy[m] * (1 - passes) + passedBy[m - 1] * passes;
+        passedBy[0] *= 1 - passes;
+      }
+    }
+    double chance = 0;
+    TRaceState overtaken = mine;
+    for (int m = 0; m <= behind; ++m) {
+      if (m > 0) {
+        overtaken.Total -= FRules.OVERTAKINGSCORE;
+        if (overtaken.Total == FRules.DUMPTRUCKSCORE) overtaken.Total = 0;
+      }
+      chance += passedBy[m] * RaceChance(overtaken, othersRacing);
+    }
     return chance;
   }
 
-  // A scoreless throw: a bolt (a share of the penalty it brings nearer), a try on the barrel.
-  double ZeroValue() const {
-    const int total = FPosition.Total;
-    const bool onBarrel = OnScoreBarrelAt(FRules, total);
-    const bool boltDue = FRules.IS_BOLTS && (FPosition.Entered || FRules.ISBOLTSBEFOREENTER) &&
-                         (FRules.ISBOLTSINHOLES || !InHoleAt(FRules, total)) && (!onBarrel || FRules.ISBOLTSONBARREL);
-    const double boltCost = boltDue ? static_cast<double>(FRules.BOLTSDOWNSCORE) / std::max<int>(FRules.BOLTSTOGODOWN, 1) : 0;
-    if (onBarrel && FPosition.BarrelTries + 1 > FRules.BARRELSATTEMPT) return Standing(Distance(FRules, Fallen(), true), FOthers);
-    return Standing(Distance(FRules, total, FPosition.Entered) + boltCost, FOthers);
-  }
-
-  // Past the open barrel: a try spent, a fall when they run out.
-  double OvershootValue() const {
-    const bool falls = FRules.BARRELSTYPE == 2 && FRules.OPENBARRELLIMIT && FPosition.BarrelTries + 1 >= FRules.BARRELSATTEMPT;
-    return Standing(Distance(FRules, falls ? Fallen() : FPosition.Total, FPosition.Entered), FOthers);
-  }
-
-  int Fallen() const {
-    return FPosition.BarrelFalls + 1 >= FRules.BARRELSCOUNT ? 0 : FPosition.Total - FRules.BARRELSDOWNSCORE;
+  // The chance that I win first from `mine` at my next turn: over my coming turns, that I win
+  // on one while every other is still racing.
+  double RaceChance(const TRaceState& mine, const std::vector<double>& othersRacing) const {
+    const std::span<const float> finished = FRace->FinishedWithin(mine);
+    double chance = 0;
+    double before = 0;
+    for (std::size_t k = 0; k < othersRacing.size(); ++k) {
+      chance += (finished[k] - before) * othersRacing[k];
+      before = finished[k];
+    }
+    // Beyond the horizon, with nobody home yet, the race is taken as even.
+    return chance + (1 - before) * othersRacing.back() / (FPosition.OtherCount + 1);
   }
 
   TGameOptions FRules;
   TStrongPosition FPosition;
-  std::array<double, StrongMaxOthers> FOthers{};
+  std::shared_ptr<const TRaceModel> FRace;
+  std::vector<double> FOthersRacing;
   int FTurnCap = kTurnCap;
   double FZero = 0;
   double FOvershoot = 0;

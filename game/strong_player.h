@@ -3,21 +3,18 @@
 #include <array>
 
 #include "game/option_table.h"
+#include "game/strong_player_race.h"
 
 // Level 2 («СИЛЬНЫЙ»): throws on or records, whichever leaves the better chance to win the
 // game, by a dynamic programme over the rest of the turn under the exact odds of the dice and
-// a race model of the game after it (docs/computer_player.md). It draws nothing.
+// a model of the race after it (docs/computer_player.md). It draws nothing.
 
 inline constexpr int StrongMaxOthers = 5;
 
-// What the decision looks at: the player's own state, everybody else's total, the turn.
+// What the decision looks at: the player's own standing, everybody else's, the turn.
 struct TStrongPosition {
-  int Total = 0;  // before the turn is recorded
-  bool Entered = false;
-  int Bolts = 0;
-  int BarrelTries = 0;
-  int BarrelFalls = 0;
-  std::array<int, StrongMaxOthers> Others{};
+  TRaceState Self;  // before the turn is recorded
+  std::array<TRaceState, StrongMaxOthers> Others{};
   int OtherCount = 0;
   int TurnScore = 0;
   int FreeDice = 5;

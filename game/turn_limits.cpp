@@ -14,3 +14,8 @@ int MinTurnScoreAt(const TGameOptions& rules, int total, bool entered) {
   if (OnScoreBarrelAt(rules, total)) return (rules.ISMORE1000 ? 1005 : 1000) - rules.BARRELSSCORE;
   return 0;
 }
+
+std::optional<int> TurnLimitAt(const TGameOptions& rules, int total) {
+  if (rules.BARRELSTYPE == 2) return 1000 - total;
+  return std::nullopt;
+}

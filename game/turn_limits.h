@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "game/option_table.h"
 
 // Where a total stands under the rules, for the table and for the strong computer's planning.
@@ -9,3 +11,6 @@ bool InHoleAt(const TGameOptions& rules, int total);
 bool OnScoreBarrelAt(const TGameOptions& rules, int total);
 // The least turn a player at `total` may record (0: any).
 int MinTurnScoreAt(const TGameOptions& rules, int total, bool entered);
+// The largest turn a player at `total` may make without losing it (the open barrel's 1000);
+// none under the other barrels.
+std::optional<int> TurnLimitAt(const TGameOptions& rules, int total);
