@@ -11,8 +11,9 @@
 #include "game/options.h"
 #include "game/players.h"
 #include "game/saved_game.h"
-#include "game/strong_player.h"
 #include "game/table_buttons.h"
+
+struct TStrongPosition;
 
 // What the turn rules made of a throw that came to rest.
 enum class TThrowOutcome {

@@ -13,8 +13,7 @@ int TGame::MinTurnScore() const {
 
 int TGame::MaxTurnScore() const {
   const TPlayer* player = CurrentPlayer();
-  if (FOptions.BARRELSTYPE == 2 && player != nullptr) return 1000 - player->Total();
-  return NoTurnLimit;
+  return player == nullptr ? NoTurnLimit : TurnLimitAt(FOptions, player->Total()).value_or(NoTurnLimit);
 }
 
 void TGame::StartGame() {

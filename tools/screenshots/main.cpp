@@ -119,7 +119,7 @@ TImage FileDialog(TScene& scene) {
   fs::create_directories(folder);
   for (int i = 0; i < 12; ++i) std::ofstream(folder / ("g" + std::to_string(10 + i) + ".sav")) << "x";
   TInGameFileDialog dialog(scene.Form->Window(), scene.Form->Sprites, scene.Form->Letters);
-  dialog.Open({false, Cp1251("Чтение игры"), Cp1251("Файлы записи"), "sav", folder.string()});
+  dialog.Open({false, "Чтение игры", "Файлы записи", "sav", folder.string()});
   TSurface frame;
   frame.SetSize(TInGameFileDialog::Width, TInGameFileDialog::Height);
   dialog.Draw(frame);
