@@ -1,5 +1,6 @@
 #include "app/players_screen.h"
 
+#include <algorithm>
 #include <array>
 
 #include "app/menu_buttons.h"
@@ -144,9 +145,14 @@ void TPlayersScreen::MouseDown(int x, int y) {
     NewPlayerLevel = static_cast<std::uint8_t>((NewPlayerLevel + 1) % kChoosableLevels);
     CaretPhase = -1;
   }
-  TRect nameField = Z::NameField;
-  nameField.Width += Letters.TextWidth(NewPlayerName);
-  if (Contains(nameField, x, y)) CaretPhase = 0;
+  if (Contains(NameFieldZone(), x, y)) CaretPhase = 0;
+}
+
+TRect TPlayersScreen::NameFieldZone() const {
+  using Z = TPlayersZones;
+  TRect field = Z::NameField;
+  field.Width = std::max(field.Width + Letters.TextWidth(NewPlayerName), Z::NameBoxRight - field.Left);
+  return field;
 }
 
 void TPlayersScreen::KeyPress(std::uint8_t key) {
@@ -167,9 +173,7 @@ std::vector<TFocusStop> TPlayersScreen::FocusStops() const {
     const bool listed = row < Game.Players().Count();
     stops.push_back({listed ? Z::Row(row) : TRect{}, listed});
   }
-  TRect nameField = Z::NameField;
-  nameField.Width += Letters.TextWidth(NewPlayerName);
-  stops.push_back({nameField, true, true});
+  stops.push_back({NameFieldZone(), true, true});
   const auto line = [](const TRect& zone) {
     return TRect{zone.Left, zone.Top, Z::LineRingRight - zone.Left, zone.Height};
   };

@@ -21,8 +21,9 @@ struct TPlayersZones {
   static constexpr int KindColumn = 144;  // centred
   static constexpr int LevelColumn = 219;
   // The new player's name: a press gives it the caret; the field reaches past the typed name
-  // by that name's width.
+  // by that name's width, and at least over the box the name is typed in.
   static constexpr TRect NameField{10, 279, 135, 17};
+  static constexpr int NameBoxRight = 264;
   static constexpr TPlace NameText{144, 288};
   // The new player's kind: a press turns human into computer and back.
   static constexpr TRect KindLine{12, 300, 275, 17};
@@ -59,6 +60,7 @@ public:
 
 private:
   void Refresh();
+  TRect NameFieldZone() const;
 
   std::uint8_t FKnownPlayerCount = 0;  // a change of the count puts the selection back on top
 };

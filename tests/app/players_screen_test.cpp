@@ -134,6 +134,19 @@ TEST_F(PlayersScreenTest, TheNameFieldTakesNineAcceptedCharactersAndBackspace) {
   EXPECT_EQ(Utf8(Players().NewPlayerName), "Ёж№1abcdZ");
 }
 
+TEST_F(PlayersScreenTest, ThePressForTheCaretReachesOverTheWholeBoxEvenWhenItIsEmpty) {
+  AddByTyping("Вася");  // the field is empty after an add
+  ASSERT_TRUE(Players().NewPlayerName.empty());
+  for (const int x : {Z::NameText.X, (Z::NameText.X + Z::NameBoxRight) / 2, Z::NameBoxRight - 1}) {
+    ClickZone(*Form, Z::KindLine);  // takes the caret away
+    ASSERT_LT(Players().CaretPhase, 0);
+    Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, x, Z::NameText.Y);
+    EXPECT_EQ(Players().CaretPhase, 0) << "x " << x;
+  }
+  Form->DXDrawMenuMouseDown(TMouseButton::mbLeft, Z::NameBoxRight + 1, Z::NameText.Y);
+  EXPECT_EQ(Players().CaretPhase, 0) << "a press past the box leaves the caret where it was";
+}
+
 TEST_F(PlayersScreenTest, DeletingThePlayerWhoseTurnItIsHandsTheTurnOn) {
   for (const char* name : {"A", "B", "C"}) AddByTyping(name);
   Ticks(1);
