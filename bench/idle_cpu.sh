@@ -10,27 +10,15 @@ display=:${2:-97}
 seconds=${3:-20}
 settle=5  # the loading and the opening of the message panel
 
-Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-game_pid=""
-stop() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
-  kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
-  true
-}
-trap stop EXIT
-sleep 1
+source bench/xvfb_session.sh
 
-DISPLAY=$display LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy "$game" >/dev/null 2>&1 &
-game_pid=$!
+"$game" >/dev/null 2>&1 &
+pid=$!
 sleep "$settle"
 
-# utime and stime, fields 14 and 15 of /proc/PID/stat, in clock ticks; the name in field 2
-# may hold spaces, so count from the closing parenthesis.
-cpu_ticks() { sed 's/.*) //' "/proc/$game_pid/stat" | awk '{ print $12 + $13 }'; }
-before=$(cpu_ticks)
+before=$(cpu_ticks "$pid")
 sleep "$seconds"
-after=$(cpu_ticks)
+after=$(cpu_ticks "$pid")
 hz=$(getconf CLK_TCK)
 awk -v used=$((after - before)) -v hz="$hz" -v s="$seconds" \
   'BEGIN { printf "idle CPU: %.1f %% of one core over %d s\n", 100 * used / hz / s, s }'

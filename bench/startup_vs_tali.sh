@@ -20,21 +20,9 @@ for tool in Xvfb xdotool "$tali" "$game"; do
   command -v "$tool" >/dev/null || { echo "missing: $tool (apt-get install xvfb xdotool tali)" >&2; exit 2; }
 done
 
-Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-pid=""
-stop() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-  kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
-  true
-}
-trap stop EXIT
-sleep 1
-export DISPLAY=$display LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy
+source bench/xvfb_session.sh
 
 now_ms() { date +%s%3N; }
-# utime + stime in clock ticks; the name in field 2 may hold spaces.
-cpu_ticks() { sed 's/.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
 private_kb() { awk '/^Private_(Clean|Dirty):/ { kb += $2 } END { print kb }' "/proc/$1/smaps_rollup"; }
 
 # Whether a visible window of the class has the title (the game's loading window has a title
