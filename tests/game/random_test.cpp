@@ -60,7 +60,7 @@ TEST(Random, ScopesInstallAndRestoreTheGenerator) {
   }
   EXPECT_EQ(inner.Draws(), 1);
   EXPECT_EQ(outer.Draws(), 2);
-  EXPECT_NE(&Rng(), static_cast<IRandom*>(&outer));
+  EXPECT_NE(&Rng().Installed(), static_cast<IRandom*>(&outer));
 }
 
 }  // namespace
