@@ -16,8 +16,7 @@ TSeededRandom& ProgramRandom() {
 
 }  // namespace
 
-// Constant-initialised, so that a draw made while other files' statics are built finds it.
-constinit TRandomSource random_detail::Source;
+constinit TRandomSource TRandomSource::Current;
 
 TSeededRandom::TSeededRandom(std::uint64_t seed) { Seed(seed); }
 

@@ -69,16 +69,16 @@ public:
 
 private:
   friend class TRandomScope;
+  friend TRandomSource& Rng();
+  // The program's one source, constant-initialised so that a draw made while other files'
+  // statics are built finds it.
+  static TRandomSource Current;
   IRandom* FInstalled = nullptr;  // nullptr: the program's own, not yet made
   TSeededRandom* FSeeded = nullptr;  // FInstalled when it is a TSeededRandom
 };
 
-namespace random_detail {
-extern TRandomSource Source;
-}
-
 // Where every draw goes.
-inline TRandomSource& Rng() { return random_detail::Source; }
+inline TRandomSource& Rng() { return TRandomSource::Current; }
 
 // Installs a generator for the lifetime of this object and restores the previous one after.
 class TRandomScope {
