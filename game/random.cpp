@@ -14,9 +14,9 @@ TSeededRandom& ProgramRandom() {
   return generator;
 }
 
-IRandom* Installed = nullptr;
-
 }  // namespace
+
+constinit TRandomSource TRandomSource::Current;
 
 TSeededRandom::TSeededRandom(std::uint64_t seed) { Seed(seed); }
 
@@ -29,21 +29,6 @@ void TSeededRandom::Seed(std::uint64_t seed) {
   z ^= z >> 31;
   FState = z != 0 ? z : 0x2545F4914F6CDD1Dull;
 }
-
-std::uint64_t TSeededRandom::Next() {
-  FState ^= FState >> 12;
-  FState ^= FState << 25;
-  FState ^= FState >> 27;
-  return FState * 0x2545F4914F6CDD1Dull;
-}
-
-int TSeededRandom::Random(int n) {
-  if (n <= 1) return 0;
-  const std::uint64_t high = Next() >> 32;
-  return static_cast<int>((high * static_cast<std::uint64_t>(n)) >> 32);
-}
-
-double TSeededRandom::RandomReal() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
 
 TScriptedRandom::TScriptedRandom(std::uint64_t fallbackSeed) : FFallback(fallbackSeed) {}
 
@@ -69,10 +54,20 @@ double TScriptedRandom::RandomReal() {
   return value;
 }
 
-IRandom& Rng() { return Installed != nullptr ? *Installed : ProgramRandom(); }
+IRandom& TRandomSource::Installed() {
+  if (FInstalled == nullptr) {
+    FSeeded = &ProgramRandom();
+    FInstalled = FSeeded;
+  }
+  return *FInstalled;
+}
 
-TRandomScope::TRandomScope(IRandom& generator) : FPrevious(Installed) { Installed = &generator; }
+TRandomScope::TRandomScope(IRandom& generator) : FPrevious(Rng()) {
+  TRandomSource& source = Rng();
+  source.FInstalled = &generator;
+  source.FSeeded = dynamic_cast<TSeededRandom*>(&generator);
+}
 
-TRandomScope::~TRandomScope() { Installed = FPrevious; }
+TRandomScope::~TRandomScope() { Rng() = FPrevious; }
 
 void SeedRandomFromClock() { ProgramRandom().Seed(ClockSeed()); }

@@ -15,16 +15,26 @@ public:
 };
 
 // Deterministic for a given seed on every platform (a 64-bit xorshift* sequence), so a seed
-// reproduces a whole simulated game.
+// reproduces a whole simulated game. Its draws are inline: the rules lab makes some twenty
+// thousand a game.
 class TSeededRandom final : public IRandom {
 public:
   explicit TSeededRandom(std::uint64_t seed);
   void Seed(std::uint64_t seed);
-  int Random(int n) override;
-  double RandomReal() override;
+  int Random(int n) override {
+    if (n <= 1) return 0;
+    const std::uint64_t high = Next() >> 32;
+    return static_cast<int>((high * static_cast<std::uint64_t>(n)) >> 32);
+  }
+  double RandomReal() override { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
 
 private:
-  std::uint64_t Next();
+  std::uint64_t Next() {
+    FState ^= FState >> 12;
+    FState ^= FState << 25;
+    FState ^= FState >> 27;
+    return FState * 0x2545F4914F6CDD1Dull;
+  }
   std::uint64_t FState;
 };
 
@@ -47,9 +57,28 @@ private:
   int FDraws = 0;
 };
 
-// The generator every draw goes to: the one installed by the innermost TRandomScope, else
-// the program's own (seeded from the clock on first use).
-IRandom& Rng();
+// The installed generator as every draw reaches it. A seeded one (the program's own, the rules
+// lab's) is drawn from without a virtual call; any other through IRandom.
+class TRandomSource {
+public:
+  int Random(int n) { return FSeeded != nullptr ? FSeeded->Random(n) : Installed().Random(n); }
+  double RandomReal() { return FSeeded != nullptr ? FSeeded->RandomReal() : Installed().RandomReal(); }
+  // The generator itself: the one installed by the innermost TRandomScope, else the program's own
+  // (seeded from the clock on first use).
+  IRandom& Installed();
+
+private:
+  friend class TRandomScope;
+  friend TRandomSource& Rng();
+  // The program's one source, constant-initialised so that a draw made while other files'
+  // statics are built finds it.
+  static TRandomSource Current;
+  IRandom* FInstalled = nullptr;  // nullptr: the program's own, not yet made
+  TSeededRandom* FSeeded = nullptr;  // FInstalled when it is a TSeededRandom
+};
+
+// Where every draw goes.
+inline TRandomSource& Rng() { return TRandomSource::Current; }
 
 // Installs a generator for the lifetime of this object and restores the previous one after.
 class TRandomScope {
@@ -60,7 +89,7 @@ public:
   TRandomScope& operator=(const TRandomScope&) = delete;
 
 private:
-  IRandom* FPrevious;
+  TRandomSource FPrevious;
 };
 
 // Reseeds the program's own generator from the clock (done once at start-up).

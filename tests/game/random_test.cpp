@@ -60,7 +60,33 @@ TEST(Random, ScopesInstallAndRestoreTheGenerator) {
   }
   EXPECT_EQ(inner.Draws(), 1);
   EXPECT_EQ(outer.Draws(), 2);
-  EXPECT_NE(&Rng(), static_cast<IRandom*>(&outer));
+  EXPECT_NE(&Rng().Installed(), static_cast<IRandom*>(&outer));
+}
+
+TEST(Random, DrawsReachTheInnermostGeneratorWhicheverKindItIs) {
+  // Seeded generators are drawn from directly and others through the interface: a scripted one
+  // installed between two seeded ones must get exactly its own draws.
+  TSeededRandom outer(5);
+  TSeededRandom outerTwin(5);
+  TScriptedRandom middle;
+  TSeededRandom inner(9);
+  TSeededRandom innerTwin(9);
+  TRandomScope outerScope(outer);
+  EXPECT_EQ(Rng().Random(1000), outerTwin.Random(1000));
+  {
+    TRandomScope middleScope(middle);
+    middle.PushInt(3);
+    EXPECT_EQ(Rng().Random(6), 3);
+    {
+      TRandomScope innerScope(inner);
+      EXPECT_EQ(Rng().RandomReal(), innerTwin.RandomReal());
+      EXPECT_EQ(&Rng().Installed(), static_cast<IRandom*>(&inner));
+    }
+    middle.PushReal(0.25);
+    EXPECT_EQ(Rng().RandomReal(), 0.25);
+  }
+  EXPECT_EQ(Rng().RandomReal(), outerTwin.RandomReal());
+  EXPECT_EQ(middle.Draws(), 2);
 }
 
 }  // namespace

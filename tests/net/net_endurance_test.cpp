@@ -8,6 +8,7 @@
 #include "platform/session_wire.h"
 #include "tests/net/net_machines.h"
 #include "tests/support/raw_tcp.h"
+#include "tests/support/sanitized_build.h"
 
 namespace {
 
@@ -20,18 +21,6 @@ long ResidentKb() {
   }
   return 0;
 }
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
 
 // A stranger on the host's port: now and then it connects, sends a burst of random frames
 // (some after a proper handshake, so that they reach a joined member's handling) and drops.
@@ -169,7 +158,7 @@ TEST(NetEndurance, FiveMachinesPlayThousandsOfTurnsThroughAStrangersNoiseAndAMac
   }
   EXPECT_TRUE(wandering->Game.Players().Player(kPlayers - 1).FLocal);
   // The sanitizers hold freed memory back on purpose, so only a plain build can tell.
-  if (!kSanitized) {
+  if (!SanitizedBuild) {
     EXPECT_LT(ResidentKb() - residentAtStart, 16 * 1024);
   }
 }
