@@ -148,10 +148,20 @@ void TfmMain::FormPaint() {
     return;
   }
   DiceView.Place(FWindow.Letterbox());
-  FWindow.DrawSurface(DXDraw, 0, 0);
+  // The window keeps the table between frames: only what changed on it is sent again.
+  if (FWindow.PictureMadeAnew()) FPictureStale = DXDraw.FullRect();
+  FWindow.UploadSurface(DXDraw, FPictureStale, 0, 0);
+  FPictureStale = {};
+  FWindow.DrawPicture(DXDraw.FullRect());
   if (UseOpenGL) DiceView.Paint(*Game);
-  if (MenuVisible && FWindow.BeginFrame()) FWindow.DrawSurface(DXDrawMenu, MenuBounds.Left, MenuBounds.Top);
-  if (FDrawOver) FDrawOver(FWindow);
+  if (MenuVisible && FWindow.BeginFrame()) {
+    FWindow.DrawSurface(DXDrawMenu, MenuBounds.Left, MenuBounds.Top);
+    FPictureStale = {MenuBounds.Left, MenuBounds.Top, DXDrawMenu.Width(), DXDrawMenu.Height()};
+  }
+  if (FDrawOver) {
+    FDrawOver(FWindow);
+    FPictureStale = DXDraw.FullRect();
+  }
   if (CaptureFrames) LastFrame = FWindow.ReadFrame();
   FWindow.Present();
   ++FPresents;
@@ -230,10 +240,15 @@ void TfmMain::FormDestroy() {
 void TfmMain::Dispatch(const SDL_Event& event) { DispatchWindowEvent(event, FWindow.Id(), FWindow.Letterbox(), *this); }
 
 void TfmMain::ProcessEvents() {
+  SDL_PumpEvents();
+  DispatchQueued();
+}
+
+void TfmMain::DispatchQueued() {
   SDL_Event event;
-  // Drained to the end even once closed: SDL_PollEvent stops at a marker of its own, and one
-  // left in the queue would hide the events behind it from the next caller.
-  while (SDL_PollEvent(&event))
+  // Takes what is queued without asking the desktop again: SDL_PollEvent would pump once per
+  // event. Drained to the end even once closed, as the events behind belong to nobody else.
+  while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1)
     if (!FClosed) Dispatch(event);
 }
 
@@ -249,9 +264,14 @@ void TfmMain::Run() {
   while (!FClosed) {
     if (QuitSignalled()) Close();
     const std::uint32_t wait = timer.Remaining(FServices.Clock.Milliseconds());
+    // The desktop is asked once per pass: by the wait, which sleeps until it sends something
+    // or the tick is due, or by a pump when the tick is due already.
     SDL_Event event;
-    if (wait > 0 && SDL_WaitEventTimeout(&event, static_cast<int>(wait))) Dispatch(event);
-    ProcessEvents();
+    if (wait == 0)
+      SDL_PumpEvents();
+    else if (SDL_WaitEventTimeout(&event, static_cast<int>(wait)))
+      Dispatch(event);
+    DispatchQueued();
     if (!FClosed && timer.TakeTick(FServices.Clock.Milliseconds())) Tick();
   }
 }
