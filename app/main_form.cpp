@@ -241,13 +241,9 @@ void TfmMain::Dispatch(const SDL_Event& event) { DispatchWindowEvent(event, FWin
 
 void TfmMain::ProcessEvents() {
   SDL_PumpEvents();
-  DispatchQueued();
-}
-
-void TfmMain::DispatchQueued() {
   SDL_Event event;
-  // Takes what is queued without asking the desktop again: SDL_PollEvent would pump once per
-  // event. Drained to the end even once closed, as the events behind belong to nobody else.
+  // What the pump queued, without asking the desktop again as SDL_PollEvent does per event.
+  // Drained to the end even once closed, as the events behind belong to nobody else.
   while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1)
     if (!FClosed) Dispatch(event);
 }
@@ -264,14 +260,9 @@ void TfmMain::Run() {
   while (!FClosed) {
     if (QuitSignalled()) Close();
     const std::uint32_t wait = timer.Remaining(FServices.Clock.Milliseconds());
-    // The desktop is asked once per pass: by the wait, which sleeps until it sends something
-    // or the tick is due, or by a pump when the tick is due already.
-    SDL_Event event;
-    if (wait == 0)
-      SDL_PumpEvents();
-    else if (SDL_WaitEventTimeout(&event, static_cast<int>(wait)))
-      Dispatch(event);
-    DispatchQueued();
+    // Sleeps until the tick is due or the desktop sends something, then asks it once.
+    if (wait > 0) FWindow.WaitForEvents(wait);
+    ProcessEvents();
     if (!FClosed && timer.TakeTick(FServices.Clock.Milliseconds())) Tick();
   }
 }

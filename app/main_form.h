@@ -167,8 +167,6 @@ private:
   void PlayStepSounds(const TStepEvents& events);
   // The table screen and the banner into DXDraw, then the banner's animation (table_screen.cpp).
   void PaintTable();
-  // Hands the events already queued to the handlers.
-  void DispatchQueued();
   // Whether the painted surfaces and the dice make a frame other than the one on the screen.
   bool FrameChanged();
 

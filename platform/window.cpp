@@ -1,6 +1,8 @@
 #include "platform/window.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <poll.h>
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -26,6 +28,14 @@ int FirstFactor(int width, int height) {
   if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
   return LargestFactor(width, height, static_cast<int>(usable.w * kFirstSizeShare),
                        static_cast<int>(usable.h * kFirstSizeShare));
+}
+
+// The socket of the window's X server connection; -1 under other video drivers.
+int ConnectionOf(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return -1;
+  return ConnectionNumber(info.info.x11.display);
 }
 
 bool IsFullscreen(SDL_Window* window) { return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0; }
@@ -56,6 +66,7 @@ TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindo
                              height * factor, flags);
   if (!FWindow) return;
   if (resizable) SDL_SetWindowMinimumSize(FWindow, width, height);
+  FConnection = ConnectionOf(FWindow);
   FBox = FitPicture(width, height, width * factor, height * factor, width * factor);
   if (FContextOwner == this) FContext = FMakeContext(FWindow);
   if (Valid() && FContextOwner->FContext->MakeCurrent(FWindow)) SetUpContext();
@@ -215,4 +226,16 @@ TImage TGameWindow::ReadFrame() {
 void TGameWindow::Present() {
   // Swapped with the context current on this window, whose swap interval was set there.
   if (MakeContextCurrent()) SDL_GL_SwapWindow(FWindow);
+}
+
+void TGameWindow::WaitForEvents(std::uint32_t timeoutMs) const {
+  // SDL's own wait asks the X server for events twice before it sleeps and again when it wakes:
+  // watching the socket instead leaves one question per tick, the caller's pump. Events that
+  // Xlib read with a reply meanwhile wait in its queue for that pump, at most a tick.
+  if (FConnection < 0) {
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
+    return;
+  }
+  pollfd connection{FConnection, POLLIN, 0};
+  ::poll(&connection, 1, static_cast<int>(timeoutMs));
 }

@@ -85,6 +85,8 @@ public:
   TImage ReadDrawable();
   // Shows the composed frame.
   void Present();
+  // Sleeps until the desktop has events for the program (not yet read) or `timeoutMs` passed.
+  void WaitForEvents(std::uint32_t timeoutMs) const;
 
 private:
   TGameWindow(const std::string& title, int width, int height, TWindowFrame frame, TGameWindow* contextOwner,
@@ -97,6 +99,7 @@ private:
   TGlContextFactory FMakeContext;  // only the owner's is used
   std::unique_ptr<IGlContext> FContext;
   int FContextRebuilds = 0;
+  int FConnection = -1;  // the X server's socket, watched while the program waits
   int FWidth;
   int FHeight;
   TLetterbox FBox;
