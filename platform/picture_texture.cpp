@@ -80,7 +80,8 @@ void TPictureTexture::Draw(const TLetterbox& box, const TRect& area) const {
   glPopMatrix();
 }
 
-void TPictureTexture::Delete() {
-  if (FName != 0) glDeleteTextures(1, &FName);
+void TPictureTexture::Delete(int context) {
+  // Another context may have given the same name to a texture of its own.
+  if (FName != 0 && FContext == context) glDeleteTextures(1, &FName);
   FName = 0;
 }

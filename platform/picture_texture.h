@@ -17,8 +17,8 @@ public:
   void Upload(const std::uint32_t* pixels, int stride, const TRect& area);
   // `area` of the picture at its place in the drawable, over whatever lies there.
   void Draw(const TLetterbox& box, const TRect& area) const;
-  // Frees the texture now, while its context is current.
-  void Delete();
+  // Frees the texture now, in the current context `context`; one of an older context went with it.
+  void Delete(int context);
 
 private:
   unsigned FName = 0;

@@ -76,7 +76,8 @@ TGameWindow::~TGameWindow() {
   if (!FWindow) return;
   // A window drawing with another's context leaves no texture in it; the owner's goes with
   // its context.
-  if (FContextOwner != this && Valid() && FContextOwner->FContext->MakeCurrent(FWindow)) FPicture.Delete();
+  if (FContextOwner != this && Valid() && FContextOwner->FContext->MakeCurrent(FWindow))
+    FPicture.Delete(FContextOwner->FContextRebuilds);
   if (SDL_GL_GetCurrentWindow() == FWindow) TSdlGlContext::ReleaseCurrent();
   FContext.reset();
   SDL_DestroyWindow(FWindow);
