@@ -21,9 +21,9 @@ enum class TWindowFrame : std::uint8_t { wfCaption, wfBorderless, wfResizable };
 // An SDL window drawing with OpenGL, for composing frames of a fixed-size picture: 2D pictures
 // go into the window's picture (one texture, kept between frames) at picture positions and are
 // drawn from it scaled as the letterbox says, 3D views draw into the back buffer in the same
-// context, and Present shows the result. The first window of the
-// program owns the context; others draw with it. Created hidden and centred on the desktop; a
-// resizable one opens at the largest whole factor that fits in most of the desktop.
+// context, and Present shows the result. The first window of the program owns the context;
+// others draw with it. Created hidden and centred on the desktop; a resizable one opens at the
+// largest whole factor that fits in most of the desktop.
 class TGameWindow {
 public:
   // `title` is UTF-8. Check Valid(): a machine without a display gives no window.
