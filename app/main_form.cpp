@@ -148,10 +148,20 @@ void TfmMain::FormPaint() {
     return;
   }
   DiceView.Place(FWindow.Letterbox());
-  FWindow.DrawSurface(DXDraw, 0, 0);
+  // The window keeps the table between frames: only what changed on it is sent again.
+  if (FWindow.PictureMadeAnew()) FPictureStale = DXDraw.FullRect();
+  FWindow.UploadSurface(DXDraw, FPictureStale, 0, 0);
+  FPictureStale = {};
+  FWindow.DrawPicture(DXDraw.FullRect());
   if (UseOpenGL) DiceView.Paint(*Game);
-  if (MenuVisible && FWindow.BeginFrame()) FWindow.DrawSurface(DXDrawMenu, MenuBounds.Left, MenuBounds.Top);
-  if (FDrawOver) FDrawOver(FWindow);
+  if (MenuVisible && FWindow.BeginFrame()) {
+    FWindow.DrawSurface(DXDrawMenu, MenuBounds.Left, MenuBounds.Top);
+    FPictureStale = {MenuBounds.Left, MenuBounds.Top, DXDrawMenu.Width(), DXDrawMenu.Height()};
+  }
+  if (FDrawOver) {
+    FDrawOver(FWindow);
+    FPictureStale = DXDraw.FullRect();
+  }
   if (CaptureFrames) LastFrame = FWindow.ReadFrame();
   FWindow.Present();
   ++FPresents;
@@ -230,10 +240,11 @@ void TfmMain::FormDestroy() {
 void TfmMain::Dispatch(const SDL_Event& event) { DispatchWindowEvent(event, FWindow.Id(), FWindow.Letterbox(), *this); }
 
 void TfmMain::ProcessEvents() {
+  SDL_PumpEvents();
   SDL_Event event;
-  // Drained to the end even once closed: SDL_PollEvent stops at a marker of its own, and one
-  // left in the queue would hide the events behind it from the next caller.
-  while (SDL_PollEvent(&event))
+  // What the pump queued, without asking the desktop again as SDL_PollEvent does per event.
+  // Drained to the end even once closed, as the events behind belong to nobody else.
+  while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1)
     if (!FClosed) Dispatch(event);
 }
 
@@ -249,8 +260,8 @@ void TfmMain::Run() {
   while (!FClosed) {
     if (QuitSignalled()) Close();
     const std::uint32_t wait = timer.Remaining(FServices.Clock.Milliseconds());
-    SDL_Event event;
-    if (wait > 0 && SDL_WaitEventTimeout(&event, static_cast<int>(wait))) Dispatch(event);
+    // Sleeps until the tick is due or the desktop sends something, then asks it once.
+    if (wait > 0) FWindow.WaitForEvents(wait);
     ProcessEvents();
     if (!FClosed && timer.TakeTick(FServices.Clock.Milliseconds())) Tick();
   }

@@ -105,7 +105,7 @@ public:
   // The message loop: events as they come, a tick (and its paint) once 15 ms have passed
   // since the last one, never more than one per turn. Returns when the window closes.
   void Run();
-  // Hands pending desktop events to the handlers.
+  // Asks the desktop for its events and hands them to the handlers.
   void ProcessEvents();
   // One tick as the loop runs it: the timer's step, then the paint it asked for.
   void Tick();
@@ -189,6 +189,9 @@ private:
   int FTableDraws = 0;
   TFrameKey FTableKey;       // what the table is drawn from, this paint
   TFrameKey FDrawnTableKey;  // and as it was for the picture on DXDraw
+  int FDrawnBannerFrame = -1;
+  // The part of the window's picture that does not hold DXDraw as it is now.
+  TRect FPictureStale;
   TFrameKey FFrameKey;
   TPresentGate FPresentGate;
 };

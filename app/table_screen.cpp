@@ -54,19 +54,27 @@ void TfmMain::DXDrawMouseDown(TMouseButton, int x, int y) {
 
 void TfmMain::PaintTable() {
   const TTableView view(*Game, {Sprites, DieSprites, Letters, TableButtons.Show(Game->Buttons())});
+  const std::uint32_t now = FServices.Clock.Milliseconds();
+  const TImage& banner = Reklama->CurrentImage(now);
   FTableKey.Clear();
   view.AddToKey(FTableKey);
-  FTableKey.Add(Reklama->Index());
-  FTableKey.Add(Reklama->Frame());
-  const std::uint32_t now = FServices.Clock.Milliseconds();
-  // The same game and banner frame draw the same table: the surface keeps it.
-  if (FTableDraws == 0 || FTableKey.Words() != FDrawnTableKey.Words()) {
-    view.Draw(DXDraw, DXDraw.FullRect());
-    const TImage& banner = Reklama->CurrentImage(now);
-    TSurface picture;
+  // The banner's size too: only a banner that covers the last one exactly may be drawn alone.
+  for (const int word : {Reklama->Index(), banner.Width, banner.Height}) FTableKey.Add(word);
+  // The same game and banner frame draw the same table: the surface keeps it. A new frame of
+  // the same banner, the usual change while nobody plays, is drawn over the last one alone.
+  const bool tableChanged = FTableDraws == 0 || FTableKey.Words() != FDrawnTableKey.Words();
+  if (tableChanged || Reklama->Frame() != FDrawnBannerFrame) {
+    if (tableChanged) {
+      view.Draw(DXDraw, DXDraw.FullRect());
+      FPictureStale = DXDraw.FullRect();
+    }
     const TRect& strip = TTableZones::BannerStrip;
-    if (picture.LoadImage(banner)) DXDraw.Draw(strip.Left, MiddleOf(strip).Y - banner.Height / 2, picture, false);
+    const TRect place{strip.Left, MiddleOf(strip).Y - banner.Height / 2, banner.Width, banner.Height};
+    TSurface picture;
+    if (picture.LoadImage(banner)) DXDraw.Draw(place.Left, place.Top, picture, false);
+    FPictureStale = BoundingRect(FPictureStale, Intersection(place, DXDraw.FullRect()));
     FDrawnTableKey = FTableKey;
+    FDrawnBannerFrame = Reklama->Frame();
     ++FTableDraws;
   }
   Reklama->Tick(now);

@@ -128,13 +128,12 @@ std::uint32_t TSurface::Pixel(int x, int y) const {
   return Row(y)[x] & kRgbMask;
 }
 
-void TSurface::ReadPixels(std::uint32_t* out) const {
+void TSurface::ReadPixels(const TRect& part, std::uint32_t* out) const {
   // Read every tick for the present gate: the sizes are taken once so the mask vectorises.
-  const int width = Width();
-  const int height = Height();
-  for (int y = 0; y < height; ++y) {
-    std::uint32_t* row = out + static_cast<size_t>(y) * width;
-    std::memcpy(row, Row(y), static_cast<size_t>(width) * sizeof(std::uint32_t));
-    for (int x = 0; x < width; ++x) row[x] &= kRgbMask;
+  const TRect from = Intersection(part, FullRect());
+  for (int y = 0; y < from.Height; ++y) {
+    std::uint32_t* row = out + static_cast<size_t>(y) * from.Width;
+    std::memcpy(row, Row(from.Top + y) + from.Left, static_cast<size_t>(from.Width) * sizeof(std::uint32_t));
+    for (int x = 0; x < from.Width; ++x) row[x] &= kRgbMask;
   }
 }

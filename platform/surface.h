@@ -38,7 +38,9 @@ public:
   std::uint32_t Pixel(int x, int y) const;
   // All pixels, rows top to bottom without gaps, into `out` (room for Width() x Height()),
   // for handing a finished frame to the screen.
-  void ReadPixels(std::uint32_t* out) const;
+  void ReadPixels(std::uint32_t* out) const { ReadPixels(FullRect(), out); }
+  // The pixels of `part` (within the surface), rows without gaps, into `out`.
+  void ReadPixels(const TRect& part, std::uint32_t* out) const;
 
   std::uint32_t ColorKey() const { return FColorKey; }
   void SetColorKey(std::uint32_t key);

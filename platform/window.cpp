@@ -1,6 +1,8 @@
 #include "platform/window.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <poll.h>
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -26,6 +28,14 @@ int FirstFactor(int width, int height) {
   if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
   return LargestFactor(width, height, static_cast<int>(usable.w * kFirstSizeShare),
                        static_cast<int>(usable.h * kFirstSizeShare));
+}
+
+// The socket of the window's X server connection; -1 under other video drivers.
+int ConnectionOf(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return -1;
+  return ConnectionNumber(info.info.x11.display);
 }
 
 bool IsFullscreen(SDL_Window* window) { return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0; }
@@ -56,6 +66,7 @@ TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindo
                              height * factor, flags);
   if (!FWindow) return;
   if (resizable) SDL_SetWindowMinimumSize(FWindow, width, height);
+  FConnection = ConnectionOf(FWindow);
   FBox = FitPicture(width, height, width * factor, height * factor, width * factor);
   if (FContextOwner == this) FContext = FMakeContext(FWindow);
   if (Valid() && FContextOwner->FContext->MakeCurrent(FWindow)) SetUpContext();
@@ -63,6 +74,10 @@ TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindo
 
 TGameWindow::~TGameWindow() {
   if (!FWindow) return;
+  // A window drawing with another's context leaves no texture in it; the owner's goes with
+  // its context.
+  if (FContextOwner != this && Valid() && FContextOwner->FContext->MakeCurrent(FWindow))
+    FPicture.Delete(FContextOwner->FContextRebuilds);
   if (SDL_GL_GetCurrentWindow() == FWindow) TSdlGlContext::ReleaseCurrent();
   FContext.reset();
   SDL_DestroyWindow(FWindow);
@@ -146,8 +161,7 @@ bool TGameWindow::BeginFrame() {
   if (!MakeContextCurrent()) return false;
   FBox = CurrentLetterbox();
   glViewport(0, 0, FBox.DrawableWidth, FBox.DrawableHeight);
-  // Rows are given top row first, each picture pixel a square of Factor real ones.
-  glPixelZoom(static_cast<float>(FBox.Factor), -static_cast<float>(FBox.Factor));
+  FPictureMadeAnew = FPicture.Prepare(FWidth, FHeight, FContextOwner->FContextRebuilds);
   return true;
 }
 
@@ -159,17 +173,20 @@ bool TGameWindow::BeginComposing() {
   return true;
 }
 
+void TGameWindow::UploadSurface(const TSurface& surface, const TRect& part, int left, int top) {
+  const TRect from = Intersection(part, surface.FullRect());
+  if (IsEmpty(from)) return;
+  FUpload.resize(static_cast<size_t>(from.Width) * from.Height);
+  surface.ReadPixels(from, FUpload.data());
+  FPicture.Upload(FUpload.data(), from.Width, {left + from.Left, top + from.Top, from.Width, from.Height});
+}
+
+void TGameWindow::DrawPicture(const TRect& area) { FPicture.Draw(FBox, area); }
+
 void TGameWindow::DrawPixels(const std::uint32_t* pixels, int width, int height, int left, int top) {
   if (!pixels || width <= 0 || height <= 0) return;
-  // The raster position is the top left corner; the zoom of -1 lays the rows downwards.
-  // A 3D view draws in this context too and sets up its own state each time: pictures are
-  // laid flat, whatever it left enabled. (A pushed attribute stack costs Mesa megabytes.)
-  glDisable(GL_DEPTH_TEST);
-  glDisable(GL_LIGHTING);
-  glDisable(GL_BLEND);
-  glDisable(GL_SCISSOR_TEST);
-  glWindowPos2i(FBox.Left + left * FBox.Factor, FBox.DrawableHeight - (FBox.Top + top * FBox.Factor));
-  glDrawPixels(width, height, GL_BGRA, GL_UNSIGNED_BYTE, pixels);
+  FPicture.Upload(pixels, width, {left, top, width, height});
+  DrawPicture({left, top, width, height});
 }
 
 void TGameWindow::DrawImage(const TImage& image, int left, int top) {
@@ -178,11 +195,8 @@ void TGameWindow::DrawImage(const TImage& image, int left, int top) {
 }
 
 void TGameWindow::DrawSurface(const TSurface& surface, int left, int top) {
-  const int width = surface.Width();
-  const int height = surface.Height();
-  FUpload.resize(static_cast<size_t>(width) * height);
-  surface.ReadPixels(FUpload.data());
-  DrawPixels(FUpload.data(), width, height, left, top);
+  UploadSurface(surface, surface.FullRect(), left, top);
+  DrawPicture({left, top, surface.Width(), surface.Height()});
 }
 
 TImage TGameWindow::ReadDrawable() {
@@ -213,4 +227,16 @@ TImage TGameWindow::ReadFrame() {
 void TGameWindow::Present() {
   // Swapped with the context current on this window, whose swap interval was set there.
   if (MakeContextCurrent()) SDL_GL_SwapWindow(FWindow);
+}
+
+void TGameWindow::WaitForEvents(std::uint32_t timeoutMs) const {
+  // SDL's own wait asks the X server for events twice before it sleeps and again when it wakes:
+  // watching the socket instead leaves one question per tick, the caller's pump. Events that
+  // Xlib read with a reply meanwhile wait in its queue for that pump, at most a tick.
+  if (FConnection < 0) {
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
+    return;
+  }
+  pollfd connection{FConnection, POLLIN, 0};
+  ::poll(&connection, 1, static_cast<int>(timeoutMs));
 }

@@ -9,6 +9,7 @@
 #include "base/image.h"
 #include "platform/gl_context.h"
 #include "platform/letterbox.h"
+#include "platform/picture_texture.h"
 #include "platform/window_placement.h"
 
 struct SDL_Window;
@@ -18,10 +19,11 @@ class TSurface;
 enum class TWindowFrame : std::uint8_t { wfCaption, wfBorderless, wfResizable };
 
 // An SDL window drawing with OpenGL, for composing frames of a fixed-size picture: 2D pictures
-// are laid onto the back buffer at picture positions, scaled as the letterbox says, 3D views
-// draw into it in the same context, and Present shows the result. The first window of the
-// program owns the context; others draw with it. Created hidden and centred on the desktop; a
-// resizable one opens at the largest whole factor that fits in most of the desktop.
+// go into the window's picture (one texture, kept between frames) at picture positions and are
+// drawn from it scaled as the letterbox says, 3D views draw into the back buffer in the same
+// context, and Present shows the result. The first window of the program owns the context;
+// others draw with it. Created hidden and centred on the desktop; a resizable one opens at the
+// largest whole factor that fits in most of the desktop.
 class TGameWindow {
 public:
   // `title` is UTF-8. Check Valid(): a machine without a display gives no window.
@@ -65,7 +67,15 @@ public:
   bool BeginFrame();
   // BeginFrame for a new frame: follows the window's size and fills the margin.
   bool BeginComposing();
-  // Lays 0x00RRGGBB rows (top row first) with their top left corner at (left, top).
+  // Whether the last BeginFrame had to make the picture anew (the first frame, a new context):
+  // nothing sent to it before is there.
+  bool PictureMadeAnew() const { return FPictureMadeAnew; }
+  // Sends `part` of the surface into the picture, its top left corner at (left, top), without
+  // drawing it; what the picture held there is gone.
+  void UploadSurface(const TSurface& surface, const TRect& part, int left, int top);
+  // Draws `area` of the picture as it was last sent, over what the frame holds there.
+  void DrawPicture(const TRect& area);
+  // Sends 0x00RRGGBB rows (top row first) with their top left corner at (left, top) and draws them.
   void DrawPixels(const std::uint32_t* pixels, int width, int height, int left, int top);
   void DrawImage(const TImage& image, int left, int top);
   void DrawSurface(const TSurface& surface, int left, int top);
@@ -75,6 +85,8 @@ public:
   TImage ReadDrawable();
   // Shows the composed frame.
   void Present();
+  // Sleeps until the desktop has events for the program (not yet read) or `timeoutMs` passed.
+  void WaitForEvents(std::uint32_t timeoutMs) const;
 
 private:
   TGameWindow(const std::string& title, int width, int height, TWindowFrame frame, TGameWindow* contextOwner,
@@ -87,10 +99,13 @@ private:
   TGlContextFactory FMakeContext;  // only the owner's is used
   std::unique_ptr<IGlContext> FContext;
   int FContextRebuilds = 0;
+  int FConnection = -1;  // the X server's socket, watched while the program waits
   int FWidth;
   int FHeight;
   TLetterbox FBox;
   int FWindowedWidth = 0;  // the size to come back to from full screen
   int FWindowedHeight = 0;
-  std::vector<std::uint32_t> FUpload;  // a surface's pixels on their way to the screen
+  TPictureTexture FPicture;
+  bool FPictureMadeAnew = false;
+  std::vector<std::uint32_t> FUpload;  // a surface's pixels on their way to the picture
 };

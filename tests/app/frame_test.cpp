@@ -156,6 +156,44 @@ TEST_F(FrameTest, EveryTickPaintsButOnlyAChangedFrameReachesTheScreen) {
   }
 }
 
+TEST_F(FrameTest, TheScreenKeepsUpWithTheTableThroughBannerFramesAndOverlays) {
+  // The window keeps the table between frames and is sent only what changed: every shown frame
+  // must still hold the table surface as it is, outside the 3D panel.
+  const auto differing = [&] {
+    const TRect panel = TfmMain::ShowPanel;
+    int count = 0;
+    for (int y = 0; y < TfmMain::ClientHeight; ++y)
+      for (int x = 0; x < TfmMain::ClientWidth; ++x)
+        if (!Contains(panel, x, y) && Form->LastFrame.Pixel(x, y) != Form->DXDraw.Pixel(x, y)) ++count;
+    return count;
+  };
+  for (int i = 0; i < 100; ++i) Form->Tick();
+  const int settled = Form->Presents();
+  for (int second = 0; second < 12; ++second) {
+    Clock.Now += 1000;
+    // The banner moves on after a paint; the next paint shows it.
+    Form->Tick();
+    Form->Tick();
+    ASSERT_EQ(differing(), 0) << "second " << second;
+  }
+  EXPECT_GE(Form->Presents() - settled, 6) << "the banner's frames were shown";
+
+  Form->DXDrawMenu.SetSize(200, 100);
+  Form->DXDrawMenu.Fill(0x00123456);
+  Form->MenuBounds = {300, 300, 200, 100};  // over the banner strip
+  Form->MenuVisible = true;
+  Clock.Now += 1000;
+  Form->Tick();
+  EXPECT_EQ(Form->LastFrame.Pixel(300, 300), 0x00123456u);
+  Form->MenuVisible = false;
+  Form->Tick();
+  EXPECT_EQ(differing(), 0) << "the table again where the overlay was";
+  Clock.Now += 1000;
+  Form->Tick();
+  Form->Tick();
+  EXPECT_EQ(differing(), 0) << "and with the banner's next frame";
+}
+
 TEST_F(FrameTest, FlyingDiceReachTheScreenOnEveryTick) {
   Form->Game->StartThrow();
   int ticks = 0;

@@ -178,7 +178,9 @@ bool RunJoiner(std::uint16_t port, const std::string& folder) {
   if (!machine.TickUntil([&] { return form.Game->Players().Count() == 1; })) return false;
   if (!machine.AddPlayer("Боря")) return false;
   if (!machine.TickUntil([&] { return !form.Game->GameOver(); })) return false;
-  return machine.PlayTurns() && machine.WriteWhatItShows();
+  if (!machine.PlayTurns() || !machine.WriteWhatItShows()) return false;
+  // Stays until the host has shown its table too, for the same reason as the host waits.
+  return machine.TickUntil([&] { return std::filesystem::exists(folder + "/host.state"); });
 }
 
 }  // namespace

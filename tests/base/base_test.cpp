@@ -5,6 +5,7 @@
 
 #include "base/byte_codec.h"
 #include "base/file_version.h"
+#include "base/rect.h"
 
 TEST(Bin4, EncodesLeastSignificantByteFirstAndBack) {
   const struct {
@@ -32,4 +33,25 @@ TEST(Bin4, ShortInputCountsAsHighBytesAndLongInputUsesItsLastFour) {
 
 TEST(GetFileVersion, IsTheProjectVersion) {
   EXPECT_EQ(FileVersionText(), THOUSAND_PROJECT_VERSION);
+}
+
+TEST(Rects, IntersectionAndBoundingRect) {
+  const auto same = [](const TRect& a, const TRect& b) {
+    return a.Left == b.Left && a.Top == b.Top && a.Width == b.Width && a.Height == b.Height;
+  };
+  const struct {
+    TRect A, B, Meet, Bound;
+  } cases[] = {
+      {{0, 0, 10, 10}, {5, 5, 10, 10}, {5, 5, 5, 5}, {0, 0, 15, 15}},
+      {{0, 0, 600, 420}, {22, 357, 469, 61}, {22, 357, 469, 61}, {0, 0, 600, 420}},
+      {{0, 0, 10, 10}, {10, 0, 5, 5}, {}, {0, 0, 15, 10}},  // touching edges do not meet
+      {{-5, -5, 10, 10}, {0, 0, 600, 420}, {0, 0, 5, 5}, {-5, -5, 605, 425}},
+      {{}, {3, 4, 5, 6}, {}, {3, 4, 5, 6}},  // an empty one adds nothing
+      {{3, 4, 5, 6}, {7, 7, 0, 9}, {}, {3, 4, 5, 6}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_TRUE(same(Intersection(c.A, c.B), c.Meet)) << c.A.Left << "," << c.B.Left;
+    EXPECT_TRUE(same(Intersection(c.B, c.A), c.Meet));
+    EXPECT_TRUE(same(BoundingRect(c.A, c.B), c.Bound)) << c.A.Left << "," << c.B.Left;
+  }
 }

@@ -116,8 +116,11 @@ TEST_F(DiceViewTest, ALostContextIsMadeAnewAndTheNextFrameDrawsTheDice) {
   EXPECT_TRUE(Window.Valid());
 
   ASSERT_TRUE(PaintOnWhite(&frame));
+  EXPECT_TRUE(Window.PictureMadeAnew()) << "the old context's picture went with it";
   EXPECT_TRUE(AnyLit(frame, panel.Left, panel.Top, panel.Width, panel.Height));
   EXPECT_EQ(frame.Pixel(panel.Left - 1, panel.Top), 0x00FFFFFFu);
+  ASSERT_TRUE(PaintOnWhite(&frame));
+  EXPECT_FALSE(Window.PictureMadeAnew());
 }
 
 TEST(DieSpriteNames, FrameFollowsTheAngleAboutTheVertical) {

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "platform/surface.h"
 #include "platform/window.h"
 #include "tests/support/virtual_display.h"
 
@@ -80,6 +81,20 @@ TEST(ScaledWindow, OpensLargeOnABigScreenAndShowsEachPixelAsASquare) {
     EXPECT_EQ(drawable.Pixel(3, 3), 0x1C120Bu) << "the margin";
     EXPECT_EQ(drawable.Pixel(1839, 1279), 0x1C120Bu);
     EXPECT_EQ(window.ReadFrame().Pixels, picture.Pixels);
+
+    // A part sent alone: the rest of the picture stays as it was sent before.
+    TImage changed = picture;
+    const TRect part{100, 50, 40, 30};
+    for (int y = part.Top; y < part.Top + part.Height; ++y)
+      for (int x = part.Left; x < part.Left + part.Width; ++x)
+        changed.Pixels[static_cast<std::size_t>(y) * 600 + x] = 0x00FF00FF;
+    TSurface surface;
+    ASSERT_TRUE(surface.LoadImage(changed));
+    ASSERT_TRUE(window.BeginComposing());
+    ASSERT_FALSE(window.PictureMadeAnew());
+    window.UploadSurface(surface, part, 0, 0);
+    window.DrawPicture({0, 0, 600, 420});
+    EXPECT_EQ(window.ReadFrame().Pixels, changed.Pixels);
   }
   SDL_Quit();
 }
