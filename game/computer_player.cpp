@@ -68,3 +68,13 @@ TStrongPosition TGame::StrongPosition() const {
   }
   return position;
 }
+
+void TGame::PrepareComputerPlayers() const {
+  for (int i = 0; i < FPlayers.Count(); ++i) {
+    const TPlayer& player = FPlayers.Player(i);
+    if (player.PlaysAsComputer() && player.PlayingLevel() == ComputerLevelStrong) {
+      RaceModelFor(FOptions);
+      return;
+    }
+  }
+}
