@@ -3,6 +3,7 @@
 #include "game/game.h"
 #include "game/random.h"
 #include "game/strong_player.h"
+#include "game/strong_player_own.h"
 
 std::optional<bool> ForcedChoice(const TGameOptions& rules, const TTurnSituation& situation) {
   // The turn cannot be recorded yet.
@@ -74,6 +75,7 @@ void TGame::PrepareComputerPlayers() const {
     const TPlayer& player = FPlayers.Player(i);
     if (player.PlaysAsComputer() && player.PlayingLevel() == ComputerLevelStrong) {
       RaceModelFor(FOptions);
+      OwnRaceModelFor(FOptions);
       return;
     }
   }
