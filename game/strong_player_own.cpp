@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <span>
 #include <limits>
+#include <span>
 
 #include "game/computer_player.h"
 #include "game/strong_player_odds.h"
@@ -149,7 +149,8 @@ std::vector<double> TSoonestPlay::TurnsLeftOfPlay(std::span<const TRaceState> st
 int TSoonestPlay::Slot(const TRaceState& state) const {
   const int total = std::clamp(state.Total, RaceLowestTotal, RaceHighestTotal);
   const bool entered = state.Entered || total > 0;
-  const int tries = FRules.BARRELSTYPE == 1 && total == FRules.BARRELSSCORE ? std::clamp(state.BarrelTries, 0, FTries - 1) : 0;
+  const int tries =
+      FRules.BARRELSTYPE == 1 && total == FRules.BARRELSSCORE ? std::clamp(state.BarrelTries, 0, FTries - 1) : 0;
   return (entered * FTries + tries) * RaceTotals + (total - RaceLowestTotal) / RaceScoreStep;
 }
 
@@ -245,7 +246,8 @@ std::shared_ptr<const TRaceModel> OwnRaceModelFor(const TGameOptions& rules) {
   static thread_local std::pair<TGameOptions, std::shared_ptr<const TRaceModel>> kept;
   if (!kept.second || !(kept.first == rules)) {
     const TSoonestPlay play(rules);
-    kept = {rules, std::make_shared<const TRaceModel>(rules, [&play](const TRaceState& state) { return play.TurnEnds(state); })};
+    kept = {rules, std::make_shared<const TRaceModel>(
+                       rules, [&play](const TRaceState& state) { return play.TurnEnds(state); })};
   }
   return kept.second;
 }
