@@ -4,6 +4,7 @@
 
 #include "game/options.h"
 #include "game/strong_player.h"
+#include "game/strong_player_own.h"
 
 namespace {
 
@@ -27,6 +28,22 @@ void BM_RaceModel(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(TRaceModel(rules));
 }
 BENCHMARK(BM_RaceModel)->Arg(0)->Arg(1)->Arg(2)->ArgName("rules")->Unit(benchmark::kMillisecond);
+
+// Level 2's own play solved and its race built: the game start's second one-off cost.
+void BM_OwnRaceModel(benchmark::State& state) {
+  const TGameOptions rules = RulesNamed(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    const TSoonestPlay play(rules);
+    benchmark::DoNotOptimize(TRaceModel(rules, [&play](const TRaceState& s) { return play.TurnEnds(s); }));
+  }
+}
+BENCHMARK(BM_OwnRaceModel)->Arg(0)->Arg(1)->Arg(2)->ArgName("rules")->Unit(benchmark::kMillisecond);
+
+void BM_SoonestPlay(benchmark::State& state) {
+  const TGameOptions rules = RulesNamed(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(TSoonestPlay(rules));
+}
+BENCHMARK(BM_SoonestPlay)->Arg(0)->Arg(1)->Arg(2)->ArgName("rules")->Unit(benchmark::kMillisecond);
 
 // A fresh plan every time: the others' totals change from one decision to the next.
 void BM_TurnPlan(benchmark::State& state) {

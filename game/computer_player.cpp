@@ -3,6 +3,7 @@
 #include "game/game.h"
 #include "game/random.h"
 #include "game/strong_player.h"
+#include "game/strong_player_own.h"
 
 std::optional<bool> ForcedChoice(const TGameOptions& rules, const TTurnSituation& situation) {
   // The turn cannot be recorded yet.
@@ -67,4 +68,15 @@ TStrongPosition TGame::StrongPosition() const {
     if (i != FCurrentPlayer) position.Others[position.OtherCount++] = raceState(FPlayers.Player(i));
   }
   return position;
+}
+
+void TGame::PrepareComputerPlayers() const {
+  for (int i = 0; i < FPlayers.Count(); ++i) {
+    const TPlayer& player = FPlayers.Player(i);
+    if (player.PlaysAsComputer() && player.PlayingLevel() == ComputerLevelStrong) {
+      RaceModelFor(FOptions);
+      OwnRaceModelFor(FOptions);
+      return;
+    }
+  }
 }

@@ -188,6 +188,9 @@ public:
   bool ComputerWantsThrow() const;
   // What level 2 weighs: the current player's state, the others' totals, the turn.
   TStrongPosition StrongPosition() const;
+  // Builds level 2's model of these rules now, when a game starts or is loaded, so no tick of
+  // play waits for it.
+  void PrepareComputerPlayers() const;
 
   // The game state a joining machine receives: the current player, turn score, pass delay,
   // pending throw, the ten dice and the game-over flag (game_state_text.cpp).

@@ -29,6 +29,7 @@ void TGame::StartGame() {
     if (first == nullptr || !first->FLocal || first->PlaysAsComputer())
       SetButtonEnabled(FButtons[TTableButtons::Do], false);
   }
+  PrepareComputerPlayers();
 }
 
 void TGame::SetCurrentPlayer(int index) {

@@ -150,4 +150,5 @@ void TGame::ApplySavedGame(const TSavedGame& saved) {
   SetCurrentPlayer(saved.CurrentPlayer);
   OptionsFromString(saved.PackedOptions);
   if (FPlayers.Count() == 0) FinishGame();
+  PrepareComputerPlayers();
 }

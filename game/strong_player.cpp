@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/strong_player_odds.h"
+#include "game/strong_player_own.h"
 #include "game/turn_limits.h"
 
 namespace {
@@ -26,6 +27,7 @@ public:
       : FRules(rules),
         FPosition(position),
         FRace(RaceModelFor(rules)),
+        FOwnRace(OwnRaceModelFor(rules)),
         FMemo(static_cast<std::size_t>(kTurnCap / kScoreStep + 1) * 12, -1) {
     FOthersRacing = StillRacing(position.Others);
     FTurnCap = std::min(kTurnCap, std::max(Goal(rules) - position.Self.Total, position.MinTurn) + kTurnMargin);
@@ -130,7 +132,7 @@ private:
   // The chance that I win first from `mine` at my next turn: over my coming turns, that I win
   // on one while every other is still racing.
   double RaceChance(const TRaceState& mine, const std::vector<double>& othersRacing) const {
-    const std::span<const float> finished = FRace->FinishedWithin(mine);
+    const std::span<const float> finished = FOwnRace->FinishedWithin(mine);
     double chance = 0;
     double before = 0;
     for (std::size_t k = 0; k < othersRacing.size(); ++k) {
@@ -143,7 +145,8 @@ private:
 
   TGameOptions FRules;
   TStrongPosition FPosition;
-  std::shared_ptr<const TRaceModel> FRace;
+  std::shared_ptr<const TRaceModel> FRace;     // the others' race
+  std::shared_ptr<const TRaceModel> FOwnRace;  // mine
   std::vector<double> FOthersRacing;
   int FTurnCap = kTurnCap;
   double FZero = 0;

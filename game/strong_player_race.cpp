@@ -4,6 +4,7 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <tuple>
 
 #include "game/computer_player.h"
 #include "game/strong_player_odds.h"
@@ -11,12 +12,10 @@
 
 namespace {
 
-// Totals the model tells apart; one further down is taken as the lowest, a player that far
-// below zero is out of the race anyway.
-constexpr int kLowestTotal = -500;
-constexpr int kHighestTotal = 1000;
-constexpr int kScoreStep = 5;
-constexpr int kTotals = (kHighestTotal - kLowestTotal) / kScoreStep + 1;
+constexpr int kLowestTotal = RaceLowestTotal;
+constexpr int kHighestTotal = RaceHighestTotal;
+constexpr int kScoreStep = RaceScoreStep;
+constexpr int kTotals = RaceTotals;
 // Own turns looked ahead: a lone ladder player has won within them nine games in ten.
 constexpr int kHorizon = 300;
 // Chances kept, at most: rules that tell many bolts, tries and falls apart look fewer turns ahead.
@@ -28,14 +27,16 @@ constexpr int kTurnMargin = 500;
 
 int TotalSlot(int total) { return (std::clamp(total, kLowestTotal, kHighestTotal) - kLowestTotal) / kScoreStep; }
 
-// How one turn of the ladder ends from a total: the turns recorded, a scoreless throw, an overshoot.
-struct TTurnEnds {
-  std::map<int, double> Recorded;
-  double Zero = 0;
-  double Overshoot = 0;
-};
+// to[i] += scale * from[i]; the two never overlap, which lets the loop run on vectors.
+void AddScaled(float* __restrict to, const float* __restrict from, float scale, int count) {
+  for (int i = 0; i < count; ++i) to[i] += scale * from[i];
+}
 
-TTurnEnds LadderTurnEnds(const TGameOptions& rules, int total, bool entered) {
+}  // namespace
+
+TTurnEnds LadderTurnEnds(const TGameOptions& rules, const TRaceState& state) {
+  const int total = state.Total;
+  const bool entered = state.Entered;
   const int minTurn = MinTurnScoreAt(rules, total, entered);
   const int maxTurn = TurnLimitAt(rules, total).value_or(std::numeric_limits<int>::max());
   const int cap = std::max(minTurn, ComputerAlwaysRecordAbove) + kTurnMargin;
@@ -73,13 +74,6 @@ TTurnEnds LadderTurnEnds(const TGameOptions& rules, int total, bool entered) {
   }
   return ends;
 }
-
-// to[i] += scale * from[i]; the two never overlap, which lets the loop run on vectors.
-void AddScaled(float* __restrict to, const float* __restrict from, float scale, int count) {
-  for (int i = 0; i < count; ++i) to[i] += scale * from[i];
-}
-
-}  // namespace
 
 TRaceState AfterRecord(const TGameOptions& rules, TRaceState state, int turn) {
   state.Total += turn;
@@ -134,7 +128,10 @@ TRaceState AfterOvershoot(const TGameOptions& rules, TRaceState state) {
   return state;
 }
 
-TRaceModel::TRaceModel(const TGameOptions& rules) : FRules(rules) {
+TRaceModel::TRaceModel(const TGameOptions& rules)
+    : TRaceModel(rules, [&rules](const TRaceState& state) { return LadderTurnEnds(rules, state); }) {}
+
+TRaceModel::TRaceModel(const TGameOptions& rules, const TTurnEndsOf& turnEnds) : FRules(rules) {
   const bool openBarrelTries = rules.BARRELSTYPE == 2 && rules.OPENBARRELLIMIT;
   // The score barrel's tries belong to one total; the open barrel's ride along with every record.
   FTries = rules.BARRELSTYPE == 1 ? rules.BARRELSATTEMPT + 1 : 1;
@@ -158,7 +155,7 @@ TRaceModel::TRaceModel(const TGameOptions& rules) : FRules(rules) {
   const std::size_t states = FPositions.size() * Counters();
   FHorizon = static_cast<int>(std::clamp<std::size_t>(kCellBudget / states, 1, kHorizon));
   FAlreadyWon.assign(FHorizon, 1);
-  Solve();
+  Solve(turnEnds);
 }
 
 int TRaceModel::StateIndex(const TRaceState& state) const {
@@ -181,7 +178,7 @@ TRaceState TRaceModel::StateAt(int index) const {
   return state;
 }
 
-void TRaceModel::Solve() {
+void TRaceModel::Solve(const TTurnEndsOf& turnEndsOf) {
   const int counters = Counters();
   const int states = static_cast<int>(FPositions.size()) * counters;
   // A recorded turn changes neither bolts nor falls: its moves are kept by position.
@@ -191,12 +188,12 @@ void TRaceModel::Solve() {
   };
   std::vector<std::vector<TMove>> recordMoves(FPositions.size());
   std::vector<float> recordWins(FPositions.size(), 0), zeroChance(FPositions.size()), overshootChance(FPositions.size());
-  std::map<std::pair<int, bool>, TTurnEnds> turnEnds;
+  std::map<std::tuple<int, bool, int>, TTurnEnds> turnEnds;
   FRecordsMore.assign(FPositions.size() * kTotals, 0);
   for (std::size_t p = 0; p < FPositions.size(); ++p) {
     const TRaceState& from = FPositions[p];
-    auto [found, fresh] = turnEnds.try_emplace({from.Total, from.Entered});
-    if (fresh) found->second = LadderTurnEnds(FRules, from.Total, from.Entered);
+    auto [found, fresh] = turnEnds.try_emplace({from.Total, from.Entered, from.BarrelTries});
+    if (fresh) found->second = turnEndsOf(from);
     const TTurnEnds& ends = found->second;
     std::map<int, double> moves;
     for (const auto& [turn, chance] : ends.Recorded) {

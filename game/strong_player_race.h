@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <span>
 #include <vector>
@@ -8,6 +10,13 @@
 
 // The strong computer's model of the race after a turn: how soon a player finishes from any
 // standing, every other player taken to play level 0's ladder.
+
+// Totals the model tells apart; one further down is taken as the lowest, a player that far
+// below zero is out of the race anyway.
+inline constexpr int RaceLowestTotal = -500;
+inline constexpr int RaceHighestTotal = 1000;
+inline constexpr int RaceScoreStep = 5;  // every throw scores a multiple of it
+inline constexpr int RaceTotals = (RaceHighestTotal - RaceLowestTotal) / RaceScoreStep + 1;
 
 // A player's standing between turns, as far as the rules tell players apart.
 struct TRaceState {
@@ -27,12 +36,23 @@ TRaceState AfterZero(const TGameOptions& rules, TRaceState state);
 TRaceState AfterOvershoot(const TGameOptions& rules, TRaceState state);
 TRaceState AfterFall(const TGameOptions& rules, TRaceState state, int from);
 
-// For every standing, the chance that a player of the ladder has won within k of its own turns:
-// a Markov chain over the standings, each turn's outcomes counted exactly from the ladder's
-// choices and the dice odds.
+// How one turn ends from a standing: each turn recorded with its chance, a scoreless throw, a
+// throw past the open barrel's 1000.
+struct TTurnEnds {
+  std::map<int, double> Recorded;
+  double Zero = 0;
+  double Overshoot = 0;
+};
+// The turns of a way of playing, by standing; bolts, falls and the open barrel's tries left out.
+using TTurnEndsOf = std::function<TTurnEnds(const TRaceState&)>;
+
+// For every standing, the chance that a player has won within k of its own turns: a Markov
+// chain over the standings, each turn's outcomes counted exactly from the player's choices and
+// the dice odds. By default the player plays the ladder.
 class TRaceModel {
 public:
   explicit TRaceModel(const TGameOptions& rules);
+  TRaceModel(const TGameOptions& rules, const TTurnEndsOf& turnEnds);
 
   int Horizon() const { return FHorizon; }
   // Element k - 1: the chance to have won within k turns.
@@ -43,7 +63,7 @@ public:
 private:
   int StateIndex(const TRaceState& state) const;
   TRaceState StateAt(int index) const;
-  void Solve();
+  void Solve(const TTurnEndsOf& turnEnds);
 
   TGameOptions FRules;
   int Counters() const { return FOpenTries * FBolts * FFalls; }
@@ -60,5 +80,8 @@ private:
   std::vector<float> FAlreadyWon;
 };
 
-// The model of these rules, built once and kept while they stay the same.
+// A turn of level 0's ladder from a standing.
+TTurnEnds LadderTurnEnds(const TGameOptions& rules, const TRaceState& state);
+
+// The ladder's model of these rules, built once and kept while they stay the same.
 std::shared_ptr<const TRaceModel> RaceModelFor(const TGameOptions& rules);
