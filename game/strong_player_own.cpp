@@ -6,6 +6,7 @@
 #include <span>
 
 #include "game/computer_player.h"
+#include "game/rules_keyed_cache.h"
 #include "game/strong_player_odds.h"
 #include "game/turn_limits.h"
 
@@ -243,11 +244,9 @@ TTurnEnds TSoonestPlay::Follow(const TTurnPlan& plan) const {
 TTurnEnds TSoonestPlay::TurnEnds(const TRaceState& state) const { return Follow(PlanTurn(Plain(FRules, state))); }
 
 std::shared_ptr<const TRaceModel> OwnRaceModelFor(const TGameOptions& rules) {
-  static thread_local std::pair<TGameOptions, std::shared_ptr<const TRaceModel>> kept;
-  if (!kept.second || !(kept.first == rules)) {
+  static thread_local TRulesKeyedCache<TRaceModel> kept;
+  return kept.Get(rules, [&rules] {
     const TSoonestPlay play(rules);
-    kept = {rules, std::make_shared<const TRaceModel>(
-                       rules, [&play](const TRaceState& state) { return play.TurnEnds(state); })};
-  }
-  return kept.second;
+    return std::make_shared<const TRaceModel>(rules, [&play](const TRaceState& state) { return play.TurnEnds(state); });
+  });
 }

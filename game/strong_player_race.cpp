@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "game/computer_player.h"
+#include "game/rules_keyed_cache.h"
 #include "game/strong_player_odds.h"
 #include "game/turn_limits.h"
 
@@ -254,7 +255,6 @@ double TRaceModel::RecordsMoreThan(const TRaceState& state, int points) const {
 }
 
 std::shared_ptr<const TRaceModel> RaceModelFor(const TGameOptions& rules) {
-  static thread_local std::pair<TGameOptions, std::shared_ptr<const TRaceModel>> kept;
-  if (!kept.second || !(kept.first == rules)) kept = {rules, std::make_shared<const TRaceModel>(rules)};
-  return kept.second;
+  static thread_local TRulesKeyedCache<TRaceModel> kept;
+  return kept.Get(rules, [&rules] { return std::make_shared<const TRaceModel>(rules); });
 }
