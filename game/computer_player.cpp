@@ -73,7 +73,8 @@ TStrongPosition TGame::StrongPosition() const {
 void TGame::PrepareComputerPlayers() const {
   for (int i = 0; i < FPlayers.Count(); ++i) {
     const TPlayer& player = FPlayers.Player(i);
-    if (player.PlaysAsComputer() && player.PlayingLevel() == ComputerLevelStrong) {
+    // A computer of another machine decides there.
+    if (player.FLocal && player.PlaysAsComputer() && player.PlayingLevel() == ComputerLevelStrong) {
       RaceModelFor(FOptions);
       OwnRaceModelFor(FOptions);
       return;
