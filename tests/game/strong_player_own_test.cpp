@@ -6,18 +6,12 @@
 
 #include "game/strong_player_own.h"
 #include "game/turn_limits.h"
+#include "tests/game/strong_rule_variants.h"
 
 namespace {
 
-using TRules = void (*)(TGameOptions&);
-
-void House(TGameOptions&) {}
-void OpenBarrel(TGameOptions& o) { o.BARRELSTYPE = 2; }
 void Strict(TGameOptions& o) {
-  o.ISBOLTSINHOLES = true;
-  o.ISBOLTSBEFOREENTER = true;
-  o.ISBOLTSONBARREL = true;
-  o.BARRELSDOWNSCORE = 150;
+  StrictBolts(o);
   o.ENTERSCORE = 75;
 }
 // Nothing but the dice and the goal: no penalty the counters would carry.

@@ -9,20 +9,12 @@
 #include "game/game_loop.h"
 #include "game/strong_player_race.h"
 #include "tests/game/game_fixture.h"
+#include "tests/game/strong_rule_variants.h"
 
 namespace {
 
-using TRules = void (*)(TGameOptions&);
-
-void House(TGameOptions&) {}
 void NoBarrel(TGameOptions& o) { o.BARRELSTYPE = 0; }
-void OpenBarrel(TGameOptions& o) { o.BARRELSTYPE = 2; }
-void Strict(TGameOptions& o) {
-  o.ISBOLTSINHOLES = true;
-  o.ISBOLTSBEFOREENTER = true;
-  o.ISBOLTSONBARREL = true;
-  o.BARRELSDOWNSCORE = 150;
-}
+constexpr TRules Strict = StrictBolts;
 
 TRaceState Standing(TGame& game, int index) {
   const TPlayer& player = TGameTestAccess::Player(game, index);
