@@ -33,26 +33,18 @@ TImage LoadingPicture() {
   }
 }
 
-// The program and the renderer that drew the sprites; another of either may draw them otherwise.
-std::string DieSpriteCacheKey() {
-  std::string key = FileVersionText();
-  for (const GLenum name : {GL_VENDOR, GL_RENDERER, GL_VERSION}) {
-    const auto* text = reinterpret_cast<const char*>(glGetString(name));
-    key += '\n';
-    key += text ? text : "";
-  }
-  return key;
-}
-
 float RandomSpin() { return 2.0f + 5.0f * static_cast<float>(Rng().RandomReal()); }
 
 }  // namespace
 
-TfmLoading::TfmLoading(TLoadTargets targets, std::string dataFolder, const IClock& clock, TGameWindow& mainWindow)
+TfmLoading::TfmLoading(TLoadTargets targets, std::string dataFolder, const IClock& clock, TGlCanvas& canvas,
+                       std::string dieSpriteCacheFile)
     : FTargets(targets),
       FDataFolder(std::move(dataFolder)),
       FClock(clock),
-      FWindow("Загрузка...", Width, Height, TWindowFrame::wfBorderless, mainWindow),
+      FCanvas(canvas),
+      FDieSpriteCacheFile(std::move(dieSpriteCacheFile)),
+      FWindow("Загрузка...", Width, Height, TWindowFrame::wfBorderless),
       FPicture(LoadingPicture()) {
   FWindow.Show();
   TGame& game = FTargets.Game;
@@ -62,6 +54,9 @@ TfmLoading::TfmLoading(TLoadTargets targets, std::string dataFolder, const ICloc
     const float sy = RandomSpin();
     die.SetSpin(sx, sy, RandomSpin());
   }
+  const std::uint32_t start = FClock.Milliseconds();
+  FSpritesReady = ReadCachedDieSprites();
+  LoadTimes.DieSprites = ElapsedMs(start, FClock.Milliseconds());
   PaintPreview();
 }
 
@@ -71,17 +66,44 @@ std::string TfmLoading::PathOf(const char* fileName) const {
 
 void TfmLoading::PaintPreview() {
   FLastPaint = FClock.Milliseconds();
-  if (!FWindow.BeginFrame()) return;
+  if (!FWindow.BeginComposing()) return;
   FWindow.DrawImage(FPicture, 0, 0);
-  const int bottom = Height - PreviewPanel.Top - PreviewPanel.Height;
-  glEnable(GL_SCISSOR_TEST);
-  glScissor(PreviewPanel.Left, bottom, PreviewPanel.Width, PreviewPanel.Height);
+  FWindow.DrawImage(PreviewDice(), PreviewPanel.Left, PreviewPanel.Top);
+  FWindow.Present();
+  ++FPreviewPaints;
+}
+
+TImage TfmLoading::PreviewDice() {
+  if (FSpritesReady) return PreviewFromSprites();
+  if (!FCanvas.BeginTarget(PreviewPanel.Width, PreviewPanel.Height))
+    return {PreviewPanel.Width, PreviewPanel.Height,
+            std::vector<std::uint32_t>(static_cast<std::size_t>(PreviewPanel.Width) * PreviewPanel.Height)};
   SetDiceState();
   LoadSpriteCamera();
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  DrawPreviewDice(FTargets.Game.RowDiceForLoading(), PreviewPanel.Left, bottom);
-  FWindow.Present();
-  ++FPreviewPaints;
+  DrawPreviewDice(FTargets.Game.RowDiceForLoading(), 0, 0);
+  return FCanvas.ReadTarget();
+}
+
+TImage TfmLoading::PreviewFromSprites() const {
+  TImage image{PreviewPanel.Width, PreviewPanel.Height,
+               std::vector<std::uint32_t>(static_cast<std::size_t>(PreviewPanel.Width) * PreviewPanel.Height)};
+  // Each die on its face, a third of a turn from its neighbour, one frame further each paint.
+  constexpr int kFirstPreviewDie = 2;
+  std::vector<std::uint32_t> sprite(static_cast<std::size_t>(DieSpriteWidth) * DieSpriteHeight);
+  int left = 0;
+  const auto& dice = FTargets.Game.RowDiceForLoading();
+  for (std::size_t i = kFirstPreviewDie; i < dice.size() && left + DieSpriteWidth <= image.Width; ++i) {
+    const int frame = (FPreviewPaints + static_cast<int>(i) * DieSpriteFrames / 3) % DieSpriteFrames;
+    const TSurface* surface = FTargets.DieSprites.FindSurface(DieSpriteName(dice[i].Face, frame));
+    if (!surface || surface->Width() != DieSpriteWidth || surface->Height() != DieSpriteHeight) continue;
+    surface->ReadPixels(sprite.data());
+    for (int y = 0; y < DieSpriteHeight; ++y)
+      std::copy_n(sprite.begin() + static_cast<std::ptrdiff_t>(y) * DieSpriteWidth, DieSpriteWidth,
+                  image.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.Width + left);
+    left += DieSpriteWidth;
+  }
+  return image;
 }
 
 void TfmLoading::ProcessMessages() {
@@ -148,7 +170,7 @@ bool TfmLoading::LoadAll() {
     return false;
   }
   LoadDieSprites();
-  LoadTimes.DieSprites = lap();
+  LoadTimes.DieSprites += lap();
   FTargets.Banners.FileName = PathOf("rekl.col");
   const bool banners = FTargets.Banners.Load() && FTargets.Banners.Count() > 1;
   LoadTimes.Banners = lap();
@@ -156,18 +178,19 @@ bool TfmLoading::LoadAll() {
   return banners;
 }
 
+bool TfmLoading::ReadCachedDieSprites() {
+  if (FDieSpriteCacheFile.empty() || !ReadDieSpriteCache(FDieSpriteCacheFile, FileVersionText(), FTargets.DieSprites))
+    return false;
+  // Rendering draws a starting turn for each face; the generator moves on as if it had, so that
+  // the numbers drawn after loading do not depend on the cache.
+  for (int face = 1; face <= 6; ++face) FTargets.Game.RowDiceForLoading()[0].SetPose(face);
+  return true;
+}
+
 void TfmLoading::LoadDieSprites() {
-  std::string key;
-  if (!DieSpriteCacheFile.empty() && FWindow.MakeContextCurrent()) {
-    key = DieSpriteCacheKey();
-    if (ReadDieSpriteCache(DieSpriteCacheFile, key, FTargets.DieSprites)) {
-      // Rendering draws a starting turn for each face; the generator moves on as if it had, so
-      // that the numbers drawn after loading do not depend on the cache.
-      for (int face = 1; face <= 6; ++face) FTargets.Game.RowDiceForLoading()[0].SetPose(face);
-      return;
-    }
-  }
-  const bool rendered =
-      RenderDieSprites(FWindow, FTargets.Game.RowDiceForLoading(), FTargets.DieSprites, [this] { ProcessMessages(); });
-  if (rendered && !key.empty()) WriteDieSpriteCache(DieSpriteCacheFile, key, FTargets.DieSprites);
+  if (FSpritesReady) return;
+  FSpritesReady =
+      RenderDieSprites(FCanvas, FTargets.Game.RowDiceForLoading(), FTargets.DieSprites, [this] { ProcessMessages(); });
+  if (FSpritesReady && !FDieSpriteCacheFile.empty())
+    WriteDieSpriteCache(FDieSpriteCacheFile, FileVersionText(), FTargets.DieSprites);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/image.h"
+#include "platform/gl_canvas.h"
 #include "platform/surface.h"
 #include "platform/window.h"
 #include "platform/window_events.h"
@@ -33,19 +34,21 @@ struct TLoadTimes {
 };
 
 // The small borderless window shown while the containers load: its picture and three row
-// dice tumbling in the panel at (1, 3). It refuses to close. Loading runs on the caller's
-// thread; every step lets pending events run and the preview repaint every 15 ms. It draws
-// with the main window's context, which thus also renders the die sprites.
+// dice in the panel at (1, 3), turning from their kept sprites or, while the sprites are being
+// rendered on the canvas, tumbling in 3D. It refuses to close. Loading runs on the caller's
+// thread; every step lets pending events run and the preview repaint every 15 ms.
 class TfmLoading : private IWindowEvents {
 public:
   static constexpr int Width = 200;
   static constexpr int Height = 125;
   static constexpr TRect PreviewPanel{1, 3, 198, 88};
 
-  // Shows the window, resets the game's dice with random faces and random tumbling spins and
-  // paints the first preview. The containers are looked for in `dataFolder`; `mainWindow`
-  // lends its context and outlives this window.
-  TfmLoading(TLoadTargets targets, std::string dataFolder, const IClock& clock, TGameWindow& mainWindow);
+  // Shows the window, resets the game's dice with random faces and random tumbling spins, takes
+  // the die sprites from `dieSpriteCacheFile` when it holds this program's (empty: no cache)
+  // and paints the first preview. The containers are looked for in `dataFolder`; `canvas`
+  // renders what the cache did not give and outlives this window.
+  TfmLoading(TLoadTargets targets, std::string dataFolder, const IClock& clock, TGlCanvas& canvas,
+             std::string dieSpriteCacheFile = {});
   TfmLoading(const TfmLoading&) = delete;
   TfmLoading& operator=(const TfmLoading&) = delete;
 
@@ -62,8 +65,6 @@ public:
 
   std::uint8_t LoadError = 0;
   TLoadTimes LoadTimes;
-  // Where the die sprites are kept between runs; empty: rendered on every start.
-  std::string DieSpriteCacheFile;
 
   TGameWindow& Window() { return FWindow; }
   int PreviewPaints() const { return FPreviewPaints; }
@@ -79,14 +80,22 @@ private:
   void CloseRequested() override { ++FRefusedCloses; }
 
   std::string PathOf(const char* fileName) const;
-  // From the cache when it was made by this program on this renderer, else rendered and kept.
+  // From the cache when this program made it; false leaves them to be rendered.
+  bool ReadCachedDieSprites();
+  // Rendered on the canvas when the cache gave none, and kept in it.
   void LoadDieSprites();
+  // The three preview dice as the panel shows them now.
+  TImage PreviewDice();
+  TImage PreviewFromSprites() const;
 
   TLoadTargets FTargets;
   std::string FDataFolder;
   const IClock& FClock;
+  TGlCanvas& FCanvas;
+  std::string FDieSpriteCacheFile;  // empty: rendered on every start
   TGameWindow FWindow;
   TImage FPicture;
+  bool FSpritesReady = false;  // the sheet is whole: the preview turns its sprites
   std::uint32_t FLastPaint = 0;
   int FPreviewPaints = 0;
   int FRefusedCloses = 0;

@@ -97,10 +97,10 @@ void TfmMain::UseSession(std::unique_ptr<ISession> session) {
 void TfmMain::FormShow() {
   DXDraw.SetSize(ClientWidth, ClientHeight);
   {
+    const std::string cacheFile =
+        FServices.UserCacheFolder.empty() ? std::string() : FServices.UserCacheFolder + "/" + DieSpriteCacheFileName;
     TfmLoading loading({*Game, Sprites, Letters, DieSprites, *Reklama, DisplayBitsPerPixel}, FServices.Folder,
-                       FServices.Clock, FWindow);
-    if (!FServices.UserCacheFolder.empty())
-      loading.DieSpriteCacheFile = FServices.UserCacheFolder + "/" + DieSpriteCacheFileName;
+                       FServices.Clock, Canvas, cacheFile);
     loading.LoadAll();
     LoadError = loading.LoadError;
     LoadTimes = loading.LoadTimes;
@@ -143,18 +143,27 @@ void TfmMain::FormPaint() {
   ++FPaints;
   if (!FrameChanged()) return;
   if (!FWindow.BeginComposing()) {
-    // A lost context, made anew, drew nothing: the same frame must go through again.
+    // Nothing to draw in: the same frame must go through again.
     FPresentGate.Forget();
     return;
   }
   DiceView.Place(FWindow.Letterbox());
-  // The window keeps the table between frames: only what changed on it is sent again.
+  // The window keeps the frame between presents: only what changed on it is laid again.
   if (FWindow.PictureMadeAnew()) FPictureStale = DXDraw.FullRect();
   FWindow.UploadSurface(DXDraw, FPictureStale, 0, 0);
+  FWindow.DrawPicture(FPictureStale);
+  const bool panelCovered = !IsEmpty(Intersection(FPictureStale, ShowPanel));
   FPictureStale = {};
-  FWindow.DrawPicture(DXDraw.FullRect());
-  if (UseOpenGL) DiceView.Paint(*Game);
-  if (MenuVisible && FWindow.BeginFrame()) {
+  if (UseOpenGL && (panelCovered || FDiceKey.Words() != FDrawnDiceKey.Words())) {
+    if (DiceView.Paint(*Game, Canvas, FWindow)) {
+      FDrawnDiceKey = FDiceKey;
+    } else {
+      // A lost context, made anew, drew nothing: the dice go through again with the next frame.
+      FDrawnDiceKey.Clear();
+      FPresentGate.Forget();
+    }
+  }
+  if (MenuVisible) {
     FWindow.DrawSurface(DXDrawMenu, MenuBounds.Left, MenuBounds.Top);
     FPictureStale = {MenuBounds.Left, MenuBounds.Top, DXDrawMenu.Width(), DXDrawMenu.Height()};
   }
@@ -178,7 +187,9 @@ bool TfmMain::FrameChanged() {
   FFrameKey.Clear();
   const TLetterbox box = FWindow.CurrentLetterbox();
   for (const int size : {box.DrawableWidth, box.DrawableHeight, box.Factor}) FFrameKey.Add(size);
-  DiceView.AddToKey(*Game, FFrameKey);
+  FDiceKey.Clear();
+  DiceView.AddToKey(*Game, FDiceKey);
+  for (const std::uint32_t word : FDiceKey.Words()) FFrameKey.Add(word);
   FFrameKey.Add(FTableDraws);
   FFrameKey.Add(MenuVisible);
   if (MenuVisible) {

@@ -22,6 +22,7 @@
 #include "platform/present_gate.h"
 #include "platform/session_tcp.h"
 #include "platform/surface.h"
+#include "platform/gl_canvas.h"
 #include "platform/window.h"
 #include "platform/window_events.h"
 
@@ -142,6 +143,7 @@ public:
   TRect MenuBounds;
   bool MenuVisible = false;
   TDiceView DiceView;
+  TGlCanvas Canvas;  // OpenGL, loaded for the first throw or the die sprites' first rendering
 
   // Tests read back each composed frame when this is set.
   bool CaptureFrames = false;
@@ -160,7 +162,10 @@ private:
   void MouseDown(TMouseButton button, int x, int y) override;
   void MouseMove(int x, int y) override;
   void CloseRequested() override { Close(); }
-  void PictureLost() override { FPresentGate.Forget(); }
+  void PictureLost() override {
+    FWindow.Exposed();
+    FPresentGate.Forget();
+  }
 
   void Dispatch(const SDL_Event& event);
   void ReportLoadError() const;
@@ -193,5 +198,7 @@ private:
   // The part of the window's picture that does not hold DXDraw as it is now.
   TRect FPictureStale;
   TFrameKey FFrameKey;
+  TFrameKey FDiceKey;        // what the 3D view shows, this paint
+  TFrameKey FDrawnDiceKey;   // and as it was when last drawn into the window
   TPresentGate FPresentGate;
 };

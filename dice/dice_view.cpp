@@ -3,30 +3,32 @@
 #include <algorithm>
 
 #include "dice/dice_scene.h"
-#include "dice/gl_headers.h"
 #include "game/game.h"
+#include "platform/gl_canvas.h"
+#include "platform/window.h"
 
 TDiceView::TDiceView(TRect panel, int windowHeight) : FPanel(panel) {
   FBox.PictureHeight = FBox.DrawableHeight = windowHeight;
 }
 
-void TDiceView::UsePanelViewport() const {
+TRect TDiceView::RealPanel() const {
   const int k = FBox.Factor;
-  const int left = FBox.Left + FPanel.Left * k;
-  const int bottom = FBox.DrawableHeight - (FBox.Top + (FPanel.Top + FPanel.Height) * k);
-  glViewport(left, bottom, FPanel.Width * k, FPanel.Height * k);
-  glScissor(left, bottom, FPanel.Width * k, FPanel.Height * k);
+  return {FBox.Left + FPanel.Left * k, FBox.Top + FPanel.Top * k, FPanel.Width * k, FPanel.Height * k};
 }
 
-void TDiceView::Paint(const TGame& game) const {
-  UsePanelViewport();
-  // The 2D work in the same context changed the clear colour and the enables.
+bool TDiceView::Paint(const TGame& game, TGlCanvas& canvas, TGameWindow& window) const {
+  const TRect panel = RealPanel();
+  const std::span<const TZarnik> dice = ShownDice(game);
+  if (dice.empty()) {
+    window.FillReal(panel, 0);
+    return true;
+  }
+  if (!canvas.BeginTarget(panel.Width, panel.Height)) return false;
   SetDiceState();
   LoadMainCamera();
-  // The panel shares the window's back buffer: the clear must stay inside it.
-  glEnable(GL_SCISSOR_TEST);
-  DrawDiceScene(ShownDice(game));
-  glDisable(GL_SCISSOR_TEST);
+  DrawDiceScene(dice);
+  window.DrawRealPixels(canvas.ReadTarget(), panel.Left, panel.Top);
+  return true;
 }
 
 std::span<const TZarnik> TDiceView::ShownDice(const TGame& game) const {

@@ -3,22 +3,17 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <poll.h>
-#define GL_GLEXT_PROTOTYPES
-#include <GL/gl.h>
-#include <GL/glext.h>
 
 #include <algorithm>
 #include <clocale>
-#include <utility>
+#include <cstring>
 
 #include "platform/surface.h"
 
 namespace {
 
 // The margin around the scaled table: the darkest brown of its wood.
-constexpr float kMarginRed = 0x1C / 255.0f;
-constexpr float kMarginGreen = 0x12 / 255.0f;
-constexpr float kMarginBlue = 0x0B / 255.0f;
+constexpr std::uint32_t kMarginColour = 0x1C120B;
 
 // The share of the usable desktop a new resizable window may take.
 constexpr double kFirstSizeShare = 0.85;
@@ -40,24 +35,26 @@ int ConnectionOf(SDL_Window* window) {
 
 bool IsFullscreen(SDL_Window* window) { return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0; }
 
+// Pixels the frame can hold as they are: 0x00RRGGBB in 32 bits.
+bool HoldsPictureFormat(const SDL_Surface* surface) {
+  return surface->format->BytesPerPixel == 4 && surface->format->Rmask == 0x00FF0000u &&
+         surface->format->Gmask == 0x0000FF00u && surface->format->Bmask == 0x000000FFu;
+}
+
+SDL_Rect SdlRect(const TRect& rect) { return {rect.Left, rect.Top, rect.Width, rect.Height}; }
+
 }  // namespace
 
-TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindowFrame frame,
-                         TGlContextFactory makeContext)
-    : TGameWindow(title, width, height, frame, this, std::move(makeContext)) {}
-
-TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindowFrame frame, TGameWindow& contextOwner)
-    : TGameWindow(title, width, height, frame, &contextOwner, {}) {}
-
-TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindowFrame frame, TGameWindow* contextOwner,
-                         TGlContextFactory makeContext)
-    : FContextOwner(contextOwner), FMakeContext(std::move(makeContext)), FWidth(width), FHeight(height) {
+TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindowFrame frame)
+    : FWidth(width), FHeight(height), FPicture(static_cast<std::size_t>(width) * height) {
   // X11 keeps the title twice: as UTF-8 and, for older window managers and tools, in the
   // encoding of the program's locale. Without the desktop's locale that second copy would
   // hold the UTF-8 bytes read as Latin-1.
   std::setlocale(LC_CTYPE, "");
-  TSdlGlContext::RequestAttributes();
-  Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
+  // The window's pixels in plain memory shared with the X server: SDL would otherwise back them
+  // with an OpenGL renderer and load the driver for a picture that needs none.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  Uint32 flags = SDL_WINDOW_HIDDEN;
   if (frame == TWindowFrame::wfBorderless) flags |= SDL_WINDOW_BORDERLESS;
   const bool resizable = frame == TWindowFrame::wfResizable;
   if (resizable) flags |= SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
@@ -68,40 +65,17 @@ TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindo
   if (resizable) SDL_SetWindowMinimumSize(FWindow, width, height);
   FConnection = ConnectionOf(FWindow);
   FBox = FitPicture(width, height, width * factor, height * factor, width * factor);
-  if (FContextOwner == this) FContext = FMakeContext(FWindow);
-  if (Valid() && FContextOwner->FContext->MakeCurrent(FWindow)) SetUpContext();
 }
 
 TGameWindow::~TGameWindow() {
   if (!FWindow) return;
-  // A window drawing with another's context leaves no texture in it; the owner's goes with
-  // its context.
-  if (FContextOwner != this && Valid() && FContextOwner->FContext->MakeCurrent(FWindow))
-    FPicture.Delete(FContextOwner->FContextRebuilds);
-  if (SDL_GL_GetCurrentWindow() == FWindow) TSdlGlContext::ReleaseCurrent();
-  FContext.reset();
+  FreeShadow();
   SDL_DestroyWindow(FWindow);
 }
 
-void TGameWindow::SetUpContext() {
-  // Vertical sync where the driver allows it; a paint may then wait for the display.
-  SDL_GL_SetSwapInterval(1);
-  glDisable(GL_DEPTH_TEST);
-  glDisable(GL_LIGHTING);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-  glPixelStorei(GL_PACK_ALIGNMENT, 4);
-}
-
-bool TGameWindow::MakeContextCurrent() {
-  if (!Valid()) return false;
-  TGameWindow& owner = *FContextOwner;
-  if (owner.FContext->MakeCurrent(FWindow)) return true;
-  // Lost: deleted, and the next frame draws with a new one.
-  owner.FContext.reset();
-  owner.FContext = owner.FMakeContext(owner.FWindow);
-  ++owner.FContextRebuilds;
-  if (owner.FContext && owner.FContext->MakeCurrent(FWindow)) SetUpContext();
-  return false;
+void TGameWindow::FreeShadow() {
+  if (FFrame != FWindowPixels) SDL_FreeSurface(FFrame);
+  FFrame = nullptr;
 }
 
 std::uint32_t TGameWindow::Id() const { return FWindow ? SDL_GetWindowID(FWindow) : 0; }
@@ -149,44 +123,89 @@ void TGameWindow::SetIcon(std::span<const unsigned char> bmpFile) {
 
 TLetterbox TGameWindow::CurrentLetterbox() const {
   if (!FWindow) return FBox;
-  // The drawable, not the window's size: under desktop scaling they differ, and only real
-  // pixels keep the picture sharp.
-  int drawableWidth = 0, drawableHeight = 0, windowWidth = 0, windowHeight = 0;
-  SDL_GL_GetDrawableSize(FWindow, &drawableWidth, &drawableHeight);
+  // Real pixels, not the window's size: under desktop scaling they differ, and only real pixels
+  // keep the picture sharp.
+  int pixelWidth = 0, pixelHeight = 0, windowWidth = 0, windowHeight = 0;
+  SDL_GetWindowSizeInPixels(FWindow, &pixelWidth, &pixelHeight);
   SDL_GetWindowSize(FWindow, &windowWidth, &windowHeight);
-  return FitPicture(FWidth, FHeight, drawableWidth, drawableHeight, windowWidth);
-}
-
-bool TGameWindow::BeginFrame() {
-  if (!MakeContextCurrent()) return false;
-  FBox = CurrentLetterbox();
-  glViewport(0, 0, FBox.DrawableWidth, FBox.DrawableHeight);
-  FPictureMadeAnew = FPicture.Prepare(FWidth, FHeight, FContextOwner->FContextRebuilds);
-  return true;
+  return FitPicture(FWidth, FHeight, pixelWidth, pixelHeight, windowWidth);
 }
 
 bool TGameWindow::BeginComposing() {
-  if (!BeginFrame()) return false;
-  glDisable(GL_SCISSOR_TEST);  // the whole buffer, whatever a 3D view left
-  glClearColor(kMarginRed, kMarginGreen, kMarginBlue, 1.0f);
-  glClear(GL_COLOR_BUFFER_BIT);
+  if (!FWindow) return false;
+  // The desktop lends new pixels after every change of size; the old ones are gone with it.
+  SDL_Surface* pixels = SDL_GetWindowSurface(FWindow);
+  if (!pixels) return false;
+  // Compared by their memory and size too: new ones may come at the old address.
+  FPictureMadeAnew = FFrame == nullptr || pixels != FWindowPixels || pixels->pixels != FWindowPixelData ||
+                     pixels->w != FFrame->w || pixels->h != FFrame->h;
+  if (FPictureMadeAnew) {
+    FreeShadow();
+    FWindowPixels = pixels;
+    FWindowPixelData = pixels->pixels;
+    FFrame = HoldsPictureFormat(pixels)
+                 ? pixels
+                 : SDL_CreateRGBSurfaceWithFormat(0, pixels->w, pixels->h, 32, SDL_PIXELFORMAT_RGB888);
+    if (!FFrame) return false;
+    int windowWidth = 0, windowHeight = 0;
+    SDL_GetWindowSize(FWindow, &windowWidth, &windowHeight);
+    FBox = FitPicture(FWidth, FHeight, FFrame->w, FFrame->h, windowWidth);
+    FillReal({0, 0, FFrame->w, FFrame->h}, kMarginColour);
+  }
   return true;
+}
+
+std::uint32_t* TGameWindow::Row(int y) const {
+  return reinterpret_cast<std::uint32_t*>(static_cast<unsigned char*>(FFrame->pixels) +
+                                          static_cast<std::ptrdiff_t>(y) * FFrame->pitch);
+}
+
+void TGameWindow::Changed(const TRect& area) {
+  if (!IsEmpty(area)) FChanged.push_back(area);
 }
 
 void TGameWindow::UploadSurface(const TSurface& surface, const TRect& part, int left, int top) {
   const TRect from = Intersection(part, surface.FullRect());
-  if (IsEmpty(from)) return;
-  FUpload.resize(static_cast<size_t>(from.Width) * from.Height);
-  surface.ReadPixels(from, FUpload.data());
-  FPicture.Upload(FUpload.data(), from.Width, {left + from.Left, top + from.Top, from.Width, from.Height});
+  const TRect to = Intersection({left + from.Left, top + from.Top, from.Width, from.Height}, {0, 0, FWidth, FHeight});
+  if (IsEmpty(to)) return;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(from.Width) * from.Height);
+  surface.ReadPixels(from, pixels.data());
+  for (int y = 0; y < to.Height; ++y) {
+    const std::uint32_t* source =
+        pixels.data() + static_cast<std::size_t>(to.Top - top - from.Top + y) * from.Width + (to.Left - left - from.Left);
+    std::copy_n(source, to.Width, FPicture.begin() + static_cast<std::ptrdiff_t>(to.Top + y) * FWidth + to.Left);
+  }
 }
 
-void TGameWindow::DrawPicture(const TRect& area) { FPicture.Draw(FBox, area); }
+void TGameWindow::DrawPicture(const TRect& area) {
+  const TRect inside = Intersection(area, {0, 0, FWidth, FHeight});
+  if (!FFrame || IsEmpty(inside)) return;
+  const int k = FBox.Factor;
+  const TRect real = Intersection({FBox.Left + inside.Left * k, FBox.Top + inside.Top * k, inside.Width * k,
+                                   inside.Height * k},
+                                  {0, 0, FFrame->w, FFrame->h});
+  if (IsEmpty(real)) return;
+  // Each picture pixel becomes a square of the factor: a row is widened once and repeated.
+  for (int y = real.Top; y < real.Top + real.Height; ++y) {
+    std::uint32_t* to = Row(y) + real.Left;
+    if (y > real.Top && (y - FBox.Top) % k != 0) {
+      std::memcpy(to, Row(y - 1) + real.Left, static_cast<std::size_t>(real.Width) * sizeof(std::uint32_t));
+      continue;
+    }
+    const std::uint32_t* from = FPicture.data() + static_cast<std::ptrdiff_t>((y - FBox.Top) / k) * FWidth;
+    for (int x = real.Left; x < real.Left + real.Width; ++x) *to++ = from[(x - FBox.Left) / k];
+  }
+  Changed(real);
+}
 
 void TGameWindow::DrawPixels(const std::uint32_t* pixels, int width, int height, int left, int top) {
   if (!pixels || width <= 0 || height <= 0) return;
-  FPicture.Upload(pixels, width, {left, top, width, height});
-  DrawPicture({left, top, width, height});
+  const TRect to = Intersection({left, top, width, height}, {0, 0, FWidth, FHeight});
+  if (IsEmpty(to)) return;
+  for (int y = to.Top; y < to.Top + to.Height; ++y)
+    std::copy_n(pixels + static_cast<std::ptrdiff_t>(y - top) * width + (to.Left - left), to.Width,
+                FPicture.begin() + static_cast<std::ptrdiff_t>(y) * FWidth + to.Left);
+  DrawPicture(to);
 }
 
 void TGameWindow::DrawImage(const TImage& image, int left, int top) {
@@ -199,34 +218,58 @@ void TGameWindow::DrawSurface(const TSurface& surface, int left, int top) {
   DrawPicture({left, top, surface.Width(), surface.Height()});
 }
 
-TImage TGameWindow::ReadDrawable() {
-  const int width = FBox.DrawableWidth;
-  const int height = FBox.DrawableHeight;
-  TImage frame{width, height, std::vector<std::uint32_t>(static_cast<size_t>(width) * height)};
-  std::vector<std::uint32_t> rows(frame.Pixels.size());
-  glReadPixels(0, 0, width, height, GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
-  // GL counts rows from the bottom.
-  for (int y = 0; y < height; ++y) {
-    const std::uint32_t* from = rows.data() + static_cast<size_t>(height - 1 - y) * width;
-    std::transform(from, from + width, frame.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * width,
+void TGameWindow::DrawRealPixels(const TImage& image, int left, int top) {
+  if (!FFrame || image.Pixels.size() != static_cast<size_t>(image.Width) * image.Height) return;
+  const TRect to = Intersection({left, top, image.Width, image.Height}, {0, 0, FFrame->w, FFrame->h});
+  for (int y = to.Top; y < to.Top + to.Height; ++y)
+    std::copy_n(image.Pixels.begin() + static_cast<std::ptrdiff_t>(y - top) * image.Width + (to.Left - left), to.Width,
+                Row(y) + to.Left);
+  Changed(to);
+}
+
+void TGameWindow::FillReal(const TRect& area, std::uint32_t colour) {
+  if (!FFrame) return;
+  const TRect to = Intersection(area, {0, 0, FFrame->w, FFrame->h});
+  for (int y = to.Top; y < to.Top + to.Height; ++y) std::fill_n(Row(y) + to.Left, to.Width, colour & 0x00FFFFFFu);
+  Changed(to);
+}
+
+TImage TGameWindow::ReadDrawable() const {
+  if (!FFrame) return {};
+  TImage frame{FFrame->w, FFrame->h, std::vector<std::uint32_t>(static_cast<size_t>(FFrame->w) * FFrame->h)};
+  for (int y = 0; y < FFrame->h; ++y)
+    std::transform(Row(y), Row(y) + FFrame->w, frame.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * FFrame->w,
                    [](std::uint32_t pixel) { return pixel & 0x00FFFFFFu; });
-  }
   return frame;
 }
 
-TImage TGameWindow::ReadFrame() {
-  const TImage drawable = ReadDrawable();
+TImage TGameWindow::ReadFrame() const {
   TImage frame{FWidth, FHeight, std::vector<std::uint32_t>(static_cast<size_t>(FWidth) * FHeight)};
+  if (!FFrame) return frame;
   for (int y = 0; y < FHeight; ++y)
-    for (int x = 0; x < FWidth; ++x)
-      frame.Pixels[static_cast<size_t>(y) * FWidth + x] =
-          drawable.Pixel(FBox.Left + x * FBox.Factor, FBox.Top + y * FBox.Factor);
+    for (int x = 0; x < FWidth; ++x) {
+      const int realX = FBox.Left + x * FBox.Factor;
+      const int realY = FBox.Top + y * FBox.Factor;
+      if (realX < FFrame->w && realY < FFrame->h)
+        frame.Pixels[static_cast<size_t>(y) * FWidth + x] = Row(realY)[realX] & 0x00FFFFFFu;
+    }
   return frame;
 }
 
 void TGameWindow::Present() {
-  // Swapped with the context current on this window, whose swap interval was set there.
-  if (MakeContextCurrent()) SDL_GL_SwapWindow(FWindow);
+  if (!FFrame) return;
+  if (FAllChanged) {
+    FChanged.assign(1, {0, 0, FFrame->w, FFrame->h});
+    FAllChanged = false;
+  }
+  if (FChanged.empty()) return;
+  std::vector<SDL_Rect> rects;
+  rects.reserve(FChanged.size());
+  for (const TRect& rect : FChanged) rects.push_back(SdlRect(rect));
+  FChanged.clear();
+  if (FFrame != FWindowPixels)
+    for (SDL_Rect& rect : rects) SDL_BlitSurface(FFrame, &rect, FWindowPixels, &rect);
+  SDL_UpdateWindowSurfaceRects(FWindow, rects.data(), static_cast<int>(rects.size()));
 }
 
 void TGameWindow::WaitForEvents(std::uint32_t timeoutMs) const {

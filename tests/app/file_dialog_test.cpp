@@ -376,7 +376,7 @@ TEST_F(InGameDialogOnTheWindowTest, TheDialogIsDrawnInTheMiddleOfTheFrame) {
   TImage frame;
   Form->FileDialogs->Run({false, "T", "F", "sav", Dir.Path().string()}, [&](const TDrawOver& drawOver) {
     ASSERT_TRUE(drawOver);
-    ASSERT_TRUE(Form->Window().BeginFrame());
+    ASSERT_TRUE(Form->Window().BeginComposing());
     drawOver(Form->Window());
     frame = Form->Window().ReadFrame();
     Form->Window().Present();

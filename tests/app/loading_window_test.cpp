@@ -27,12 +27,12 @@ protected:
   TLettersCollection Letters;
   TSurfaceSortCollection DieSprites;
   TReklama Banners;
-  TGameWindow MainWindow{"main", 600, 420, TWindowFrame::wfCaption};
+  TGlCanvas Canvas;
 };
 
 TEST_F(LoadingWindowTest, ShowsTumblingDiceAndRepaintsThemWhileLoading) {
   TSdlClock clock;
-  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock, MainWindow);
+  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock, Canvas);
   EXPECT_EQ(loading.PreviewPaints(), 1);
   for (const TZarnik& die : Game.RowDice()) {
     EXPECT_TRUE(die.Shown);
@@ -51,8 +51,8 @@ TEST_F(LoadingWindowTest, TheDieSpritesAreKeptForTheNextStartAndADamagedCacheIsM
   TScratchDir cache;
   TFakeClock clock;
   const auto load = [&](TSurfaceSortCollection& sprites) {
-    TfmLoading loading({Game, Sprites, Letters, sprites, Banners, 32}, THOUSAND_RUNTIME_DIR, clock, MainWindow);
-    loading.DieSpriteCacheFile = cache.File("die_sprites.cache");
+    TfmLoading loading({Game, Sprites, Letters, sprites, Banners, 32}, THOUSAND_RUNTIME_DIR, clock, Canvas,
+                       cache.File("die_sprites.cache"));
     EXPECT_TRUE(loading.LoadAll());
   };
   TSurfaceSortCollection rendered;
@@ -84,8 +84,8 @@ TEST_F(LoadingWindowTest, TheGeneratorMovesOnAlikeWhetherTheSpritesAreRenderedOr
     TSeededRandom random(77);
     TRandomScope scope(random);
     TSurfaceSortCollection sprites;
-    TfmLoading loading({Game, Sprites, Letters, sprites, Banners, 32}, THOUSAND_RUNTIME_DIR, clock, MainWindow);
-    loading.DieSpriteCacheFile = cache.File("die_sprites.cache");
+    TfmLoading loading({Game, Sprites, Letters, sprites, Banners, 32}, THOUSAND_RUNTIME_DIR, clock, Canvas,
+                       cache.File("die_sprites.cache"));
     EXPECT_TRUE(loading.LoadAll());
     return Rng().Random(1000000);
   };
@@ -96,34 +96,43 @@ TEST_F(LoadingWindowTest, TheGeneratorMovesOnAlikeWhetherTheSpritesAreRenderedOr
 
 TEST_F(LoadingWindowTest, ThePreviewPanelIsDrawnOverThePicture) {
   TFakeClock clock;
-  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock, MainWindow);
-  // The offscreen driver draws into a single buffer, so the shown frame can be read back.
-  ASSERT_TRUE(loading.Window().BeginFrame());
+  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock, Canvas);
   const TImage frame = loading.Window().ReadFrame();
   const TRect panel = TfmLoading::PreviewPanel;
   EXPECT_TRUE(AnyLit(frame, 0, panel.Top + panel.Height, TfmLoading::Width, 10)) << "the picture below the panel";
   EXPECT_TRUE(AnyLit(frame, panel.Left + 66, panel.Top, 66, panel.Height)) << "a die in the middle cell";
 }
 
-TEST_F(LoadingWindowTest, DrawsWithTheMainWindowsContextWhichDrawsOnAfterItCloses) {
+TEST_F(LoadingWindowTest, AKeptSheetStartsWithoutOpenGLAndTurnsItsSpritesInThePreview) {
+  TScratchDir cache;
   TFakeClock clock;
   {
-    TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock, MainWindow);
-    EXPECT_TRUE(loading.Window().SharesContextWith(MainWindow));
+    TSurfaceSortCollection sprites;
+    TfmLoading loading({Game, Sprites, Letters, sprites, Banners, 32}, THOUSAND_RUNTIME_DIR, clock, Canvas,
+                       cache.File("die_sprites.cache"));
     EXPECT_TRUE(loading.LoadAll());
+    EXPECT_TRUE(Canvas.Loaded()) << "the first start renders the sheet";
   }
-  ASSERT_TRUE(MainWindow.BeginComposing());
-  const std::vector<std::uint32_t> white(600 * 420, 0x00FFFFFF);
-  MainWindow.DrawPixels(white.data(), 600, 420, 0, 0);
-  const TImage frame = MainWindow.ReadFrame();
-  EXPECT_EQ(frame.Pixel(0, 0), 0x00FFFFFFu);
-  EXPECT_EQ(frame.Pixel(599, 419), 0x00FFFFFFu);
-  EXPECT_EQ(MainWindow.ContextRebuilds(), 0);
+  TGlCanvas unused;
+  TSurfaceSortCollection sprites;
+  TfmLoading loading({Game, Sprites, Letters, sprites, Banners, 32}, THOUSAND_RUNTIME_DIR, clock, unused,
+                     cache.File("die_sprites.cache"));
+  const TRect panel = TfmLoading::PreviewPanel;
+  const TImage first = loading.Window().ReadFrame();
+  EXPECT_TRUE(AnyLit(first, panel.Left + 66, panel.Top, 66, panel.Height)) << "a die in the middle cell";
+  EXPECT_TRUE(loading.LoadAll());
+  loading.PaintPreview();
+  const TImage later = loading.Window().ReadFrame();
+  int differing = 0;
+  for (int y = panel.Top; y < panel.Top + panel.Height; ++y)
+    for (int x = panel.Left; x < panel.Left + panel.Width; ++x) differing += first.Pixel(x, y) != later.Pixel(x, y);
+  EXPECT_GT(differing, 0) << "the dice turn";
+  EXPECT_FALSE(unused.Loaded()) << "no OpenGL driver loaded";
 }
 
 TEST_F(LoadingWindowTest, RefusesToCloseAndKeepsAQuitForLater) {
   TFakeClock clock;
-  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock, MainWindow);
+  TfmLoading loading(Targets(), THOUSAND_RUNTIME_DIR, clock, Canvas);
   SDL_Event close{};
   close.type = SDL_WINDOWEVENT;
   close.window.event = SDL_WINDOWEVENT_CLOSE;

@@ -9,6 +9,7 @@
 #include "dice/die_sprites.h"
 #include "game/game.h"
 #include "game/random.h"
+#include "platform/gl_canvas.h"
 #include "platform/window.h"
 #include "tests/app/window_fixture.h"
 
@@ -42,25 +43,25 @@ class DiceViewTest : public TWindowTest {
 protected:
   void SetUp() override { ASSERT_TRUE(Window.Valid()); }
 
-  // Composes a frame of the view over a white table and reads it; false when the window
-  // could not draw.
+  // Composes a frame of the view over a white table and reads it; false when the view could
+  // not draw.
   bool PaintOnWhite(TImage* frame) {
     if (!Window.BeginComposing()) return false;
     const std::vector<std::uint32_t> white(600 * 420, 0x00FFFFFF);
     Window.DrawPixels(white.data(), 600, 420, 0, 0);
     View.Place(Window.Letterbox());
-    View.Paint(Game);
+    const bool drawn = View.Paint(Game, Canvas, Window);
     *frame = Window.ReadFrame();
-    return true;
+    return drawn;
   }
 
   bool FailNext = false;
-  int Created = 0;  // before the window, which makes its context as it is built
-  TGameWindow Window{"dice", TfmMain::ClientWidth, TfmMain::ClientHeight, TWindowFrame::wfCaption,
-                     [this](SDL_Window* window) {
-                       ++Created;
-                       return std::make_unique<TFlakyContext>(window, FailNext);
-                     }};
+  int Created = 0;
+  TGlCanvas Canvas{[this](SDL_Window* window) {
+    ++Created;
+    return std::make_unique<TFlakyContext>(window, FailNext);
+  }};
+  TGameWindow Window{"dice", TfmMain::ClientWidth, TfmMain::ClientHeight, TWindowFrame::wfCaption};
   TDiceView View{TfmMain::ShowPanel, TfmMain::ClientHeight};
   TGame Game;
 };
@@ -75,6 +76,7 @@ TEST_F(DiceViewTest, DrawsOnlyInsideItsPanel) {
   ASSERT_TRUE(PaintOnWhite(&frame));
   const TRect panel = TfmMain::ShowPanel;
   EXPECT_FALSE(AnyLit(frame, panel.Left, panel.Top, panel.Width, panel.Height)) << "no throw: black";
+  EXPECT_EQ(Created, 0) << "and no OpenGL loaded for it";
   EXPECT_EQ(frame.Pixel(panel.Left - 1, panel.Top), 0x00FFFFFFu);
   EXPECT_EQ(frame.Pixel(panel.Left + panel.Width, panel.Top), 0x00FFFFFFu);
   EXPECT_EQ(frame.Pixel(panel.Left, panel.Top - 1), 0x00FFFFFFu);
@@ -89,9 +91,8 @@ TEST_F(DiceViewTest, PicturesLaidAfterTheDiceAreExact) {
   ASSERT_TRUE(PaintOnWhite(&frame));
   ASSERT_TRUE(AnyLit(frame, TfmMain::ShowPanel.Left, TfmMain::ShowPanel.Top, TfmMain::ShowPanel.Width,
                      TfmMain::ShowPanel.Height));
-  // As the menu overlay is laid over the dice: depth test, lighting and blending stay out of it.
+  // As the menu overlay is laid over the dice.
   const std::vector<std::uint32_t> pattern = Pattern();
-  ASSERT_TRUE(Window.BeginFrame());
   Window.DrawPixels(pattern.data(), 600, 420, 0, 0);
   frame = Window.ReadFrame();
   int differing = 0;
@@ -104,23 +105,18 @@ TEST_F(DiceViewTest, PicturesLaidAfterTheDiceAreExact) {
 TEST_F(DiceViewTest, ALostContextIsMadeAnewAndTheNextFrameDrawsTheDice) {
   TSeededRandom random(7);
   TRandomScope scope(random);
-  ASSERT_EQ(Created, 1);
   ThrowAndSettle(Game);
   const TRect panel = TfmMain::ShowPanel;
 
   FailNext = true;
   TImage frame;
   EXPECT_FALSE(PaintOnWhite(&frame)) << "nothing drawn on the lost frame";
-  EXPECT_EQ(Window.ContextRebuilds(), 1);
+  EXPECT_EQ(Canvas.Rebuilds(), 1);
   EXPECT_EQ(Created, 2);
-  EXPECT_TRUE(Window.Valid());
 
   ASSERT_TRUE(PaintOnWhite(&frame));
-  EXPECT_TRUE(Window.PictureMadeAnew()) << "the old context's picture went with it";
   EXPECT_TRUE(AnyLit(frame, panel.Left, panel.Top, panel.Width, panel.Height));
   EXPECT_EQ(frame.Pixel(panel.Left - 1, panel.Top), 0x00FFFFFFu);
-  ASSERT_TRUE(PaintOnWhite(&frame));
-  EXPECT_FALSE(Window.PictureMadeAnew());
 }
 
 TEST(DieSpriteNames, FrameFollowsTheAngleAboutTheVertical) {
