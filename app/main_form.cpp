@@ -150,8 +150,7 @@ void TfmMain::FormPaint() {
   DiceView.Place(FWindow.Letterbox());
   // The window keeps the frame between presents: only what changed on it is laid again.
   if (FWindow.PictureMadeAnew()) FPictureStale = DXDraw.FullRect();
-  FWindow.UploadSurface(DXDraw, FPictureStale, 0, 0);
-  FWindow.DrawPicture(FPictureStale);
+  FWindow.DrawSurfacePart(DXDraw, FPictureStale, 0, 0);
   const bool panelCovered = !IsEmpty(Intersection(FPictureStale, ShowPanel));
   FPictureStale = {};
   if (UseOpenGL && (panelCovered || FDiceKey.Words() != FDrawnDiceKey.Words())) {

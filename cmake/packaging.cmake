@@ -24,8 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# SDL opens OpenGL at run time, so the libraries found in the binaries do not name it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libgl1)
+# SDL opens OpenGL, and the game SDL2_mixer, at run time, so the libraries found in the binaries
+# do not name them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, libsdl2-mixer-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgl1-mesa-dri, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS zenity)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

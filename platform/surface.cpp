@@ -80,6 +80,10 @@ bool TSurface::LoadImage(const TImage& image) {
   return FSurface != nullptr;
 }
 
+std::ptrdiff_t TSurface::Stride() const {
+  return FSurface ? FSurface->pitch / static_cast<std::ptrdiff_t>(sizeof(std::uint32_t)) : 0;
+}
+
 int TSurface::Width() const { return FSurface ? FSurface->w : 0; }
 
 int TSurface::Height() const { return FSurface ? FSurface->h : 0; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "base/rect.h"
@@ -41,6 +42,11 @@ public:
   void ReadPixels(std::uint32_t* out) const { ReadPixels(FullRect(), out); }
   // The pixels of `part` (within the surface), rows without gaps, into `out`.
   void ReadPixels(const TRect& part, std::uint32_t* out) const;
+
+  // Row `y` (within the surface) as it is kept, for copying without a copy between: the low
+  // 24 bits of each pixel are 0x00RRGGBB, the top byte is undefined. Rows lie Stride() apart.
+  const std::uint32_t* RowPixels(int y) const { return Row(y); }
+  std::ptrdiff_t Stride() const;
 
   std::uint32_t ColorKey() const { return FColorKey; }
   void SetColorKey(std::uint32_t key);

@@ -8,7 +8,6 @@
 #include <clocale>
 #include <cstring>
 
-#include "platform/surface.h"
 
 namespace {
 
@@ -46,7 +45,7 @@ SDL_Rect SdlRect(const TRect& rect) { return {rect.Left, rect.Top, rect.Width, r
 }  // namespace
 
 TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindowFrame frame)
-    : FWidth(width), FHeight(height), FPicture(static_cast<std::size_t>(width) * height) {
+    : FWidth(width), FHeight(height) {
   // X11 keeps the title twice: as UTF-8 and, for older window managers and tools, in the
   // encoding of the program's locale. Without the desktop's locale that second copy would
   // hold the UTF-8 bytes read as Latin-1.
@@ -164,48 +163,32 @@ void TGameWindow::Changed(const TRect& area) {
   if (!IsEmpty(area)) FChanged.push_back(area);
 }
 
-void TGameWindow::UploadSurface(const TSurface& surface, const TRect& part, int left, int top) {
-  const TRect from = Intersection(part, surface.FullRect());
-  const TRect to = Intersection({left + from.Left, top + from.Top, from.Width, from.Height}, {0, 0, FWidth, FHeight});
-  if (IsEmpty(to)) return;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(from.Width) * from.Height);
-  surface.ReadPixels(from, pixels.data());
-  for (int y = 0; y < to.Height; ++y) {
-    const std::uint32_t* source =
-        pixels.data() + static_cast<std::size_t>(to.Top - top - from.Top + y) * from.Width + (to.Left - left - from.Left);
-    std::copy_n(source, to.Width, FPicture.begin() + static_cast<std::ptrdiff_t>(to.Top + y) * FWidth + to.Left);
-  }
-}
-
-void TGameWindow::DrawPicture(const TRect& area) {
+void TGameWindow::Lay(const TRect& area, const std::uint32_t* first, std::ptrdiff_t stride) {
   const TRect inside = Intersection(area, {0, 0, FWidth, FHeight});
-  if (!FFrame || IsEmpty(inside)) return;
+  if (!FFrame || !first || IsEmpty(inside)) return;
+  first += (inside.Top - area.Top) * stride + (inside.Left - area.Left);
   const int k = FBox.Factor;
-  const TRect real = Intersection({FBox.Left + inside.Left * k, FBox.Top + inside.Top * k, inside.Width * k,
-                                   inside.Height * k},
-                                  {0, 0, FFrame->w, FFrame->h});
+  const TRect real = Intersection(
+      {FBox.Left + inside.Left * k, FBox.Top + inside.Top * k, inside.Width * k, inside.Height * k},
+      {0, 0, FFrame->w, FFrame->h});
   if (IsEmpty(real)) return;
-  // Each picture pixel becomes a square of the factor: a row is widened once and repeated.
+  // A row is widened once and repeated for the factor's other rows.
+  const int pictureLeft = FBox.Left + inside.Left * k;
+  const int pictureTop = FBox.Top + inside.Top * k;
   for (int y = real.Top; y < real.Top + real.Height; ++y) {
     std::uint32_t* to = Row(y) + real.Left;
     if (y > real.Top && (y - FBox.Top) % k != 0) {
       std::memcpy(to, Row(y - 1) + real.Left, static_cast<std::size_t>(real.Width) * sizeof(std::uint32_t));
       continue;
     }
-    const std::uint32_t* from = FPicture.data() + static_cast<std::ptrdiff_t>((y - FBox.Top) / k) * FWidth;
-    for (int x = real.Left; x < real.Left + real.Width; ++x) *to++ = from[(x - FBox.Left) / k];
+    const std::uint32_t* from = first + static_cast<std::ptrdiff_t>((y - pictureTop) / k) * stride;
+    for (int x = real.Left; x < real.Left + real.Width; ++x) *to++ = from[(x - pictureLeft) / k];
   }
   Changed(real);
 }
 
 void TGameWindow::DrawPixels(const std::uint32_t* pixels, int width, int height, int left, int top) {
-  if (!pixels || width <= 0 || height <= 0) return;
-  const TRect to = Intersection({left, top, width, height}, {0, 0, FWidth, FHeight});
-  if (IsEmpty(to)) return;
-  for (int y = to.Top; y < to.Top + to.Height; ++y)
-    std::copy_n(pixels + static_cast<std::ptrdiff_t>(y - top) * width + (to.Left - left), to.Width,
-                FPicture.begin() + static_cast<std::ptrdiff_t>(y) * FWidth + to.Left);
-  DrawPicture(to);
+  if (width > 0 && height > 0) Lay({left, top, width, height}, pixels, width);
 }
 
 void TGameWindow::DrawImage(const TImage& image, int left, int top) {
@@ -213,9 +196,11 @@ void TGameWindow::DrawImage(const TImage& image, int left, int top) {
   DrawPixels(image.Pixels.data(), image.Width, image.Height, left, top);
 }
 
-void TGameWindow::DrawSurface(const TSurface& surface, int left, int top) {
-  UploadSurface(surface, surface.FullRect(), left, top);
-  DrawPicture({left, top, surface.Width(), surface.Height()});
+void TGameWindow::DrawSurfacePart(const TSurface& surface, const TRect& part, int left, int top) {
+  const TRect from = Intersection(part, surface.FullRect());
+  if (IsEmpty(from)) return;
+  Lay({left + from.Left, top + from.Top, from.Width, from.Height}, surface.RowPixels(from.Top) + from.Left,
+      surface.Stride());
 }
 
 void TGameWindow::DrawRealPixels(const TImage& image, int left, int top) {

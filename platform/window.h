@@ -8,19 +8,19 @@
 #include "base/image.h"
 #include "base/rect.h"
 #include "platform/letterbox.h"
+#include "platform/surface.h"
 #include "platform/window_placement.h"
 
 struct SDL_Surface;
 struct SDL_Window;
-class TSurface;
 
 // wfResizable: a window with a caption that the player may size freely and make full screen.
 enum class TWindowFrame : std::uint8_t { wfCaption, wfBorderless, wfResizable };
 
 // An SDL window showing a fixed-size picture, composed in the program's memory and sent to the
-// desktop as plain pixels: 2D pictures go into the window's picture at picture positions and are
-// laid scaled as the letterbox says, 3D views lay what they drew off screen at real pixels, and
-// Present shows only what changed since the last. No OpenGL is loaded for it. Created hidden and
+// desktop as plain pixels: 2D pictures are laid at picture positions, scaled as the letterbox
+// says, 3D views lay what they drew off screen at real pixels, and Present shows only what
+// changed since the last. No OpenGL is loaded for it. Created hidden and
 // centred on the desktop; a resizable one opens at the largest whole factor that fits in most of
 // the desktop.
 class TGameWindow {
@@ -53,18 +53,17 @@ public:
 
   // Starts a frame: follows the window's size. False when the desktop gives no pixels to draw in.
   bool BeginComposing();
-  // Whether the last BeginComposing laid the picture anew (the first frame, a new size): nothing
-  // drawn before is on the window, the margin is filled and the whole picture must be drawn.
+  // Whether the last BeginComposing made the frame anew (the first frame, a new size): nothing
+  // drawn before is on it, the margin is filled and the whole picture must be drawn.
   bool PictureMadeAnew() const { return FPictureMadeAnew; }
-  // Sends `part` of the surface into the picture, its top left corner at (left, top), without
-  // drawing it; what the picture held there is gone.
-  void UploadSurface(const TSurface& surface, const TRect& part, int left, int top);
-  // Lays `area` of the picture as it was last sent, over what the frame holds there.
-  void DrawPicture(const TRect& area);
-  // Sends 0x00RRGGBB rows (top row first) with their top left corner at (left, top) and draws them.
+  // Lays 0x00RRGGBB rows (top row first) with their top left corner at picture (left, top).
   void DrawPixels(const std::uint32_t* pixels, int width, int height, int left, int top);
   void DrawImage(const TImage& image, int left, int top);
-  void DrawSurface(const TSurface& surface, int left, int top);
+  // Lays `part` of the surface with the surface's top left corner at picture (left, top).
+  void DrawSurfacePart(const TSurface& surface, const TRect& part, int left, int top);
+  void DrawSurface(const TSurface& surface, int left, int top) {
+    DrawSurfacePart(surface, surface.FullRect(), left, top);
+  }
   // Lays an image of real drawable pixels (a 3D view drawn at the scaled size) with its top left
   // corner at (left, top) of the drawable.
   void DrawRealPixels(const TImage& image, int left, int top);
@@ -84,6 +83,9 @@ public:
 private:
   // The frame's pixels of row `y`, 0x00RRGGBB.
   std::uint32_t* Row(int y) const;
+  // Lays `area` of the picture from pixels whose first row starts with the area's top left
+  // pixel and whose rows lie `stride` apart, each pixel a square of the factor.
+  void Lay(const TRect& area, const std::uint32_t* first, std::ptrdiff_t stride);
   void Changed(const TRect& area);
   void FreeShadow();
 
@@ -99,7 +101,6 @@ private:
   TLetterbox FBox;
   int FWindowedWidth = 0;  // the size to come back to from full screen
   int FWindowedHeight = 0;
-  std::vector<std::uint32_t> FPicture;  // the picture at its own size, as last sent
   bool FPictureMadeAnew = false;
   bool FAllChanged = false;
   std::vector<TRect> FChanged;  // drawable rectangles drawn since the last Present

@@ -143,8 +143,10 @@ std::array<std::span<const unsigned char>, TSdlSound::EffectCount> EmbeddedEffec
   return {EmbeddedSound(0), EmbeddedSound(1), EmbeddedSound(2), EmbeddedSound(3)};
 }
 
-TEST(SdlSound, LoadsTheFourEffectsAndPlaysThemWithoutWaiting) {
+TEST(SdlSound, OpensWithTheFirstEffectLoadsTheFourAndPlaysThemWithoutWaiting) {
   TSdlSound sound(EmbeddedEffects());
+  EXPECT_FALSE(sound.DeviceOpen()) << "nothing opened before an effect";
+  sound.Play(0);
   ASSERT_TRUE(sound.DeviceFound()) << "the dummy driver of the test runner opens";
   EXPECT_TRUE(sound.DeviceOpen());
   for (int i = 0; i < TSdlSound::EffectCount; ++i) EXPECT_TRUE(sound.EffectLoaded(i)) << i;
@@ -154,7 +156,12 @@ TEST(SdlSound, LoadsTheFourEffectsAndPlaysThemWithoutWaiting) {
 
 TEST(SdlSound, TheDeviceRestsOnceNothingHasPlayedForAWhileAndTheNextEffectOpensIt) {
   TSdlSound sound(EmbeddedEffects());
+  sound.Play(-1);
+  EXPECT_FALSE(sound.DeviceOpen()) << "no effect, no device";
+  sound.Play(0);  // a die landing, short
   ASSERT_TRUE(sound.DeviceFound());
+  const std::uint32_t landed = SDL_GetTicks() + 1000;
+  while (SDL_GetTicks() < landed) SDL_Delay(10);
   for (int tick = 1; tick < TSdlSound::RestTicks; ++tick) sound.Tick();
   EXPECT_TRUE(sound.DeviceOpen()) << "not yet";
   sound.Tick();
@@ -184,6 +191,7 @@ TEST(SdlSound, WithoutADeviceItIsSilent) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   {
     TSdlSound sound(EmbeddedEffects());
+    sound.Play(0);
     EXPECT_FALSE(sound.DeviceFound());
     EXPECT_FALSE(sound.EffectLoaded(0));
     sound.Play(0);
