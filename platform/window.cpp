@@ -149,9 +149,18 @@ bool TGameWindow::BeginComposing() {
     int windowWidth = 0, windowHeight = 0;
     SDL_GetWindowSize(FWindow, &windowWidth, &windowHeight);
     FBox = FitPicture(FWidth, FHeight, FFrame->w, FFrame->h, windowWidth);
-    FillReal({0, 0, FFrame->w, FFrame->h}, kMarginColour);
+    FillMargin();
   }
   return true;
+}
+
+void TGameWindow::FillMargin() {
+  const int right = FBox.Left + FWidth * FBox.Factor;
+  const int bottom = FBox.Top + FHeight * FBox.Factor;
+  FillReal({0, 0, FFrame->w, FBox.Top}, kMarginColour);
+  FillReal({0, bottom, FFrame->w, FFrame->h - bottom}, kMarginColour);
+  FillReal({0, FBox.Top, FBox.Left, bottom - FBox.Top}, kMarginColour);
+  FillReal({right, FBox.Top, FFrame->w - right, bottom - FBox.Top}, kMarginColour);
 }
 
 std::uint32_t* TGameWindow::Row(int y) const {
@@ -182,7 +191,15 @@ void TGameWindow::Lay(const TRect& area, const std::uint32_t* first, std::ptrdif
       continue;
     }
     const std::uint32_t* from = first + static_cast<std::ptrdiff_t>((y - pictureTop) / k) * stride;
-    for (int x = real.Left; x < real.Left + real.Width; ++x) *to++ = from[(x - pictureLeft) / k];
+    const std::uint32_t* const end = to + real.Width;
+    from += (real.Left - pictureLeft) / k;
+    // A first pixel cut by the frame's edge comes fewer times.
+    int repeat = k - (real.Left - pictureLeft) % k;
+    while (to < end) {
+      const std::uint32_t pixel = *from++;
+      for (int i = 0; i < repeat && to < end; ++i) *to++ = pixel;
+      repeat = k;
+    }
   }
   Changed(real);
 }

@@ -87,6 +87,8 @@ private:
   // pixel and whose rows lie `stride` apart, each pixel a square of the factor.
   void Lay(const TRect& area, const std::uint32_t* first, std::ptrdiff_t stride);
   void Changed(const TRect& area);
+  // Fills the frame around the picture, which the caller lays whole.
+  void FillMargin();
   void FreeShadow();
 
   SDL_Window* FWindow = nullptr;
