@@ -18,8 +18,6 @@ constexpr int kTurnCap = 1500;
 constexpr int kTurnMargin = 300;
 constexpr int kScoreStep = 5;  // every throw scores a multiple of it
 
-int Goal(const TGameOptions& rules) { return rules.BARRELSTYPE == 0 && rules.ISMORE1000 ? 1005 : 1000; }
-
 // The plan for one turn: the value (a chance to win) of every state the turn can reach.
 class TTurnPlan {
 public:

@@ -18,8 +18,6 @@ constexpr int kTurnMargin = 100;
 constexpr double kSettled = 1e-2;
 constexpr int kMostRounds = 30;
 
-int Goal(const TGameOptions& rules) { return rules.BARRELSTYPE == 0 && rules.ISMORE1000 ? 1005 : 1000; }
-
 std::size_t Cell(int turn, int freeDice, bool kept) {
   return (static_cast<std::size_t>(turn / RaceScoreStep) * 6 + freeDice) * 2 + kept;
 }
