@@ -25,7 +25,7 @@ public:
       : FRules(rules),
         FPosition(position),
         FRace(RaceModelFor(rules)),
-        FOwnRace(OwnRaceModelFor(rules)),
+        FOwnRace(OwnRaceModelFor(rules, position.OtherCount)),
         FMemo(static_cast<std::size_t>(kTurnCap / kScoreStep + 1) * 12, -1) {
     FOthersRacing = StillRacing(position.Others);
     FTurnCap = std::min(kTurnCap, std::max(Goal(rules) - position.Self.Total, position.MinTurn) + kTurnMargin);
@@ -161,4 +161,9 @@ bool StrongWantsThrow(const TGameOptions& rules, const TStrongPosition& position
   const int turn = std::clamp(position.TurnScore, 0, kTurnCap);
   if (!plan->CanRecord(turn, position.AnyKept)) return true;
   return plan->ThrowValue(turn, position.FreeDice) > plan->RecordValue(turn);
+}
+
+void PrepareStrongPlayer(const TGameOptions& rules, int others) {
+  RaceModelFor(rules);
+  OwnRaceModelFor(rules, others);
 }
