@@ -40,24 +40,35 @@ void BM_OwnRaceModel(benchmark::State& state) {
   }
   state.counters["discount"] = OthersPace(rules, others);
 }
-BENCHMARK(BM_OwnRaceModel)->ArgsProduct({{0, 1, 2}, {1, 3}})->ArgNames({"rules", "others"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OwnRaceModel)
+    ->ArgsProduct({{0, 1, 2}, {1, 3}})
+    ->ArgNames({"rules", "others"})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_RacingPlay(benchmark::State& state) {
   const TGameOptions rules = RulesNamed(static_cast<int>(state.range(0)));
   const double discount = OthersPace(rules, static_cast<int>(state.range(1)));
   for (auto _ : state) benchmark::DoNotOptimize(TRacingPlay(rules, discount));
 }
-BENCHMARK(BM_RacingPlay)->ArgsProduct({{0, 1, 2}, {1, 3}})->ArgNames({"rules", "others"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RacingPlay)
+    ->ArgsProduct({{0, 1, 2}, {1, 3}})
+    ->ArgNames({"rules", "others"})
+    ->Unit(benchmark::kMillisecond);
 
 // A fresh plan every time: the others' totals change from one decision to the next.
 void BM_TurnPlan(benchmark::State& state) {
   const TGameOptions rules = RulesNamed(static_cast<int>(state.range(0)));
-  TStrongPosition position{.Self = {.Total = 400, .Entered = true}, .OtherCount = 3, .TurnScore = 60, .FreeDice = 2,
-                           .AnyKept = true, .MaxTurn = 10000};
+  TStrongPosition position{.Self = {.Total = 400, .Entered = true},
+                           .OtherCount = 3,
+                           .TurnScore = 60,
+                           .FreeDice = 2,
+                           .AnyKept = true,
+                           .MaxTurn = 10000};
   if (rules.BARRELSTYPE == 2) position.MaxTurn = 1000 - position.Self.Total;
   int step = 0;
   for (auto _ : state) {
-    for (int i = 0; i < position.OtherCount; ++i) position.Others[i] = {.Total = 300 + 100 * i + 5 * (step % 40), .Entered = true};
+    for (int i = 0; i < position.OtherCount; ++i)
+      position.Others[i] = {.Total = 300 + 100 * i + 5 * (step % 40), .Entered = true};
     ++step;
     benchmark::DoNotOptimize(StrongWantsThrow(rules, position));
   }

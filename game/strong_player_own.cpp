@@ -23,9 +23,6 @@ std::size_t Cell(int turn, int freeDice, bool kept) {
   return (static_cast<std::size_t>(turn / RaceScoreStep) * 6 + freeDice) * 2 + kept;
 }
 
-// The most points one throw scores (five of a kind).
-constexpr int kMostThrowPoints = 1000;
-
 // A throw's scoring outcome as a step from a turn's first cell to the cell it reaches.
 struct TCellStep {
   std::size_t Offset;
@@ -36,7 +33,8 @@ std::span<const TCellStep> CellSteps(int dice) {
   static const std::array<std::vector<TCellStep>, 6> steps = [] {
     std::array<std::vector<TCellStep>, 6> byDice;
     for (int n = 1; n <= 5; ++n) {
-      for (const TDiceOutcome& o : ThrowOutcomes(n)) byDice[n].push_back({Cell(o.Points, o.NextFree(), o.KeepsAny()), o.Chance});
+      for (const TDiceOutcome& o : ThrowOutcomes(n))
+        byDice[n].push_back({Cell(o.Points, o.NextFree(), o.KeepsAny()), o.Chance});
     }
     return byDice;
   }();
@@ -203,7 +201,8 @@ double TRacingPlay::Value(const TRaceState& state) const { return state.Won ? 1 
 TRacingPlay::TTurnPlan TRacingPlay::PlanTurn(const TRaceState& state) const {
   TTurnPlan plan;
   plan.MinTurn = MinTurnScoreAt(FRules, state.Total, state.Entered);
-  plan.MaxTurn = TurnLimitAt(FRules, state.Total).value_or(std::numeric_limits<int>::max() - kMostThrowPoints);
+  const int mostPoints = MostThrowPoints();
+  plan.MaxTurn = TurnLimitAt(FRules, state.Total).value_or(std::numeric_limits<int>::max() - mostPoints);
   // Nothing is planned past the open barrel's limit: no turn gets there.
   plan.Cap = std::min(std::max(Goal(FRules) - state.Total, plan.MinTurn) + kTurnMargin, plan.MaxTurn + RaceScoreStep);
   plan.Throws.assign(Cell(plan.Cap, 0, false), 0);
@@ -220,8 +219,8 @@ TRacingPlay::TTurnPlan TRacingPlay::PlanTurn(const TRaceState& state) const {
   };
   // The value after the turn, by cell; past the plan, as far as one throw reaches, the turn is
   // recorded where it may be and lost past the open barrel's limit.
-  std::vector<double> after(Cell(plan.Cap + kMostThrowPoints + RaceScoreStep, 0, false), 0);
-  for (int turn = plan.Cap; turn <= plan.Cap + kMostThrowPoints; turn += RaceScoreStep) {
+  std::vector<double> after(Cell(plan.Cap + mostPoints + RaceScoreStep, 0, false), 0);
+  for (int turn = plan.Cap; turn <= plan.Cap + mostPoints; turn += RaceScoreStep) {
     const double recording = turn > plan.MaxTurn ? overshoot : recorded(turn);
     for (int freeDice = 1; freeDice <= 5; ++freeDice) {
       for (const bool kept : {false, true}) {
@@ -291,7 +290,8 @@ TTurnEnds TRacingPlay::Follow(const TTurnPlan& plan) const {
     }
   }
   for (std::size_t level = 0; level < recorded.size(); ++level) {
-    if (recorded[level] > 0) ends.Recorded.emplace_hint(ends.Recorded.end(), static_cast<int>(level) * RaceScoreStep, recorded[level]);
+    if (recorded[level] > 0)
+      ends.Recorded.emplace_hint(ends.Recorded.end(), static_cast<int>(level) * RaceScoreStep, recorded[level]);
   }
   ends.Zero = zero;
   ends.Overshoot = overshoot;
