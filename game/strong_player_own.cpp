@@ -252,7 +252,8 @@ TTurnEnds TRacingPlay::Follow(const TTurnPlan& plan) const {
   double zero = 0;
   double overshoot = 0;
   std::vector<double> reach(plan.Throws.size(), 0);
-  std::vector<double> recorded(static_cast<std::size_t>(plan.Cap / RaceScoreStep), 0);  // by turn inside the plan
+  // By turn, as far as one throw goes past the plan: the map is filled in order at the end.
+  std::vector<double> recorded(static_cast<std::size_t>((plan.Cap + MostThrowPoints()) / RaceScoreStep) + 1, 0);
   const auto throwOn = [&](int turn, int freeDice, double chance) {
     zero += chance * (1 - ScoringChance(freeDice));
     const std::vector<TDiceOutcome>& outcomes = ThrowOutcomes(freeDice);
@@ -269,7 +270,7 @@ TTurnEnds TRacingPlay::Follow(const TTurnPlan& plan) const {
       if (reached > plan.MaxTurn)
         overshoot += share;
       else if (reached >= plan.MinTurn && (o.KeepsAny() || !FRules.NEEDDICEFORALLZARNIKS))
-        ends.Recorded[reached] += share;
+        recorded[reached / RaceScoreStep] += share;
       else
         zero += share;
     }
