@@ -29,31 +29,46 @@ void BM_RaceModel(benchmark::State& state) {
 }
 BENCHMARK(BM_RaceModel)->Arg(0)->Arg(1)->Arg(2)->ArgName("rules")->Unit(benchmark::kMillisecond);
 
-// Level 2's own play solved and its race built: the game start's second one-off cost.
+// Level 2's own play solved and its race built against `others` players: the game start's
+// second one-off cost (the ladder's chain it starts from is kept from the first).
 void BM_OwnRaceModel(benchmark::State& state) {
   const TGameOptions rules = RulesNamed(static_cast<int>(state.range(0)));
+  const int others = static_cast<int>(state.range(1));
   for (auto _ : state) {
-    const TSoonestPlay play(rules);
+    const TRacingPlay play(rules, OthersPace(rules, others));
     benchmark::DoNotOptimize(TRaceModel(rules, [&play](const TRaceState& s) { return play.TurnEnds(s); }));
   }
+  state.counters["discount"] = OthersPace(rules, others);
 }
-BENCHMARK(BM_OwnRaceModel)->Arg(0)->Arg(1)->Arg(2)->ArgName("rules")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OwnRaceModel)
+    ->ArgsProduct({{0, 1, 2}, {1, 3}})
+    ->ArgNames({"rules", "others"})
+    ->Unit(benchmark::kMillisecond);
 
-void BM_SoonestPlay(benchmark::State& state) {
+void BM_RacingPlay(benchmark::State& state) {
   const TGameOptions rules = RulesNamed(static_cast<int>(state.range(0)));
-  for (auto _ : state) benchmark::DoNotOptimize(TSoonestPlay(rules));
+  const double discount = OthersPace(rules, static_cast<int>(state.range(1)));
+  for (auto _ : state) benchmark::DoNotOptimize(TRacingPlay(rules, discount));
 }
-BENCHMARK(BM_SoonestPlay)->Arg(0)->Arg(1)->Arg(2)->ArgName("rules")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RacingPlay)
+    ->ArgsProduct({{0, 1, 2}, {1, 3}})
+    ->ArgNames({"rules", "others"})
+    ->Unit(benchmark::kMillisecond);
 
 // A fresh plan every time: the others' totals change from one decision to the next.
 void BM_TurnPlan(benchmark::State& state) {
   const TGameOptions rules = RulesNamed(static_cast<int>(state.range(0)));
-  TStrongPosition position{.Self = {.Total = 400, .Entered = true}, .OtherCount = 3, .TurnScore = 60, .FreeDice = 2,
-                           .AnyKept = true, .MaxTurn = 10000};
+  TStrongPosition position{.Self = {.Total = 400, .Entered = true},
+                           .OtherCount = 3,
+                           .TurnScore = 60,
+                           .FreeDice = 2,
+                           .AnyKept = true,
+                           .MaxTurn = 10000};
   if (rules.BARRELSTYPE == 2) position.MaxTurn = 1000 - position.Self.Total;
   int step = 0;
   for (auto _ : state) {
-    for (int i = 0; i < position.OtherCount; ++i) position.Others[i] = {.Total = 300 + 100 * i + 5 * (step % 40), .Entered = true};
+    for (int i = 0; i < position.OtherCount; ++i)
+      position.Others[i] = {.Total = 300 + 100 * i + 5 * (step % 40), .Entered = true};
     ++step;
     benchmark::DoNotOptimize(StrongWantsThrow(rules, position));
   }

@@ -3,7 +3,6 @@
 #include "game/game.h"
 #include "game/random.h"
 #include "game/strong_player.h"
-#include "game/strong_player_own.h"
 
 std::optional<bool> ForcedChoice(const TGameOptions& rules, const TTurnSituation& situation) {
   // The turn cannot be recorded yet.
@@ -75,8 +74,7 @@ void TGame::PrepareComputerPlayers() const {
     const TPlayer& player = FPlayers.Player(i);
     // A computer of another machine decides there.
     if (player.FLocal && player.PlaysAsComputer() && player.PlayingLevel() == ComputerLevelStrong) {
-      RaceModelFor(FOptions);
-      OwnRaceModelFor(FOptions);
+      PrepareStrongPlayer(FOptions, FPlayers.Count() - 1);
       return;
     }
   }

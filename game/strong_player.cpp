@@ -18,8 +18,6 @@ constexpr int kTurnCap = 1500;
 constexpr int kTurnMargin = 300;
 constexpr int kScoreStep = 5;  // every throw scores a multiple of it
 
-int Goal(const TGameOptions& rules) { return rules.BARRELSTYPE == 0 && rules.ISMORE1000 ? 1005 : 1000; }
-
 // The plan for one turn: the value (a chance to win) of every state the turn can reach.
 class TTurnPlan {
 public:
@@ -27,7 +25,7 @@ public:
       : FRules(rules),
         FPosition(position),
         FRace(RaceModelFor(rules)),
-        FOwnRace(OwnRaceModelFor(rules)),
+        FOwnRace(OwnRaceModelFor(rules, position.OtherCount)),
         FMemo(static_cast<std::size_t>(kTurnCap / kScoreStep + 1) * 12, -1) {
     FOthersRacing = StillRacing(position.Others);
     FTurnCap = std::min(kTurnCap, std::max(Goal(rules) - position.Self.Total, position.MinTurn) + kTurnMargin);
@@ -163,4 +161,9 @@ bool StrongWantsThrow(const TGameOptions& rules, const TStrongPosition& position
   const int turn = std::clamp(position.TurnScore, 0, kTurnCap);
   if (!plan->CanRecord(turn, position.AnyKept)) return true;
   return plan->ThrowValue(turn, position.FreeDice) > plan->RecordValue(turn);
+}
+
+void PrepareStrongPlayer(const TGameOptions& rules, int others) {
+  RaceModelFor(rules);
+  OwnRaceModelFor(rules, others);
 }

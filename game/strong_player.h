@@ -9,8 +9,6 @@
 // game, by a dynamic programme over the rest of the turn under the exact odds of the dice and
 // a model of the race after it (docs/computer_player.md). It draws nothing.
 
-inline constexpr int StrongMaxOthers = 5;
-
 // What the decision looks at: the player's own standing, everybody else's, the turn.
 struct TStrongPosition {
   TRaceState Self;  // before the turn is recorded
@@ -27,3 +25,6 @@ struct TStrongPosition {
 // Whether to throw on. The table's own refusals (a turn too small to record, the dump truck,
 // the open barrel reached exactly) are the caller's; this weighs only real choices.
 bool StrongWantsThrow(const TGameOptions& rules, const TStrongPosition& position);
+
+// Builds the models a decision against `others` players needs, so that no decision waits for them.
+void PrepareStrongPlayer(const TGameOptions& rules, int others);

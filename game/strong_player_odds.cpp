@@ -13,6 +13,7 @@ namespace {
 struct TOddsTable {
   std::array<std::vector<TDiceOutcome>, 6> Outcomes;
   std::array<double, 6> Scoring{};
+  int MostPoints = 0;
 };
 
 const TOddsTable& Odds() {
@@ -34,6 +35,7 @@ const TOddsTable& Odds() {
         const double chance = static_cast<double>(count) / combinations;
         odds.Outcomes[n].push_back({key.first, key.second, chance});
         odds.Scoring[n] += chance;
+        odds.MostPoints = std::max(odds.MostPoints, key.first);
       }
     }
     return odds;
@@ -46,3 +48,5 @@ const TOddsTable& Odds() {
 const std::vector<TDiceOutcome>& ThrowOutcomes(int dice) { return Odds().Outcomes[std::clamp(dice, 1, 5)]; }
 
 double ScoringChance(int dice) { return Odds().Scoring[std::clamp(dice, 1, 5)]; }
+
+int MostThrowPoints() { return Odds().MostPoints; }

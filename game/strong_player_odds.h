@@ -16,7 +16,10 @@ struct TDiceOutcome {
   bool KeepsAny() const { return FreeAfter != 0; }
 };
 
-// Every scoring outcome of a throw of `dice` (1..5) dice, counted once over all face combinations.
+// Every scoring outcome of a throw of `dice` (1..5) dice, counted once over all face
+// combinations; by points, the fewest first.
 const std::vector<TDiceOutcome>& ThrowOutcomes(int dice);
+// The most points any throw scores.
+int MostThrowPoints();
 // The chance that a throw of `dice` dice scores at all.
 double ScoringChance(int dice);

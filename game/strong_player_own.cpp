@@ -1,6 +1,7 @@
 #include "game/strong_player_own.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <span>
@@ -14,14 +15,38 @@ namespace {
 
 // Turns are planned this far past what wins at once; a turn still thrown on there is recorded.
 constexpr int kTurnMargin = 100;
-// The play is refined until no standing's turns expected move by more than this.
-constexpr double kSettled = 1e-2;
+// The play is refined until no standing's value moves by more than this.
+constexpr double kSettled = 1e-5;
 constexpr int kMostRounds = 30;
-
-int Goal(const TGameOptions& rules) { return rules.BARRELSTYPE == 0 && rules.ISMORE1000 ? 1005 : 1000; }
 
 std::size_t Cell(int turn, int freeDice, bool kept) {
   return (static_cast<std::size_t>(turn / RaceScoreStep) * 6 + freeDice) * 2 + kept;
+}
+
+// A throw's scoring outcome as a step from a turn's first cell to the cell it reaches.
+struct TCellStep {
+  std::size_t Offset;
+  double Chance;
+};
+
+std::span<const TCellStep> CellSteps(int dice) {
+  static const std::array<std::vector<TCellStep>, 6> steps = [] {
+    std::array<std::vector<TCellStep>, 6> byDice;
+    for (int n = 1; n <= 5; ++n) {
+      for (const TDiceOutcome& o : ThrowOutcomes(n))
+        byDice[n].push_back({Cell(o.Points, o.NextFree(), o.KeepsAny()), o.Chance});
+    }
+    return byDice;
+  }();
+  return steps[dice];
+}
+
+// The value of a throw of `dice` dice from the cells `from` starts at, a scoreless one worth `zero`.
+double ThrowValue(int dice, double zero, const double* from) {
+  const std::span<const TCellStep> steps = CellSteps(dice);  // first: the sum then stays in a register
+  double value = (1 - ScoringChance(dice)) * zero;
+  for (const TCellStep& step : steps) value += step.Chance * from[step.Offset];
+  return value;
 }
 
 // Bolts, falls and the open barrel's tries are not told apart here: the chain counts them.
@@ -90,17 +115,18 @@ std::vector<double> SolveLinear(std::vector<double>& system, std::size_t n) {
 
 }  // namespace
 
-// One turn from a standing, as the turns expected after each of its ends make it.
-struct TSoonestPlay::TTurnPlan {
+// One turn from a standing, as the values after each of its ends make it.
+struct TRacingPlay::TTurnPlan {
   int MinTurn = 0;
   int MaxTurn = 0;
   int Cap = 0;
   std::vector<char> Throws;  // by cell: throw on rather than record
 };
 
-TSoonestPlay::TSoonestPlay(const TGameOptions& rules) : FRules(rules) {
+TRacingPlay::TRacingPlay(const TGameOptions& rules, double discount) : FRules(rules), FDiscount(discount) {
   FTries = rules.BARRELSTYPE == 1 ? rules.BARRELSATTEMPT + 1 : 1;
-  FTurnsLeft.assign(static_cast<std::size_t>(2 * FTries * RaceTotals), 0);
+  FValues.assign(static_cast<std::size_t>(2 * FTries * RaceTotals), 0);
+  FTurnEnds.resize(FValues.size());
   std::vector<TRaceState> standings;
   for (int slot = 0; slot < RaceTotals; ++slot) {
     const int total = RaceLowestTotal + slot * RaceScoreStep;
@@ -110,36 +136,51 @@ TSoonestPlay::TSoonestPlay(const TGameOptions& rules) : FRules(rules) {
     }
     if (total <= 0) standings.push_back({.Total = total, .Entered = false});
   }
-  // Policy iteration: plan every turn on the turns expected so far, then count exactly what
-  // that play expects (falls and misses loop back, so it is a linear system); until no
-  // standing moves. The first plan records as soon as it may, a play that always finishes.
+  // Policy iteration from the ladder's play: plan every turn on the values so far, then count
+  // exactly what that play is worth (falls and misses loop back, so it is a linear system);
+  // until no standing moves. The turns of the last play counted are kept: planned again on
+  // values this close they come out the same.
+  const std::shared_ptr<const TRaceModel> ladder = RaceModelFor(rules);
+  for (const TRaceState& state : standings) {
+    double value = 0;
+    double before = 0;
+    double weight = discount;
+    for (const float finished : ladder->FinishedWithin(state)) {
+      value += weight * (finished - before);
+      before = finished;
+      weight *= discount;
+    }
+    FValues[Slot(state)] = value;
+  }
   for (int round = 0; round < kMostRounds; ++round) {
-    const std::vector<double> turnsLeft = TurnsLeftOfPlay(standings);
+    const std::vector<double> values = ValuesOfPlay(standings);
     double moved = 0;
     for (std::size_t i = 0; i < standings.size(); ++i) {
-      double& kept = FTurnsLeft[Slot(standings[i])];
-      moved = std::max(moved, std::abs(turnsLeft[i] - kept));
-      kept = turnsLeft[i];
+      double& kept = FValues[Slot(standings[i])];
+      moved = std::max(moved, std::abs(values[i] - kept));
+      kept = values[i];
     }
     if (moved < kSettled) break;
   }
 }
 
-std::vector<double> TSoonestPlay::TurnsLeftOfPlay(std::span<const TRaceState> standings) const {
-  // Row i: E_i - sum over the turn's ends of chance * E_end = 1.
+std::vector<double> TRacingPlay::ValuesOfPlay(std::span<const TRaceState> standings) {
+  // Row i: V_i - discount * sum over the turn's ends of chance * V_end = discount * chance to win.
   const std::size_t n = standings.size();
-  std::vector<int> index(FTurnsLeft.size(), -1);
+  std::vector<int> index(FValues.size(), -1);
   for (std::size_t i = 0; i < n; ++i) index[Slot(standings[i])] = static_cast<int>(i);
   std::vector<double> system(n * (n + 1), 0);
   for (std::size_t i = 0; i < n; ++i) {
     const TRaceState& state = standings[i];
     double* row = &system[i * (n + 1)];
     row[i] = 1;
-    row[n] = 1;
     const auto add = [&](const TRaceState& to, double chance) {
-      if (!to.Won) row[index[Slot(to)]] -= chance;
+      if (to.Won)
+        row[n] += FDiscount * chance;
+      else
+        row[index[Slot(to)]] -= FDiscount * chance;
     };
-    const TTurnEnds ends = Follow(PlanTurn(state));
+    const TTurnEnds& ends = FTurnEnds[Slot(state)] = Follow(PlanTurn(state));
     for (const auto& [turn, chance] : ends.Recorded) add(AfterRecord(FRules, state, turn), chance);
     for (const auto& [to, share] : SpreadEnds(FRules, state, AfterZero)) add(to, ends.Zero * share);
     for (const auto& [to, share] : SpreadEnds(FRules, state, AfterOvershoot)) add(to, ends.Overshoot * share);
@@ -147,7 +188,7 @@ std::vector<double> TSoonestPlay::TurnsLeftOfPlay(std::span<const TRaceState> st
   return SolveLinear(system, n);
 }
 
-int TSoonestPlay::Slot(const TRaceState& state) const {
+int TRacingPlay::Slot(const TRaceState& state) const {
   const int total = std::clamp(state.Total, RaceLowestTotal, RaceHighestTotal);
   const bool entered = state.Entered || total > 0;
   const int tries =
@@ -155,48 +196,49 @@ int TSoonestPlay::Slot(const TRaceState& state) const {
   return (entered * FTries + tries) * RaceTotals + (total - RaceLowestTotal) / RaceScoreStep;
 }
 
-double TSoonestPlay::TurnsLeft(const TRaceState& state) const { return state.Won ? 0 : FTurnsLeft[Slot(state)]; }
+double TRacingPlay::Value(const TRaceState& state) const { return state.Won ? 1 : FValues[Slot(state)]; }
 
-TSoonestPlay::TTurnPlan TSoonestPlay::PlanTurn(const TRaceState& state) const {
+TRacingPlay::TTurnPlan TRacingPlay::PlanTurn(const TRaceState& state) const {
   TTurnPlan plan;
   plan.MinTurn = MinTurnScoreAt(FRules, state.Total, state.Entered);
-  plan.MaxTurn = TurnLimitAt(FRules, state.Total).value_or(std::numeric_limits<int>::max());
-  plan.Cap = std::max(Goal(FRules) - state.Total, plan.MinTurn) + kTurnMargin;
-  plan.Throws.assign(Cell(plan.Cap + RaceScoreStep, 0, false), 0);
-  const auto spreadTurnsLeft = [&](TEnd end) {
-    double turns = 0;
-    for (const auto& [to, share] : SpreadEnds(FRules, state, end)) turns += share * TurnsLeft(to);
-    return turns;
+  const int mostPoints = MostThrowPoints();
+  plan.MaxTurn = TurnLimitAt(FRules, state.Total).value_or(std::numeric_limits<int>::max() - mostPoints);
+  // Nothing is planned past the open barrel's limit: no turn gets there.
+  plan.Cap = std::min(std::max(Goal(FRules) - state.Total, plan.MinTurn) + kTurnMargin, plan.MaxTurn + RaceScoreStep);
+  plan.Throws.assign(Cell(plan.Cap, 0, false), 0);
+  const auto spreadValue = [&](TEnd end) {
+    double value = 0;
+    for (const auto& [to, share] : SpreadEnds(FRules, state, end)) value += share * Value(to);
+    return value;
   };
-  const double zero = spreadTurnsLeft(AfterZero);
-  const double overshoot = spreadTurnsLeft(AfterOvershoot);
-  const auto recorded = [&](int turn) { return TurnsLeft(AfterRecord(FRules, state, turn)); };
+  const double zero = spreadValue(AfterZero);
+  const double overshoot = spreadValue(AfterOvershoot);
+  const auto recorded = [&](int turn) { return Value(AfterRecord(FRules, state, turn)); };
   const auto canRecord = [&](int turn, bool kept) {
     return turn >= plan.MinTurn && (kept || !FRules.NEEDDICEFORALLZARNIKS);
   };
-  std::vector<double> after(plan.Throws.size(), 0);  // the turns expected after the turn, by cell
-  const auto value = [&](int turn, int freeDice, bool kept) {
-    if (turn >= plan.Cap) return canRecord(turn, kept) ? recorded(turn) : zero;
-    return after[Cell(turn, freeDice, kept)];
-  };
-  const auto throwOn = [&](int turn, int freeDice) {
-    double expected = (1 - ScoringChance(freeDice)) * zero;
-    for (const TDiceOutcome& o : ThrowOutcomes(freeDice)) {
-      const int reached = turn + o.Points;
-      expected += o.Chance * (reached > plan.MaxTurn ? overshoot : value(reached, o.NextFree(), o.KeepsAny()));
+  // The value after the turn, by cell; past the plan, as far as one throw reaches, the turn is
+  // recorded where it may be and lost past the open barrel's limit.
+  std::vector<double> after(Cell(plan.Cap + mostPoints + RaceScoreStep, 0, false), 0);
+  for (int turn = plan.Cap; turn <= plan.Cap + mostPoints; turn += RaceScoreStep) {
+    const double recording = turn > plan.MaxTurn ? overshoot : recorded(turn);
+    for (int freeDice = 1; freeDice <= 5; ++freeDice) {
+      for (const bool kept : {false, true}) {
+        after[Cell(turn, freeDice, kept)] = turn > plan.MaxTurn || canRecord(turn, kept) ? recording : zero;
+      }
     }
-    return expected;
-  };
+  }
   for (int turn = plan.Cap - RaceScoreStep; turn >= 0; turn -= RaceScoreStep) {
     const double recording = recorded(turn);
+    const double* throwFrom = &after[Cell(turn, 0, false)];
     for (int freeDice = 1; freeDice <= 5; ++freeDice) {
       for (const bool kept : {false, true}) {
         // Nothing stays set aside only when all five dice come back.
         if (!kept && freeDice < 5) continue;
         const TTurnSituation situation{state.Total, turn, freeDice, kept, plan.MinTurn, plan.MaxTurn};
         const std::optional<bool> forced = turn == 0 ? true : ForcedChoice(FRules, situation);
-        const double throwing = forced == false ? 0 : throwOn(turn, freeDice);
-        const bool throws = forced ? *forced : throwing < recording;
+        const double throwing = forced == false ? 0 : ThrowValue(freeDice, zero, throwFrom);
+        const bool throws = forced ? *forced : throwing > recording;
         plan.Throws[Cell(turn, freeDice, kept)] = throws;
         after[Cell(turn, freeDice, kept)] = throws ? throwing : recording;
       }
@@ -205,22 +247,32 @@ TSoonestPlay::TTurnPlan TSoonestPlay::PlanTurn(const TRaceState& state) const {
   return plan;
 }
 
-TTurnEnds TSoonestPlay::Follow(const TTurnPlan& plan) const {
+TTurnEnds TRacingPlay::Follow(const TTurnPlan& plan) const {
   TTurnEnds ends;
+  double zero = 0;
+  double overshoot = 0;
   std::vector<double> reach(plan.Throws.size(), 0);
+  // By turn, as far as one throw goes past the plan: the map is filled in order at the end.
+  std::vector<double> recorded(static_cast<std::size_t>((plan.Cap + MostThrowPoints()) / RaceScoreStep) + 1, 0);
   const auto throwOn = [&](int turn, int freeDice, double chance) {
-    ends.Zero += chance * (1 - ScoringChance(freeDice));
-    for (const TDiceOutcome& o : ThrowOutcomes(freeDice)) {
+    zero += chance * (1 - ScoringChance(freeDice));
+    const std::vector<TDiceOutcome>& outcomes = ThrowOutcomes(freeDice);
+    const std::span<const TCellStep> steps = CellSteps(freeDice);
+    double* reachFrom = &reach[Cell(turn, 0, false)];
+    // The outcomes come by points: first all those that stay inside the plan.
+    std::size_t i = 0;
+    for (; i < outcomes.size() && turn + outcomes[i].Points < plan.Cap; ++i)
+      reachFrom[steps[i].Offset] += chance * steps[i].Chance;
+    for (; i < outcomes.size(); ++i) {
+      const TDiceOutcome& o = outcomes[i];
       const int reached = turn + o.Points;
       const double share = chance * o.Chance;
       if (reached > plan.MaxTurn)
-        ends.Overshoot += share;
-      else if (reached < plan.Cap)
-        reach[Cell(reached, o.NextFree(), o.KeepsAny())] += share;
+        overshoot += share;
       else if (reached >= plan.MinTurn && (o.KeepsAny() || !FRules.NEEDDICEFORALLZARNIKS))
-        ends.Recorded[reached] += share;
+        recorded[reached / RaceScoreStep] += share;
       else
-        ends.Zero += share;
+        zero += share;
     }
   };
   throwOn(0, 5, 1);
@@ -234,19 +286,43 @@ TTurnEnds TSoonestPlay::Follow(const TTurnPlan& plan) const {
         if (plan.Throws[Cell(turn, freeDice, kept)])
           throwOn(turn, freeDice, chance);
         else
-          ends.Recorded[turn] += chance;
+          recorded[turn / RaceScoreStep] += chance;
       }
     }
   }
+  for (std::size_t level = 0; level < recorded.size(); ++level) {
+    if (recorded[level] > 0)
+      ends.Recorded.emplace_hint(ends.Recorded.end(), static_cast<int>(level) * RaceScoreStep, recorded[level]);
+  }
+  ends.Zero = zero;
+  ends.Overshoot = overshoot;
   return ends;
 }
 
-TTurnEnds TSoonestPlay::TurnEnds(const TRaceState& state) const { return Follow(PlanTurn(Plain(FRules, state))); }
+const TTurnEnds& TRacingPlay::TurnEnds(const TRaceState& state) const { return FTurnEnds[Slot(state)]; }
 
-std::shared_ptr<const TRaceModel> OwnRaceModelFor(const TGameOptions& rules) {
-  static thread_local TRulesKeyedCache<TRaceModel> kept;
-  return kept.Get(rules, [&rules] {
-    const TSoonestPlay play(rules);
+double OthersPace(const TGameOptions& rules, int others) {
+  // The chance that none of them is home within k turns; beyond the horizon it is taken to
+  // shrink as over the horizon's last turn.
+  const std::span<const float> finished = RaceModelFor(rules)->FinishedWithin({});
+  double turnsExpected = 1;  // until the first of them is home, counted as sum over k of that chance
+  double racing = 1;
+  double lastRacing = 1;
+  for (const float f : finished) {
+    lastRacing = racing;
+    racing = std::pow(1.0 - f, others);
+    turnsExpected += racing;
+  }
+  const double shrink = lastRacing > 0 ? racing / lastRacing : 0;
+  if (shrink < 1) turnsExpected += racing * shrink / (1 - shrink);
+  return 1 - 1 / turnsExpected;
+}
+
+std::shared_ptr<const TRaceModel> OwnRaceModelFor(const TGameOptions& rules, int others) {
+  static thread_local std::array<TRulesKeyedCache<TRaceModel>, StrongMaxOthers> kept;
+  others = std::clamp(others, 1, StrongMaxOthers);
+  return kept[others - 1].Get(rules, [&rules, others] {
+    const TRacingPlay play(rules, OthersPace(rules, others));
     return std::make_shared<const TRaceModel>(rules, [&play](const TRaceState& state) { return play.TurnEnds(state); });
   });
 }

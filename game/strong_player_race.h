@@ -18,6 +18,9 @@ inline constexpr int RaceHighestTotal = 1000;
 inline constexpr int RaceScoreStep = 5;  // every throw scores a multiple of it
 inline constexpr int RaceTotals = (RaceHighestTotal - RaceLowestTotal) / RaceScoreStep + 1;
 
+// The most other players a race is run against.
+inline constexpr int StrongMaxOthers = 5;
+
 // A player's standing between turns, as far as the rules tell players apart.
 struct TRaceState {
   int Total = 0;

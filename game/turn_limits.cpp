@@ -15,6 +15,8 @@ int MinTurnScoreAt(const TGameOptions& rules, int total, bool entered) {
   return 0;
 }
 
+int Goal(const TGameOptions& rules) { return rules.BARRELSTYPE == 0 && rules.ISMORE1000 ? 1005 : 1000; }
+
 std::optional<int> TurnLimitAt(const TGameOptions& rules, int total) {
   if (rules.BARRELSTYPE == 2) return 1000 - total;
   return std::nullopt;

@@ -1,5 +1,5 @@
-// Level 2's model of its own later turns: the play that wins in the fewest turns, its turns'
-// ends, and the race built from them.
+// Level 2's model of its own later turns: the play that makes E[discount^T] largest, its
+// turns' ends, the race built from them, and the discount the others' pace gives.
 #include <gtest/gtest.h>
 
 #include <numeric>
@@ -36,10 +36,19 @@ const TOwnCase kCases[] = {
     {"plain dice from 400", Plain, {.Total = 400, .Entered = true}},
 };
 
-double ExpectedTurns(std::span<const float> finishedWithin) {
-  double turns = 1;  // the first turn; then one more for every turn still unfinished
-  for (const float finished : finishedWithin) turns += 1 - finished;
-  return turns;
+constexpr int kOthers = 3;
+
+// E[discount^T] of a race, T the turn it is won on.
+double Worth(std::span<const float> finishedWithin, double discount) {
+  double worth = 0;
+  double before = 0;
+  double weight = discount;
+  for (const float finished : finishedWithin) {
+    worth += weight * (finished - before);
+    before = finished;
+    weight *= discount;
+  }
+  return worth;
 }
 
 TEST(StrongPlayerOwn, EveryTurnEndsOneWayOrAnother) {
@@ -47,7 +56,7 @@ TEST(StrongPlayerOwn, EveryTurnEndsOneWayOrAnother) {
     SCOPED_TRACE(c.Name);
     TGameOptions rules;
     c.Rules(rules);
-    const TTurnEnds ends = TSoonestPlay(rules).TurnEnds(c.From);
+    const TTurnEnds ends = TRacingPlay(rules, OthersPace(rules, kOthers)).TurnEnds(c.From);
     double recorded = 0;
     for (const auto& [turn, chance] : ends.Recorded) {
       EXPECT_GE(turn, MinTurnScoreAt(rules, c.From.Total, c.From.Entered));
@@ -60,18 +69,33 @@ TEST(StrongPlayerOwn, EveryTurnEndsOneWayOrAnother) {
   }
 }
 
-TEST(StrongPlayerOwn, ItsRaceFinishesAsSoonAsItsPlayExpects) {
-  // With no penalty carried by bolts or falls, the chain of the play counts the same turns as
-  // the play's own solution; everywhere it finishes sooner than the ladder.
+TEST(StrongPlayerOwn, ItsRaceIsWorthWhatItsPlayExpectsAndMoreThanTheLadders) {
+  // With no penalty carried by bolts or falls, the chain of the play counts the same worth as
+  // the play's own solution; everywhere it is worth more than the ladder's race.
   for (const TOwnCase& c : kCases) {
     SCOPED_TRACE(c.Name);
     TGameOptions rules;
     c.Rules(rules);
-    const double ownTurns = ExpectedTurns(OwnRaceModelFor(rules)->FinishedWithin(c.From));
+    const double discount = OthersPace(rules, kOthers);
+    const double ownWorth = Worth(OwnRaceModelFor(rules, kOthers)->FinishedWithin(c.From), discount);
     if (c.Rules == Plain) {
-      EXPECT_NEAR(ownTurns, TSoonestPlay(rules).TurnsLeft(c.From), 0.01);
+      EXPECT_NEAR(ownWorth, TRacingPlay(rules, discount).Value(c.From), 1e-4);
     }
-    EXPECT_LT(ownTurns, ExpectedTurns(RaceModelFor(rules)->FinishedWithin(c.From)));
+    EXPECT_GT(ownWorth, Worth(RaceModelFor(rules)->FinishedWithin(c.From), discount));
+  }
+}
+
+TEST(StrongPlayerOwn, TheMoreOthersTheHarderEachTurnIsDiscounted) {
+  for (const TRules variant : {House, Strict, OpenBarrel, Plain}) {
+    TGameOptions rules;
+    variant(rules);
+    double previous = 1;
+    for (int others = 1; others <= StrongMaxOthers; ++others) {
+      const double discount = OthersPace(rules, others);
+      EXPECT_GT(discount, 0.9) << others << " others";
+      EXPECT_LT(discount, previous) << others << " others";
+      previous = discount;
+    }
   }
 }
 
