@@ -153,15 +153,9 @@ void TfmMain::FormPaint() {
   FWindow.DrawSurfacePart(DXDraw, FPictureStale, 0, 0);
   const bool panelCovered = !IsEmpty(Intersection(FPictureStale, ShowPanel));
   FPictureStale = {};
-  if (UseOpenGL && (panelCovered || FDiceKey.Words() != FDrawnDiceKey.Words())) {
-    if (DiceView.Paint(*Game, Canvas, FWindow)) {
-      FDrawnDiceKey = FDiceKey;
-    } else {
-      // A lost context, made anew, drew nothing: the dice go through again with the next frame.
-      FDrawnDiceKey.Clear();
-      FPresentGate.Forget();
-    }
-  }
+  // A lost context, made anew, drew nothing: the dice go through again with the next frame.
+  if (UseOpenGL && (panelCovered || DiceView.Changed(*Game)) && !DiceView.Paint(*Game, Canvas, FWindow))
+    FPresentGate.Forget();
   if (MenuVisible) {
     FWindow.DrawSurface(DXDrawMenu, MenuBounds.Left, MenuBounds.Top);
     FPictureStale = {MenuBounds.Left, MenuBounds.Top, DXDrawMenu.Width(), DXDrawMenu.Height()};
@@ -186,9 +180,7 @@ bool TfmMain::FrameChanged() {
   FFrameKey.Clear();
   const TLetterbox box = FWindow.CurrentLetterbox();
   for (const int size : {box.DrawableWidth, box.DrawableHeight, box.Factor}) FFrameKey.Add(size);
-  FDiceKey.Clear();
-  DiceView.AddToKey(*Game, FDiceKey);
-  for (const std::uint32_t word : FDiceKey.Words()) FFrameKey.Add(word);
+  DiceView.AddToKey(*Game, FFrameKey);
   FFrameKey.Add(FTableDraws);
   FFrameKey.Add(MenuVisible);
   if (MenuVisible) {

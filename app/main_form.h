@@ -198,7 +198,5 @@ private:
   // The part of the window's picture that does not hold DXDraw as it is now.
   TRect FPictureStale;
   TFrameKey FFrameKey;
-  TFrameKey FDiceKey;        // what the 3D view shows, this paint
-  TFrameKey FDrawnDiceKey;   // and as it was when last drawn into the window
   TPresentGate FPresentGate;
 };

@@ -16,19 +16,36 @@ TRect TDiceView::RealPanel() const {
   return {FBox.Left + FPanel.Left * k, FBox.Top + FPanel.Top * k, FPanel.Width * k, FPanel.Height * k};
 }
 
-bool TDiceView::Paint(const TGame& game, TGlCanvas& canvas, TGameWindow& window) const {
+bool TDiceView::Paint(const TGame& game, TGlCanvas& canvas, TGameWindow& window) {
   const TRect panel = RealPanel();
   const std::span<const TZarnik> dice = ShownDice(game);
+  TFrameKey key = KeyOf(game);
   if (dice.empty()) {
     window.FillReal(panel, 0);
-    return true;
+  } else if (key.Words() == FShownKey.Words()) {
+    window.DrawRealPixels(FShown, panel.Left, panel.Top);
+  } else {
+    FShownKey.Clear();
+    if (!canvas.BeginTarget(panel.Width, panel.Height)) return false;
+    SetDiceState();
+    LoadMainCamera();
+    DrawDiceScene(dice);
+    FShown = canvas.ReadTarget();
+    window.DrawRealPixels(FShown, panel.Left, panel.Top);
   }
-  if (!canvas.BeginTarget(panel.Width, panel.Height)) return false;
-  SetDiceState();
-  LoadMainCamera();
-  DrawDiceScene(dice);
-  window.DrawRealPixels(canvas.ReadTarget(), panel.Left, panel.Top);
+  FShownKey = std::move(key);
   return true;
+}
+
+bool TDiceView::Changed(const TGame& game) const { return KeyOf(game).Words() != FShownKey.Words(); }
+
+TFrameKey TDiceView::KeyOf(const TGame& game) const {
+  TFrameKey key;
+  const TRect panel = RealPanel();
+  key.Add(panel.Width);
+  key.Add(panel.Height);
+  AddToKey(game, key);
+  return key;
 }
 
 std::span<const TZarnik> TDiceView::ShownDice(const TGame& game) const {

@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "base/image.h"
 #include "base/rect.h"
 #include "dice/zarnik.h"
 #include "platform/letterbox.h"
@@ -13,7 +14,8 @@ class TGlCanvas;
 
 // The 3D view of the throw in the main window's panel: drawn off screen at the scaled panel's
 // real size and laid into the frame being composed. A panel without dice is black and needs no
-// OpenGL.
+// OpenGL; dice that have not moved are laid again from the last drawing, so that a table drawn
+// over them costs no 3D work.
 class TDiceView {
 public:
   // `panel` in picture pixels from the top left of a picture `windowHeight` high, shown at
@@ -24,7 +26,9 @@ public:
   void Place(const TLetterbox& box) { FBox = box; }
   // Draws the throw dice into the window's panel. False, with nothing drawn, when the dice
   // needed OpenGL and the canvas could not draw (a lost context draws again next time).
-  bool Paint(const TGame& game, TGlCanvas& canvas, TGameWindow& window) const;
+  bool Paint(const TGame& game, TGlCanvas& canvas, TGameWindow& window);
+  // Whether Paint would show other dice than it showed last.
+  bool Changed(const TGame& game) const;
   // What Paint would draw for `game`, wherever the window lays the panel.
   void AddToKey(const TGame& game, TFrameKey& key) const;
 
@@ -33,6 +37,11 @@ private:
   TRect RealPanel() const;
   std::span<const TZarnik> ShownDice(const TGame& game) const;
 
+  // What Paint shows for `game` now, the panel's real size included.
+  TFrameKey KeyOf(const TGame& game) const;
+
   TRect FPanel;
   TLetterbox FBox;
+  TFrameKey FShownKey;  // what the panel shows, as Paint left it
+  TImage FShown;        // and its pixels, when they came from OpenGL
 };
