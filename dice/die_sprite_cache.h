@@ -8,8 +8,10 @@ class TSurfaceSortCollection;
 inline constexpr const char* DieSpriteCacheFileName = "die_sprites.cache";
 
 // The die sprite sheet kept on disk between runs: rendering it is a large part of the start on
-// a software renderer, and it changes only with the program and the renderer, which `key`
-// names. Nothing here shows a message: a cache that cannot be used is rendered anew.
+// a software renderer and loads OpenGL, which a start from the cache does without. It changes
+// with the program, which `key` names; renderers differ in it only in the last bits of shading,
+// and asking which one draws would load it. Nothing here shows a message: a cache that cannot
+// be used is rendered anew.
 
 // Fills `sprites` (emptied first) from the file; false, with `sprites` left empty, for a file
 // that is missing, made under another key, cut short or longer than a sheet.
