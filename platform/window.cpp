@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <clocale>
 #include <cstring>
+#include <string_view>
 
 
 namespace {
@@ -40,6 +41,11 @@ bool HoldsPictureFormat(const SDL_Surface* surface) {
          surface->format->Gmask == 0x0000FF00u && surface->format->Bmask == 0x000000FFu;
 }
 
+bool HasOwnPixels(const char* videoDriver) {
+  const std::string_view driver = videoDriver ? videoDriver : "";
+  return driver == "x11" || driver == "offscreen" || driver == "dummy";
+}
+
 SDL_Rect SdlRect(const TRect& rect) { return {rect.Left, rect.Top, rect.Width, rect.Height}; }
 
 }  // namespace
@@ -51,8 +57,9 @@ TGameWindow::TGameWindow(const std::string& title, int width, int height, TWindo
   // hold the UTF-8 bytes read as Latin-1.
   std::setlocale(LC_CTYPE, "");
   // The window's pixels in plain memory shared with the X server: SDL would otherwise back them
-  // with an OpenGL renderer and load the driver for a picture that needs none.
-  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // with an OpenGL renderer and load the driver for a picture that needs none. Drivers without
+  // pixels of their own (Wayland) keep SDL's choice, a renderer.
+  if (HasOwnPixels(SDL_GetCurrentVideoDriver())) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   Uint32 flags = SDL_WINDOW_HIDDEN;
   if (frame == TWindowFrame::wfBorderless) flags |= SDL_WINDOW_BORDERLESS;
   const bool resizable = frame == TWindowFrame::wfResizable;
@@ -140,6 +147,7 @@ bool TGameWindow::BeginComposing() {
                      pixels->w != FFrame->w || pixels->h != FFrame->h;
   if (FPictureMadeAnew) {
     FreeShadow();
+    FChanged.clear();  // parts of the old pixels
     FWindowPixels = pixels;
     FWindowPixelData = pixels->pixels;
     FFrame = HoldsPictureFormat(pixels)
