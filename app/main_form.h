@@ -71,8 +71,8 @@ public:
   bool WindowReady() const { return FWindow.Valid(); }
 
   void FormCreate();
-  // Loads the containers behind the loading window (drawing with this window's context),
-  // reports a failure, shows the window and starts the tick.
+  // Loads the containers behind the loading window (the die sprites from the cache, or drawn on
+  // the canvas), reports a failure, shows the window and starts the tick.
   void FormShow();
   // The tick: closes after a failed load, else one table step.
   void DXTimerTimer();
